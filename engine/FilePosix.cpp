@@ -1,0 +1,137 @@
+#include "File.hpp"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quarrow {
+
+namespace {
+
+std::error_code LastError() { return {errno, std::system_category()}; }
+
+int OpenFlags(File::Mode mode) {
+    switch (mode) {
+    case File::Mode::Read: return O_RDONLY;
+    case File::Mode::ReadWrite: return O_RDWR;
+    case File::Mode::OpenOrCreate: return O_RDWR | O_CREAT;
+    case File::Mode::CreateAlways: return O_RDWR | O_CREAT | O_TRUNC;
+    case File::Mode::CreateNew: return O_RDWR | O_CREAT | O_EXCL;
+    }
+    return O_RDONLY;
+}
+
+} // namespace
+
+File File::Open(const std::filesystem::path& path, Mode mode) {
+    File file;
+    file.path_ = path;
+    do {
+        file.descriptor_ = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
+    } while (file.descriptor_ < 0 && errno == EINTR);
+    if (file.descriptor_ < 0) {
+        throw FileError(mode == Mode::Read || mode == Mode::ReadWrite ? FileOperation::Open : FileOperation::Create,
+                        path, LastError());
+    }
+    struct stat info {};
+    if (::fstat(file.descriptor_, &info) == 0 && S_ISDIR(info.st_mode)) {
+        throw FileError(FileOperation::Open, path, std::make_error_code(std::errc::is_a_directory));
+    }
+    return file;
+}
+
+File::~File() { Release(); }
+
+File::File(File&& other) noexcept : path_(std::move(other.path_)), descriptor_(other.descriptor_) {
+    other.descriptor_ = -1;
+}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        Release();
+        path_ = std::move(other.path_);
+        descriptor_ = other.descriptor_;
+        other.descriptor_ = -1;
+    }
+    return *this;
+}
+
+bool File::IsOpen() const { return descriptor_ >= 0; }
+
+std::uint64_t File::Size() const {
+    struct stat info {};
+    if (::fstat(descriptor_, &info) != 0) {
+        throw FileError(FileOperation::Size, path_, LastError());
+    }
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+std::size_t File::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const {
+    std::size_t done = 0;
+    auto* bytes = static_cast<char*>(buffer);
+    while (done < count) {
+        const ssize_t n = ::pread(descriptor_, bytes + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError(FileOperation::Read, path_, LastError());
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+void File::WriteAt(std::uint64_t offset, const void* buffer, std::size_t count) {
+    std::size_t done = 0;
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (done < count) {
+        const ssize_t n = ::pwrite(descriptor_, bytes + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError(FileOperation::Write, path_, LastError());
+        }
+        if (n == 0) {
+            throw FileError(FileOperation::Write, path_, std::make_error_code(std::errc::no_space_on_device));
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+void File::Truncate(std::uint64_t size) {
+    if (::ftruncate(descriptor_, static_cast<off_t>(size)) != 0) {
+        throw FileError(FileOperation::Truncate, path_, LastError());
+    }
+}
+
+void File::Flush() {
+    if (::fsync(descriptor_) != 0) {
+        throw FileError(FileOperation::Flush, path_, LastError());
+    }
+}
+
+void File::Close() {
+    if (descriptor_ < 0) {
+        return;
+    }
+    const int descriptor = descriptor_;
+    descriptor_ = -1;
+    if (::close(descriptor) != 0 && errno != EINTR) {
+        throw FileError(FileOperation::Close, path_, LastError());
+    }
+}
+
+void File::Release() noexcept {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+        descriptor_ = -1;
+    }
+}
+
+} // namespace quarrow

@@ -1,0 +1,146 @@
+#include "File.hpp"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace quarrow {
+
+namespace {
+
+std::error_code LastError() { return {static_cast<int>(GetLastError()), std::system_category()}; }
+
+HANDLE AsHandle(void* handle) { return static_cast<HANDLE>(handle); }
+
+DWORD Disposition(File::Mode mode) {
+    switch (mode) {
+    case File::Mode::Read:
+    case File::Mode::ReadWrite: return OPEN_EXISTING;
+    case File::Mode::OpenOrCreate: return OPEN_ALWAYS;
+    case File::Mode::CreateAlways: return CREATE_ALWAYS;
+    case File::Mode::CreateNew: return CREATE_NEW;
+    }
+    return OPEN_EXISTING;
+}
+
+OVERLAPPED At(std::uint64_t offset) {
+    OVERLAPPED overlapped{};
+    overlapped.Offset = static_cast<DWORD>(offset);
+    overlapped.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    return overlapped;
+}
+
+constexpr std::size_t kMaxChunk = 1u << 30;
+
+} // namespace
+
+File File::Open(const std::filesystem::path& path, Mode mode) {
+    File file;
+    file.path_ = path;
+    const DWORD access = mode == Mode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    // Readers let others read along; writers keep the file to themselves while they work.
+    const DWORD share = mode == Mode::Read ? FILE_SHARE_READ : 0;
+    HANDLE handle = CreateFileW(path.c_str(), access, share, nullptr, Disposition(mode), FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        throw FileError(mode == Mode::Read || mode == Mode::ReadWrite ? FileOperation::Open : FileOperation::Create,
+                        path, LastError());
+    }
+    file.handle_ = handle;
+    return file;
+}
+
+File::~File() { Release(); }
+
+File::File(File&& other) noexcept : path_(std::move(other.path_)), handle_(other.handle_) { other.handle_ = nullptr; }
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        Release();
+        path_ = std::move(other.path_);
+        handle_ = other.handle_;
+        other.handle_ = nullptr;
+    }
+    return *this;
+}
+
+bool File::IsOpen() const { return handle_ != nullptr; }
+
+std::uint64_t File::Size() const {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(AsHandle(handle_), &size)) {
+        throw FileError(FileOperation::Size, path_, LastError());
+    }
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::size_t File::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const {
+    std::size_t done = 0;
+    auto* bytes = static_cast<char*>(buffer);
+    while (done < count) {
+        const DWORD chunk = static_cast<DWORD>(std::min(count - done, kMaxChunk));
+        OVERLAPPED at = At(offset + done);
+        DWORD read = 0;
+        if (!ReadFile(AsHandle(handle_), bytes + done, chunk, &read, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF) {
+                break;
+            }
+            throw FileError(FileOperation::Read, path_, LastError());
+        }
+        if (read == 0) {
+            break;
+        }
+        done += read;
+    }
+    return done;
+}
+
+void File::WriteAt(std::uint64_t offset, const void* buffer, std::size_t count) {
+    std::size_t done = 0;
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (done < count) {
+        const DWORD chunk = static_cast<DWORD>(std::min(count - done, kMaxChunk));
+        OVERLAPPED at = At(offset + done);
+        DWORD written = 0;
+        if (!WriteFile(AsHandle(handle_), bytes + done, chunk, &written, &at)) {
+            throw FileError(FileOperation::Write, path_, LastError());
+        }
+        if (written == 0) {
+            throw FileError(FileOperation::Write, path_, std::make_error_code(std::errc::no_space_on_device));
+        }
+        done += written;
+    }
+}
+
+void File::Truncate(std::uint64_t size) {
+    FILE_END_OF_FILE_INFO info{};
+    info.EndOfFile.QuadPart = static_cast<LONGLONG>(size);
+    if (!SetFileInformationByHandle(AsHandle(handle_), FileEndOfFileInfo, &info, sizeof info)) {
+        throw FileError(FileOperation::Truncate, path_, LastError());
+    }
+}
+
+void File::Flush() {
+    if (!FlushFileBuffers(AsHandle(handle_))) {
+        throw FileError(FileOperation::Flush, path_, LastError());
+    }
+}
+
+void File::Close() {
+    if (handle_ == nullptr) {
+        return;
+    }
+    HANDLE handle = AsHandle(handle_);
+    handle_ = nullptr;
+    if (!CloseHandle(handle)) {
+        throw FileError(FileOperation::Close, path_, LastError());
+    }
+}
+
+void File::Release() noexcept {
+    if (handle_ != nullptr) {
+        CloseHandle(AsHandle(handle_));
+        handle_ = nullptr;
+    }
+}
+
+} // namespace quarrow

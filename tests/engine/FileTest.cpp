@@ -1,0 +1,68 @@
+#include "File.hpp"
+
+#include "TempDir.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quarrow {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TempDir;
+using testing::WriteFileText;
+
+TEST(File, MissingFileFailsWithItsNameAndOperation) {
+    TempDir dir;
+    try {
+        File::Open(dir / "missing.pak", File::Mode::Read);
+        FAIL() << "opening a missing file succeeded";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.Operation(), FileOperation::Open);
+        EXPECT_EQ(error.Path(), dir / "missing.pak");
+        EXPECT_NE(std::string(error.what()).find("missing.pak"), std::string::npos);
+    }
+}
+
+TEST(File, OpenOrCreateNeverTruncatesAndWritesPastTheEndFillWithZeros) {
+    TempDir dir;
+    WriteFileText(dir / "a.bin", "abc");
+    {
+        File file = File::Open(dir / "a.bin", File::Mode::OpenOrCreate);
+        EXPECT_EQ(file.Size(), 3u);
+        const char tail[] = {'Z'};
+        file.WriteAt(6, tail, 1);
+        file.Close();
+    }
+    EXPECT_EQ(ReadFileBytes(dir / "a.bin"), (std::vector<std::uint8_t>{'a', 'b', 'c', 0, 0, 0, 'Z'}));
+}
+
+TEST(File, ReadStopsShortAtTheEnd) {
+    TempDir dir;
+    WriteFileText(dir / "a.bin", "hello");
+    const File file = File::Open(dir / "a.bin", File::Mode::Read);
+    char buffer[16] = {};
+    EXPECT_EQ(file.ReadAt(3, buffer, sizeof buffer), 2u);
+    EXPECT_EQ(std::string(buffer, 2), "lo");
+    EXPECT_EQ(file.ReadAt(100, buffer, sizeof buffer), 0u);
+}
+
+TEST(File, CreateModesReplaceOrRefuseAnExistingFile) {
+    TempDir dir;
+    WriteFileText(dir / "a.bin", "old content");
+    File::Open(dir / "a.bin", File::Mode::CreateAlways).Close();
+    EXPECT_TRUE(ReadFileBytes(dir / "a.bin").empty());
+    EXPECT_THROW(File::Open(dir / "a.bin", File::Mode::CreateNew), FileError);
+}
+
+TEST(File, TruncateShortensTheFile) {
+    TempDir dir;
+    WriteFileText(dir / "a.bin", "0123456789");
+    File file = File::Open(dir / "a.bin", File::Mode::ReadWrite);
+    file.Truncate(4);
+    EXPECT_EQ(file.Size(), 4u);
+    file.Close();
+    EXPECT_EQ(ReadFileBytes(dir / "a.bin"), (std::vector<std::uint8_t>{'0', '1', '2', '3'}));
+}
+
+} // namespace
+} // namespace quarrow

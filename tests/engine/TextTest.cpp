@@ -1,0 +1,33 @@
+#include "Text.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quarrow {
+namespace {
+
+TEST(Text, Utf8RoundTripsChineseAndAstralCharacters) {
+    const std::wstring text = L"三国 A\u00E9\U0001F600";
+    const std::string utf8 = Utf8FromWide(text);
+    EXPECT_EQ(utf8, "\xE4\xB8\x89\xE5\x9B\xBD A\xC3\xA9\xF0\x9F\x98\x80");
+    EXPECT_EQ(WideFromUtf8(utf8), text);
+}
+
+TEST(Text, MalformedUtf8BecomesReplacementCharacters) {
+    EXPECT_EQ(WideFromUtf8("A\xFF" "B"), std::wstring(L"A\uFFFDB"));
+    EXPECT_EQ(WideFromUtf8("\xE4\xB8"), std::wstring(L"\uFFFD"));
+    EXPECT_EQ(WideFromUtf8("\xC0\xAF"), std::wstring(L"\uFFFD")) << "overlong forms are not accepted";
+}
+
+TEST(Text, PathsKeepChineseNamesExactly) {
+    const std::wstring name = L"目录\u00E9";
+    EXPECT_EQ(WideFromPath(PathFromWide(name)), name);
+}
+
+TEST(Text, UpperCaseIsTheSameOnEverySystem) {
+    EXPECT_EQ(ToUpperInvariant(L"Maps\\Town.map"), L"MAPS\\TOWN.MAP");
+    EXPECT_EQ(ToUpperInvariant(L"地图\u00E9\u03B1\u0430\u0451\uFF41"), L"地图\u00C9\u0391\u0410\u0401\uFF21");
+    EXPECT_EQ(ToUpperInvariant(L"\u00F7\u00DF"), L"\u00F7\u00DF") << "division sign and sharp s stay";
+}
+
+} // namespace
+} // namespace quarrow

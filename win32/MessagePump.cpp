@@ -1,0 +1,19 @@
+#include "MessagePump.hpp"
+
+#include <windows.h>
+
+namespace quarrow::win32 {
+
+void PumpPendingMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+} // namespace quarrow::win32

@@ -1,0 +1,87 @@
+#include "Window.hpp"
+
+#include <cstdio>
+#include <string>
+
+namespace quarrow::win32 {
+
+Window::~Window() { DestroyHandle(); }
+
+void Window::DestroyHandle() {
+    if (hwnd_ && IsWindow(hwnd_)) {
+        DestroyWindow(hwnd_);
+    }
+    hwnd_ = nullptr;
+}
+
+void Window::RegisterWindowClass(const wchar_t* className, UINT style, HBRUSH background, HCURSOR cursor, HICON icon) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) {
+        return;
+    }
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = &Window::StaticWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = cursor;
+    wc.hIcon = icon;
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    RegisterClassExW(&wc);
+}
+
+HWND Window::CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                          int width, int height, HWND parent, HMENU menuOrId) {
+    return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                           GetModuleHandleW(nullptr), this);
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefaultHandling(message, wParam, lParam);
+}
+
+LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Window::OnUnhandledException(std::exception_ptr error) {
+    std::string text = "unhandled error in a window handler";
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text += ": ";
+        text += e.what();
+    } catch (...) {
+    }
+    OutputDebugStringA(text.c_str());
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<Window*>(create->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    try {
+        result = self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        self->OnUnhandledException(std::current_exception());
+        result = DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+} // namespace quarrow::win32
