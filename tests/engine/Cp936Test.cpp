@@ -13,6 +13,8 @@ struct Vector {
     std::string bytes;
 };
 
+void PrintTo(const Vector& v, std::ostream* os) { *os << v.name; }
+
 class Cp936Vectors : public ::testing::TestWithParam<Vector> {};
 
 TEST_P(Cp936Vectors, EncodeAndDecodeAgreeOnBothSystems) {
