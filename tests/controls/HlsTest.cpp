@@ -35,22 +35,21 @@ TEST(RGBToHLS, RedWinsATieForTheMaximum) {
 }
 
 TEST(HLSToRGB, ConvertsBackEveryColourWithinRounding) {
-    int exact = 0;
-    for (int r = 0; r < 256; r += 3) {
-        for (int g = 0; g < 256; g += 3) {
-            for (int b = 0; b < 256; b += 3) {
-                const Hls hls = RGBToHLS(static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
-                                         static_cast<std::uint8_t>(b));
+    long long exact = 0;
+    for (int r = 0; r < 256; ++r) {
+        for (int g = 0; g < 256; ++g) {
+            for (int b = 0; b < 256; ++b) {
+                const Rgb rgb{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)};
+                const Hls hls = RGBToHLS(rgb.Red, rgb.Green, rgb.Blue);
                 const Rgb back = HLSToRGB(hls.Hue, hls.Saturation, hls.Luminance);
                 ASSERT_LE(std::abs(back.Red - r), 1) << r << ',' << g << ',' << b;
                 ASSERT_LE(std::abs(back.Green - g), 1) << r << ',' << g << ',' << b;
                 ASSERT_LE(std::abs(back.Blue - b), 1) << r << ',' << g << ',' << b;
-                exact += back == Rgb{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
-                                     static_cast<std::uint8_t>(b)};
+                exact += back == rgb;
             }
         }
     }
-    EXPECT_GT(exact, 86 * 86 * 86 * 99 / 100) << "almost every colour should come back exactly";
+    EXPECT_GT(exact, 256LL * 256 * 256 * 99 / 100) << "almost every colour should come back exactly";
 }
 
 TEST(HLSToRGB, GrayOfHalfLuminanceRoundsToEven) {
