@@ -37,6 +37,9 @@ public:
     // stretching copy. False when there is nothing to draw or the system refused.
     bool Draw(HDC dc, int x, int y, int width, int height) const;
 
+    // Two pictures are equal when they share the same handle (or are both empty).
+    friend bool operator==(const Picture& a, const Picture& b) { return a.owned_ == b.owned_; }
+
 private:
     struct Owned {
         std::variant<win32::UniqueBitmap, win32::UniqueIcon> handle;

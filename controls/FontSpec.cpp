@@ -1,0 +1,51 @@
+#include "FontSpec.hpp"
+
+#include <cmath>
+
+namespace quarrow::controls {
+
+namespace {
+
+int PixelsPerInchY(HDC dc) {
+    if (dc) {
+        return GetDeviceCaps(dc, LOGPIXELSY);
+    }
+    const win32::WindowDC screen(nullptr);
+    return screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+}
+
+} // namespace
+
+win32::UniqueFont FontSpec::Create(HDC dc) const {
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(points * PixelsPerInchY(dc) / 72.0));
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = italic;
+    font.lfUnderline = underline;
+    font.lfStrikeOut = strikethrough;
+    font.lfCharSet = charset;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    name.copy(font.lfFaceName, LF_FACESIZE - 1);
+    return win32::UniqueFont(CreateFontIndirectW(&font));
+}
+
+FontSpec FontSpec::FromFont(HFONT font, HDC dc) {
+    FontSpec spec;
+    LOGFONTW described{};
+    if (!font || !GetObjectW(font, sizeof described, &described)) {
+        return spec;
+    }
+    spec.name = described.lfFaceName;
+    spec.points = std::abs(described.lfHeight) * 72.0 / PixelsPerInchY(dc);
+    spec.bold = described.lfWeight >= FW_BOLD;
+    spec.italic = described.lfItalic != 0;
+    spec.underline = described.lfUnderline != 0;
+    spec.strikethrough = described.lfStrikeOut != 0;
+    spec.charset = described.lfCharSet;
+    return spec;
+}
+
+} // namespace quarrow::controls
