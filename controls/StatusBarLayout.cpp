@@ -8,11 +8,10 @@ int IdealPanelWidth(int measuredTextWidth, int minWidth) {
     return std::max(measuredTextWidth + kPanelTextPadding, minWidth);
 }
 
-std::vector<PanelPlacement> LayOutStatusPanels(std::span<const PanelLayoutInput> panels, const PixelRect& bar,
-                                               int iconSize) {
-    std::vector<PanelPlacement> placements(panels.size());
+std::vector<PixelRect> LayOutStatusPanels(std::span<const PanelLayoutInput> panels, const PixelRect& bar, int iconSize) {
+    std::vector<PixelRect> rects(panels.size());
     if (panels.empty()) {
-        return placements;
+        return rects;
     }
     const std::size_t last = panels.size() - 1;
 
@@ -48,10 +47,9 @@ std::vector<PanelPlacement> LayOutStatusPanels(std::span<const PanelLayoutInput>
     for (std::size_t i = 0; i < panels.size(); ++i) {
         const int left = i == 0 ? bar.left : edges[i - 1];
         const int right = i == last ? edges[i] : edges[i] - 1;
-        placements[i].width = edges[i] - left;
-        placements[i].rect = PixelRect{left, bar.top, right, bar.bottom};
+        rects[i] = PixelRect{left, bar.top, right, bar.bottom};
     }
-    return placements;
+    return rects;
 }
 
 std::size_t CutPanelsAtBarEnd(std::span<PixelRect> panels, int barRight) {

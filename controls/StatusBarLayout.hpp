@@ -28,13 +28,6 @@ struct PanelLayoutInput {
     bool hasIcon = false;
 };
 
-struct PanelPlacement {
-    int width = 0;
-    PixelRect rect;
-
-    friend bool operator==(const PanelPlacement&, const PanelPlacement&) = default;
-};
-
 // Extra room a panel asks for beyond its measured text, so that the text clears the frame.
 inline constexpr int kPanelTextPadding = 12;
 
@@ -48,8 +41,7 @@ int IdealPanelWidth(int measuredTextWidth, int minWidth);
 // that springs, else the last) takes the rest, so the last panel ends exactly at the bar's right edge;
 // otherwise nobody grows. Every panel spans the bar's height; all but the last end one pixel before
 // the next begins.
-std::vector<PanelPlacement> LayOutStatusPanels(std::span<const PanelLayoutInput> panels, const PixelRect& bar,
-                                               int iconSize);
+std::vector<PixelRect> LayOutStatusPanels(std::span<const PanelLayoutInput> panels, const PixelRect& bar, int iconSize);
 
 // How many of the laid-out panels are drawn on a bar whose right edge is `barRight`: the first panel
 // reaching beyond it is cut one pixel short of the edge and is the last one drawn. Cuts `panels`

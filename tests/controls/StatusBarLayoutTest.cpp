@@ -17,84 +17,66 @@ std::vector<PanelLayoutInput> MainWindowPanels() {
     };
 }
 
-std::vector<PixelRect> RectsOf(const std::vector<PanelPlacement>& placements) {
-    std::vector<PixelRect> rects;
-    for (const PanelPlacement& placement : placements) {
-        rects.push_back(placement.rect);
-    }
-    return rects;
-}
-
 TEST(StatusBarLayout, MainWindowPanelsOnA600By25Bar) {
-    const auto placements = LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 600, 25}, 0);
-    ASSERT_EQ(placements.size(), 3u);
-    EXPECT_EQ(placements[0].rect, (PixelRect{0, 0, 7, 25}));
-    EXPECT_EQ(placements[1].rect, (PixelRect{8, 0, 487, 25}));
-    EXPECT_EQ(placements[2].rect, (PixelRect{488, 0, 600, 25}));
-    EXPECT_EQ(placements[0].width, 8);
-    EXPECT_EQ(placements[1].width, 480);
-    EXPECT_EQ(placements[2].width, 112) << "100 plus half of the height 25, truncated";
+    // Base edges 8, 72 and 172 + 12 (half of 25, truncated); "MAIN" takes the other 416 pixels.
+    EXPECT_EQ(LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 600, 25}, 0),
+              (std::vector<PixelRect>{{0, 0, 7, 25}, {8, 0, 487, 25}, {488, 0, 600, 25}}));
 }
 
 TEST(StatusBarLayout, NoPanelGrowsOnABarNarrowerThanTheWidths) {
-    const auto placements = LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 150, 25}, 0);
-    EXPECT_EQ(RectsOf(placements),
+    EXPECT_EQ(LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 150, 25}, 0),
               (std::vector<PixelRect>{{0, 0, 7, 25}, {8, 0, 71, 25}, {72, 0, 184, 25}}));
 }
 
 TEST(StatusBarLayout, TheFirstPanelCrossingTheRightEdgeIsCutAndDrawnLast) {
-    auto rects = RectsOf(LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 150, 25}, 0));
+    auto rects = LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 150, 25}, 0);
     EXPECT_EQ(CutPanelsAtBarEnd(rects, 150), 3u);
     EXPECT_EQ(rects[2].right, 149);
 
-    rects = RectsOf(LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 50, 25}, 0));
+    rects = LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 50, 25}, 0);
     EXPECT_EQ(CutPanelsAtBarEnd(rects, 50), 2u);
     EXPECT_EQ(rects[1], (PixelRect{8, 0, 49, 25}));
 
-    rects = RectsOf(LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 600, 25}, 0));
+    rects = LayOutStatusPanels(MainWindowPanels(), PixelRect{0, 0, 600, 25}, 0);
     EXPECT_EQ(CutPanelsAtBarEnd(rects, 600), 3u) << "a last panel ending exactly at the edge is not cut";
     EXPECT_EQ(rects[2].right, 600);
 }
 
 TEST(StatusBarLayout, ASinglePanelTakesNoHalfHeightExtraAndSpringsToTheEdge) {
     const std::vector<PanelLayoutInput> one{{.minWidth = 40}};
-    EXPECT_EQ(LayOutStatusPanels(one, PixelRect{0, 0, 30, 25}, 0)[0].rect, (PixelRect{0, 0, 40, 25}));
-    EXPECT_EQ(LayOutStatusPanels(one, PixelRect{0, 0, 300, 25}, 0)[0].rect, (PixelRect{0, 0, 300, 25}));
+    EXPECT_EQ(LayOutStatusPanels(one, PixelRect{0, 0, 30, 25}, 0)[0], (PixelRect{0, 0, 40, 25}));
+    EXPECT_EQ(LayOutStatusPanels(one, PixelRect{0, 0, 300, 25}, 0)[0], (PixelRect{0, 0, 300, 25}));
 }
 
 TEST(StatusBarLayout, WithoutASpringPanelTheLastOneGrows) {
     const std::vector<PanelLayoutInput> panels{{.minWidth = 50}, {.minWidth = 50}};
-    const auto placements = LayOutStatusPanels(panels, PixelRect{0, 0, 300, 20}, 0);
-    EXPECT_EQ(RectsOf(placements), (std::vector<PixelRect>{{0, 0, 49, 20}, {50, 0, 300, 20}}));
+    EXPECT_EQ(LayOutStatusPanels(panels, PixelRect{0, 0, 300, 20}, 0),
+              (std::vector<PixelRect>{{0, 0, 49, 20}, {50, 0, 300, 20}}));
 }
 
 TEST(StatusBarLayout, TheHighestNumberedSpringPanelWins) {
     const std::vector<PanelLayoutInput> panels{
         {.minWidth = 10, .spring = true}, {.minWidth = 10, .spring = true}, {.minWidth = 10}};
-    const auto placements = LayOutStatusPanels(panels, PixelRect{0, 0, 200, 10}, 0);
-    EXPECT_EQ(placements[0].width, 10);
-    EXPECT_EQ(placements[1].width, 200 - 10 - 15);
-    EXPECT_EQ(placements[2].rect, (PixelRect{185, 0, 200, 10}));
+    // Base edges 10, 20 and 35: the second panel takes the 165 pixels left over.
+    EXPECT_EQ(LayOutStatusPanels(panels, PixelRect{0, 0, 200, 10}, 0),
+              (std::vector<PixelRect>{{0, 0, 9, 10}, {10, 0, 184, 10}, {185, 0, 200, 10}}));
 }
 
 TEST(StatusBarLayout, AnIconWidensItsOwnPanelAndShiftsTheLaterOnes) {
     std::vector<PanelLayoutInput> panels{{.minWidth = 20, .hasIcon = true}, {.minWidth = 30}, {.minWidth = 40}};
-    const auto placements = LayOutStatusPanels(panels, PixelRect{0, 0, 10, 20}, 16);
-    EXPECT_EQ(RectsOf(placements),
+    EXPECT_EQ(LayOutStatusPanels(panels, PixelRect{0, 0, 10, 20}, 16),
               (std::vector<PixelRect>{{0, 0, 35, 20}, {36, 0, 65, 20}, {66, 0, 116, 20}}));
 }
 
 TEST(StatusBarLayout, FitToContentsTakesTheIdealWidthInsteadOfTheMinimum) {
     std::vector<PanelLayoutInput> panels{{.minWidth = 20, .idealWidth = 70, .fitToContents = true},
                                          {.minWidth = 20, .idealWidth = 90}};
-    const auto placements = LayOutStatusPanels(panels, PixelRect{0, 0, 10, 20}, 0);
-    EXPECT_EQ(placements[0].width, 70);
-    EXPECT_EQ(placements[1].width, 20 + 10);
+    EXPECT_EQ(LayOutStatusPanels(panels, PixelRect{0, 0, 10, 20}, 0),
+              (std::vector<PixelRect>{{0, 0, 69, 20}, {70, 0, 100, 20}}));
 }
 
 TEST(StatusBarLayout, OffsetsMoveTheBarsLeftAndTopEdges) {
-    const auto placements = LayOutStatusPanels(MainWindowPanels(), PixelRect{10, 4, 600, 25}, 0);
-    EXPECT_EQ(RectsOf(placements),
+    EXPECT_EQ(LayOutStatusPanels(MainWindowPanels(), PixelRect{10, 4, 600, 25}, 0),
               (std::vector<PixelRect>{{10, 4, 17, 25}, {18, 4, 489, 25}, {490, 4, 600, 25}}))
         << "half of the height 21 is 10";
 }
