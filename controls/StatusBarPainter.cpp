@@ -143,7 +143,7 @@ public:
 private:
     void Frame(const PanelPaint& panel, const wchar_t* text) {
         const RECT rect = ToRect(panel.rect);
-        DrawStatusTextW(dc_, &rect, text, panel.style & (kPanelNoBorders | kPanelPopOut | kPanelRightToLeft));
+        DrawStatusTextW(dc_, &rect, text, panel.style & kPanelSystemStyles);
     }
 
     FontDescription font_;

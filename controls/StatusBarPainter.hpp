@@ -5,6 +5,7 @@
 
 #include "FontDescription.hpp"
 #include "StatusBarLayout.hpp"
+#include "StatusPanelStyle.hpp"
 
 #include <windows.h>
 
@@ -14,7 +15,6 @@
 namespace quarrow::controls {
 
 inline RECT ToRect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-inline PixelRect ToPixelRect(const RECT& r) { return PixelRect{r.left, r.top, r.right, r.bottom}; }
 
 // One panel as it is about to be painted.
 struct PanelPaint {
@@ -25,12 +25,6 @@ struct PanelPaint {
     UINT style = 0;
     bool isLast = false;
 };
-
-// Bits of a panel's style: the system's status-text flags, and the bar's own owner-draw mark.
-inline constexpr UINT kPanelNoBorders = 0x100;
-inline constexpr UINT kPanelPopOut = 0x200;
-inline constexpr UINT kPanelRightToLeft = 0x400;
-inline constexpr UINT kPanelOwnerDraw = 0x1000;
 
 class StatusBarPainter {
 public:

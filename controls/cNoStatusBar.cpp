@@ -1,5 +1,7 @@
 #include "cNoStatusBar.hpp"
 
+#include "StatusBarPainter.hpp"
+
 #include "RaisedError.hpp"
 #include "Twips.hpp"
 
@@ -328,7 +330,7 @@ std::size_t cNoStatusBar::Resolve(const PanelRef& panel) const {
     const auto found = std::find_if(panels_.begin(), panels_.end(),
                                     [&](const Panel& candidate) { return candidate.key == panel.Key(); });
     if (found == panels_.end()) {
-        RaiseInvalidPanel(panel.Key());
+        RaiseInvalidPanel(panel.Text());
     }
     return static_cast<std::size_t>(found - panels_.begin());
 }

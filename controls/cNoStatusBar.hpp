@@ -11,7 +11,7 @@
 #include "PanelRef.hpp"
 #include "StatusBarHost.hpp"
 #include "StatusBarLayout.hpp"
-#include "StatusBarPainter.hpp"
+#include "StatusPanelStyle.hpp"
 
 #include "Handles.hpp"
 
@@ -22,6 +22,8 @@
 #include <vector>
 
 namespace quarrow::controls {
+
+class StatusBarPainter;
 
 // The settings of a new panel. `style` takes the kPanel* bits: no borders, pop-out, right-to-left
 // reading, owner-drawn. `imageIndex` is 0-based in the bar's image list; negative means no icon.
@@ -110,7 +112,8 @@ public:
     int Height() const;
 
     int PanelCount() const { return static_cast<int>(panels_.size()); }
-    // The panel's place from the last layout, in pixels of the host's client area.
+    // The panel's place from the last layout (there is none before Create), in pixels of the host's
+    // client area.
     PixelRect GetPanelRect(const PanelRef& panel) const;
 
     const std::wstring& PanelKey(int index) const;

@@ -109,9 +109,5 @@ TEST(StatusBarLayout, HalfRoundedToEven) {
     }
 }
 
-TEST(StatusBarLayout, TheSizeGripIsASquareAtTheRightEnd) {
-    EXPECT_EQ(SizeGripBox(PixelRect{0, 0, 600, 25}), (PixelRect{575, 0, 600, 25}));
-}
-
 } // namespace
 } // namespace quarrow::controls

@@ -1,6 +1,7 @@
 #include "StatusBarTestFixture.hpp"
 
 #include "Handles.hpp"
+#include "StatusBarPainter.hpp"
 
 namespace quarrow::controls::testing {
 namespace {
