@@ -16,8 +16,9 @@ int PixelsPerInchY(HDC dc) {
 
 } // namespace
 
-win32::UniqueFont FontSpec::Create(HDC dc) const {
+win32::UniqueFont FontSpec::Create(HDC dc, BYTE quality) const {
     LOGFONTW font{};
+    // A negative height asks for the character height (without internal leading), as points mean.
     font.lfHeight = -static_cast<LONG>(std::lround(points * PixelsPerInchY(dc) / 72.0));
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfItalic = italic;
@@ -26,18 +27,16 @@ win32::UniqueFont FontSpec::Create(HDC dc) const {
     font.lfCharSet = charset;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    font.lfQuality = DEFAULT_QUALITY;
+    font.lfQuality = quality;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     name.copy(font.lfFaceName, LF_FACESIZE - 1);
     return win32::UniqueFont(CreateFontIndirectW(&font));
 }
 
-FontSpec FontSpec::FromFont(HFONT font, HDC dc) {
+namespace {
+
+FontSpec Describe(const LOGFONTW& described, HDC dc) {
     FontSpec spec;
-    LOGFONTW described{};
-    if (!font || !GetObjectW(font, sizeof described, &described)) {
-        return spec;
-    }
     spec.name = described.lfFaceName;
     spec.points = std::abs(described.lfHeight) * 72.0 / PixelsPerInchY(dc);
     spec.bold = described.lfWeight >= FW_BOLD;
@@ -46,6 +45,27 @@ FontSpec FontSpec::FromFont(HFONT font, HDC dc) {
     spec.strikethrough = described.lfStrikeOut != 0;
     spec.charset = described.lfCharSet;
     return spec;
+}
+
+} // namespace
+
+FontSpec FontSpec::FromFont(HFONT font, HDC dc) {
+    LOGFONTW described{};
+    if (!font || !GetObjectW(font, sizeof described, &described)) {
+        return {};
+    }
+    return Describe(described, dc);
+}
+
+FontSpec FontSpec::MessageFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        FontSpec fallback;
+        fallback.name = L"MS Shell Dlg";
+        return fallback;
+    }
+    return Describe(metrics.lfMessageFont, nullptr);
 }
 
 } // namespace quarrow::controls

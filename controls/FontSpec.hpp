@@ -20,10 +20,13 @@ struct FontSpec {
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 
     // The font at the resolution of `dc` (the screen's when null); empty when the system refuses.
-    win32::UniqueFont Create(HDC dc = nullptr) const;
+    win32::UniqueFont Create(HDC dc = nullptr, BYTE quality = DEFAULT_QUALITY) const;
 
     // The description of a GDI font (as a window's WM_GETFONT gives it), or the default when null.
     static FontSpec FromFont(HFONT font, HDC dc = nullptr);
+
+    // The font the system uses for message boxes and dialogs.
+    static FontSpec MessageFont();
 };
 
 } // namespace quarrow::controls
