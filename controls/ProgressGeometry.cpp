@@ -88,7 +88,8 @@ PixelRect ThemedChunkRect(const PixelRect& bar) {
     return {bar.left + 2, bar.top + 2, bar.right - 2 + 1, bar.bottom - 2 + 1};
 }
 
-void ForEachTile(const PixelRect& area, int sourceWidth, int sourceHeight, const std::function<void(const Tile&)>& copy) {
+void ForEachTile(const PixelRect& area, int sourceWidth, int sourceHeight,
+                 const std::function<void(const Tile&)>& copy) {
     if (area.IsEmpty() || sourceWidth < 1 || sourceHeight < 1) {
         return;
     }

@@ -14,9 +14,17 @@ TEST(ProgressFraction, IsTheShareOfTheRangeHeldToZeroToOne) {
         double fraction;
     };
     const Case cases[] = {
-        {50, 0, 100, 0.5},   {0, 0, 100, 0.0},    {100, 0, 100, 1.0}, {150, 0, 100, 1.0},
-        {-5, 0, 100, 0.0},   {15, 10, 20, 0.5},   {3, 0, 4, 0.75},    {-75, -100, 0, 0.25},
-        {5, 10, 0, 0.5},     {12, 10, 0, 0.0},    {INT_MAX, INT_MIN, INT_MAX, 1.0},
+        {50, 0, 100, 0.5},
+        {0, 0, 100, 0.0},
+        {100, 0, 100, 1.0},
+        {150, 0, 100, 1.0},
+        {-5, 0, 100, 0.0},
+        {15, 10, 20, 0.5},
+        {3, 0, 4, 0.75},
+        {-75, -100, 0, 0.25},
+        {5, 10, 0, 0.5},
+        {12, 10, 0, 0.0},
+        {INT_MAX, INT_MIN, INT_MAX, 1.0},
         {0, INT_MIN, INT_MAX, static_cast<double>(-static_cast<long long>(INT_MIN)) / (2.0 * INT_MAX + 1)},
     };
     for (const Case& c : cases) {
@@ -125,9 +133,12 @@ std::vector<Tile> TilesOf(const PixelRect& area, int sourceWidth, int sourceHeig
 TEST(ForEachTile, IsAlignedToTheSurfaceOriginAndCutAtTheEdges) {
     // A 4 × 3 picture over (5, 2)…(12, 7): columns start at source 5 mod 4 = 1, rows at 2 mod 3 = 2.
     EXPECT_EQ(TilesOf({5, 2, 12, 7}, 4, 3), (std::vector<Tile>{
-                                                {5, 2, 3, 1, 1, 2}, {8, 2, 4, 1, 0, 2}, // cut row from source row 2
-                                                {5, 3, 3, 3, 1, 0}, {8, 3, 4, 3, 0, 0}, // whole row
-                                                {5, 6, 3, 1, 1, 0}, {8, 6, 4, 1, 0, 0}, // cut at the bottom
+                                                {5, 2, 3, 1, 1, 2},
+                                                {8, 2, 4, 1, 0, 2}, // cut row from source row 2
+                                                {5, 3, 3, 3, 1, 0},
+                                                {8, 3, 4, 3, 0, 0}, // whole row
+                                                {5, 6, 3, 1, 1, 0},
+                                                {8, 6, 4, 1, 0, 0}, // cut at the bottom
                                             }));
     EXPECT_EQ(TilesOf({0, 0, 6, 2}, 4, 2), (std::vector<Tile>{{0, 0, 4, 2, 0, 0}, {4, 0, 2, 2, 0, 0}}))
         << "cut at the right";
