@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -172,6 +173,46 @@ std::string Differences(const DibCanvas& a, const DibCanvas& b, int width, int h
         }
     }
     return {};
+}
+
+// The bounding box of the pixels in `colour`: {left, top, right, bottom}, inclusive.
+RECT BoundsOf(const DibCanvas& canvas, COLORREF colour, int width, int height) {
+    RECT bounds{width, height, -1, -1};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (canvas.Pixel(x, y) == colour) {
+                bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
+                          std::max<LONG>(bounds.right, x), std::max<LONG>(bounds.bottom, y)};
+            }
+        }
+    }
+    return bounds;
+}
+
+TEST(lumoProgressBarPaint, TheCaptionIsPlacedByItsAlignments) {
+    BarHost host;
+    auto bar = WhiteBar(host, 200, 60);
+    bar->ForeColor(kBlack);
+    bar->Text(L"MM");
+    bar->ShowText(true);
+    DibCanvas canvas(200, 60);
+    const auto placed = [&](std::int32_t x, std::int32_t y) {
+        bar->TextAlignX(x);
+        bar->TextAlignY(y);
+        PrintInto(*bar, canvas);
+        return BoundsOf(canvas, kBlack, 200, 60);
+    };
+    const RECT topLeft = placed(0, 0);
+    EXPECT_LT(topLeft.left, 20) << "left, after the added space";
+    EXPECT_GT(topLeft.left, 1) << "the added space comes first";
+    EXPECT_LT(topLeft.top, 15);
+    const RECT centre = placed(1, 1);
+    EXPECT_NEAR((centre.left + centre.right) / 2.0, 100, 3);
+    EXPECT_NEAR((centre.top + centre.bottom) / 2.0, 30, 6) << "capitals sit above the line's middle";
+    const RECT bottomRight = placed(2, 2);
+    EXPECT_GT(bottomRight.right, 180);
+    EXPECT_LT(bottomRight.right, 198) << "the added space comes last";
+    EXPECT_GT(bottomRight.bottom, 45);
 }
 
 using PixelSet = std::set<std::pair<int, int>>;
