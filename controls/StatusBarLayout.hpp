@@ -3,21 +3,13 @@
 // wide a panel wants to be, where a panel's icon and the size grip go. Nothing here touches a window,
 // so every rule can be checked without one.
 
+#include "PixelRect.hpp"
+
 #include <cstddef>
 #include <span>
 #include <vector>
 
 namespace quarrow::controls {
-
-// A rectangle in pixels of the host's client area; right and bottom as the system's RECT has them.
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
 
 // What the layout needs to know of one panel.
 struct PanelLayoutInput {
