@@ -23,7 +23,7 @@ win32::UniqueIcon CreateArrowGlyphIcon() {
     }
     const win32::UniqueBitmap maskBitmap(CreateBitmap(kArrowGlyphSize, kArrowGlyphSize, 1, 1, mask.data()));
 
-    // The colour part is black throughout: where the mask is clear, that black is what shows.
+    // The colour bitmap is black throughout: where the mask is clear, that black is what shows.
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = kArrowGlyphSize;
@@ -37,8 +37,8 @@ win32::UniqueIcon CreateArrowGlyphIcon() {
         return win32::UniqueIcon();
     }
     std::memset(bits, 0, sizeof(std::uint32_t) * kArrowGlyphSize * kArrowGlyphSize);
-    ICONINFO parts{TRUE, 0, 0, maskBitmap.Get(), colourBitmap.Get()};
-    return win32::UniqueIcon(CreateIconIndirect(&parts));
+    ICONINFO pieces{TRUE, 0, 0, maskBitmap.Get(), colourBitmap.Get()};
+    return win32::UniqueIcon(CreateIconIndirect(&pieces));
 }
 
 } // namespace quarrow::controls

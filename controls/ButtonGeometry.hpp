@@ -1,5 +1,5 @@
 #pragma once
-// Where the toolbar button's parts go on its face, in pixels of a face W wide and H high, and the
+// Where the pieces of the toolbar button go on its face, in pixels of a face W wide and H high, and the
 // drop-down arrow glyph.
 
 #include "ButtonStateMachine.hpp"

@@ -89,7 +89,7 @@ private:
     void OnTimerTick();
     void Changed(std::wstring_view property);
 
-    std::int32_t themeColor_ = 4;
+    std::int32_t themeColor_ = kAutomaticThemeColor;
     bool isStrech_ = false;
     OleColor backColor_ = RgbColor(255, 255, 255);
     ColorScheme scheme_ = ColorScheme::Silver;

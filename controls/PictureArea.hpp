@@ -1,7 +1,7 @@
 #pragma once
 // A painted child area that keeps its picture: drawing goes to an off-screen image of the area's size,
 // which is shown on the screen by Refresh and whenever the system asks for a repaint, and which keeps
-// its content when the area is resized (new parts take the background colour). It reports the mouse to
+// its content when the area is resized (area gained takes the background colour). It reports the mouse to
 // its owner and captures it while a button is down, so that the release is reported wherever it
 // happens. It may carry a tool-tip.
 
@@ -38,7 +38,7 @@ public:
     // Keeps the area under every sibling that overlaps it.
     void SendToBack();
 
-    // The colour new parts of the image take; painted areas keep what they have.
+    // The colour that area gained by a resize takes; painted areas keep what they have.
     OleColor BackColor() const { return backColor_; }
     void SetBackColor(OleColor colour) { backColor_ = colour; }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The single pixels that round the toolbar strip's corners, where the host's background and the
-// strip's colours meet. Computed apart from the painting so that every colour can be checked.
+// strip's colours meet. Worked out away from the painting so that every colour can be checked.
 
 #include "ButtonGeometry.hpp"
 #include "ToolbarSchemes.hpp"
@@ -24,7 +24,7 @@ std::vector<PixelPaint> LeftCapCornerPixels(int height, OleColor host, const Sch
 std::vector<PixelPaint> RightButtonCornerPixels(int width, int height, OleColor host, OleColor top, OleColor bottom);
 
 // The grip: four dots down the cap, each a dark 2 × 2 square with a white one a pixel below and to the
-// right of it, which the dark one partly covers. The upper left corners of the dark squares.
+// right of it, which the dark one overlaps. The upper left corners of the dark squares.
 std::vector<PixelPoint> GripDotOrigins();
 
 } // namespace quarrow::controls

@@ -203,7 +203,7 @@ void ZID_Button::PaintFace(const FacePaint& face) {
     if (picture_) {
         const PixelPoint at = kButtonPictureOrigin;
         if (face.mode == FaceMode::Disabled) {
-            // Only an icon has the colour and mask parts the gray rendering works from.
+            // Only an icon has the colour and mask bitmaps the gray rendering works from.
             DrawGrayIcon(dc, picture_.Icon(), at.x, at.y, kButtonPictureSize, kButtonPictureSize);
         } else {
             picture_.Draw(dc, at.x, at.y, kButtonPictureSize, kButtonPictureSize);

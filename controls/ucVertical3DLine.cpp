@@ -19,9 +19,9 @@ int SeparatorWidth() { return win32::TwipsToPixelsX(kWidthTwips); }
 win32::UniqueRegion LinesRegion(const std::array<VerticalLine, 2>& lines) {
     win32::UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
     for (const VerticalLine& line : lines) {
-        const win32::UniqueRegion part(CreateRectRgn(line.x, line.top, line.x + 1, line.bottom));
-        if (shape && part) {
-            CombineRgn(shape.Get(), shape.Get(), part.Get(), RGN_OR);
+        const win32::UniqueRegion column(CreateRectRgn(line.x, line.top, line.x + 1, line.bottom));
+        if (shape && column) {
+            CombineRgn(shape.Get(), shape.Get(), column.Get(), RGN_OR);
         }
     }
     return shape;

@@ -13,20 +13,6 @@ const FacePaint kHotFace = Framed(RgbColor(255, 245, 206), RgbColor(255, 207, 14
 const FacePaint kPressedFace = Framed(RgbColor(254, 142, 75), RgbColor(254, 214, 145));
 const FacePaint kDownHotFace = Framed(RgbColor(255, 235, 99), RgbColor(255, 119, 0));
 
-TEST(ButtonFaces, EachStateHasItsColoursAndMode) {
-    const SchemeColors& olive = ColorsOf(ColorScheme::Olive);
-    EXPECT_EQ(FaceForState(0, false, olive), (FacePaint{olive.faceBottom, olive.faceTop, FaceMode::Plain, 0}));
-    EXPECT_EQ(FaceForState(1, false, olive), kHotFace);
-    EXPECT_EQ(FaceForState(2, false, olive), kPressedFace);
-    EXPECT_EQ(FaceForState(2, true, olive), (FacePaint{olive.faceBottom, RgbColor(255, 255, 255), FaceMode::Open, 0}))
-        << "a pressed drop-down opens from the face colour down to white";
-    EXPECT_EQ(FaceForState(3, true, olive), kDownHotFace);
-    EXPECT_EQ(FaceForState(4, false, olive),
-              (FacePaint{olive.faceBottom, olive.faceTop, FaceMode::Disabled, RgbColor(106, 106, 106)}));
-    EXPECT_FALSE(FaceForState(5, false, olive));
-    EXPECT_FALSE(FaceForState(-1, false, olive));
-    EXPECT_EQ(PressedCheckButtonFace(), kPressedFace);
-}
 
 TEST(ButtonRepaint, ARepeatedStateOneToFourIsNotPaintedAgainButStateZeroIs) {
     ButtonStateMachine button;

@@ -6,6 +6,7 @@
 #include "ControlHost.hpp"
 #include "GdiProbe.hpp"
 #include "ZID_Button.hpp"
+#include "ucVertical3DLine.hpp"
 
 #include <gtest/gtest.h>
 
@@ -255,12 +256,14 @@ TEST_F(JCToolbarTest, AFirstPlacementTakesTheHostsBackground) {
     EXPECT_EQ(GetPixel(toolbar.PicLeft().Dc(), 0, 0), GetSysColor(COLOR_BTNFACE)) << "a system colour is translated";
 }
 
-TEST(JCToolbarResources, MakingPaintingAndDestroyingStripsLeaksNoGdiObjects) {
+TEST(JCToolbarResources, MakingPaintingAndDestroyingStripsAndSeparatorsLeaksNoGdiObjects) {
     testing::ControlHost& host = testing::SharedHost();
     const auto exercise = [&] {
         for (int i = 0; i < 5; ++i) {
             JCToolbar toolbar(host.Handle(), 0, 100, 300);
             ZID_Button button(toolbar.Handle(), 16, 0, 60);
+            ucVertical3DLine separator(toolbar.Handle(), 80, 3, 20);
+            MoveWindow(separator.Handle(), 80, 3, 6, 22, TRUE);
             toolbar.SetThemeColor(i % 3);
             toolbar.SetIsStrech(true);
             MoveWindow(toolbar.Handle(), 0, 100, 350, 26, TRUE);

@@ -32,30 +32,8 @@ TEST(ToolbarSchemes, OnlyTheBlueAndOliveLunaStylesGiveTheirSchemes) {
     EXPECT_EQ(SchemeForVisualStyle(false, L"HomeStead"), ColorScheme::Silver);
 }
 
-TEST(ToolbarSchemes, TheTablesHoldTheSchemeColours) {
-    const SchemeColors& blue = ColorsOf(ColorScheme::Blue);
-    EXPECT_EQ(blue.faceTop, RgbColor(221, 236, 254));
-    EXPECT_EQ(blue.dark, RgbColor(0, 0, 128));
-    EXPECT_EQ(blue.buttonBottom, RgbColor(0, 53, 145));
-    const SchemeColors& olive = ColorsOf(ColorScheme::Olive);
-    EXPECT_EQ(olive.faceBottom, RgbColor(181, 197, 143));
-    EXPECT_EQ(olive.bottomLine, RgbColor(96, 128, 88));
-    const SchemeColors& silver = ColorsOf(ColorScheme::Silver);
-    EXPECT_EQ(silver.dark, RgbColor(75, 75, 111));
-    EXPECT_EQ(silver.buttonTop, RgbColor(180, 179, 200));
-}
 
-TEST(ButtonGeometry, BoxesSitOnTheFace) {
-    EXPECT_EQ(FaceBoxFor(FaceMode::Framed, 89, 25), (PixelBox{0, 2, 88, 20})) << "rows 2 to H - 3";
-    EXPECT_EQ(FaceBoxFor(FaceMode::Open, 89, 25), (PixelBox{0, 2, 88, 26})) << "bottom edge below the face";
-    EXPECT_FALSE(FaceBoxFor(FaceMode::Plain, 89, 25));
-    EXPECT_FALSE(FaceBoxFor(FaceMode::Disabled, 89, 25));
-}
 
-TEST(ButtonGeometry, TheCaptionStartsBesideThePicture) {
-    EXPECT_EQ(CaptionEdges(105, 25, true), (PixelEdges{25, 0, 105, 25}));
-    EXPECT_EQ(CaptionEdges(105, 25, false), (PixelEdges{5, 0, 105, 25}));
-}
 
 TEST(ButtonGeometry, TheArrowGlyphIsATriangleOfSevenFiveThreeAndOnePixels) {
     std::string drawn;
@@ -101,28 +79,7 @@ TEST(ToolbarLayout, AStripNarrowerThanItsEndsHasNoMiddle) {
     EXPECT_EQ(LayoutToolbarAreas(25, 26).right.x, 10);
 }
 
-TEST(ToolbarLayout, TheSeparatorIsAGrayLineWithAWhiteOneBesideItAPixelLower) {
-    const auto lines = SeparatorLines(25);
-    EXPECT_EQ(lines[0], (VerticalLine{0, 0, 25, RgbColor(128, 128, 128)}));
-    EXPECT_EQ(lines[1], (VerticalLine{1, 1, 25, RgbColor(255, 255, 255)}));
-}
 
-TEST(ToolbarArt, TheLeftCapsCornersBlendTheHostWithTheScheme) {
-    const SchemeColors& blue = ColorsOf(ColorScheme::Blue);
-    const OleColor host = RgbColor(212, 208, 200);
-    const std::vector<PixelPaint> expected{
-        {0, 0, host},
-        {0, 25, host},
-        {0, 24, host},
-        {1, 25, host},
-        {1, 0, RgbColor(238, 246, 254)},
-        {0, 1, RgbColor(238, 246, 254)},
-        {1, 23, RgbColor(64, 84, 177)},
-        {0, 23, RgbColor(170, 188, 213)},
-        {1, 24, RgbColor(170, 188, 213)},
-    };
-    EXPECT_EQ(LeftCapCornerPixels(26, host, blue), expected);
-}
 
 TEST(ToolbarArt, TheRightButtonsCornersAreRoundedAgainstTheHost) {
     const OleColor host = RgbColor(0, 0, 0);
@@ -138,9 +95,6 @@ TEST(ToolbarArt, TheRightButtonsCornersAreRoundedAgainstTheHost) {
     EXPECT_EQ(RightButtonCornerPixels(15, 26, host, top, bottom), expected);
 }
 
-TEST(ToolbarArt, FourGripDotsRunDownTheCap) {
-    EXPECT_EQ(GripDotOrigins(), (std::vector<PixelPoint>{{4, 4}, {4, 8}, {4, 12}, {4, 16}}));
-}
 
 TEST(ToolbarRightButton, HoverPressAndLeaveMoveBetweenTheLooks) {
     RightButtonStateMachine button;
@@ -157,14 +111,6 @@ TEST(ToolbarRightButton, HoverPressAndLeaveMoveBetweenTheLooks) {
     EXPECT_EQ(button.State(), 0);
 }
 
-TEST(ToolbarRightButton, EachLookHasItsColours) {
-    const SchemeColors& olive = ColorsOf(ColorScheme::Olive);
-    using Colours = std::pair<OleColor, OleColor>;
-    EXPECT_EQ(RightButtonColors(RightButtonLook::Rest, olive), (Colours{olive.buttonTop, olive.buttonBottom}));
-    EXPECT_EQ(RightButtonColors(RightButtonLook::Hot, olive), (Colours{RgbColor(255, 244, 204), RgbColor(255, 197, 125)}));
-    EXPECT_EQ(RightButtonColors(RightButtonLook::Pressed, olive),
-              (Colours{RgbColor(255, 154, 87), RgbColor(255, 212, 144)}));
-}
 
 } // namespace
 } // namespace quarrow::controls

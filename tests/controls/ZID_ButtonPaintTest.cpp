@@ -165,7 +165,7 @@ TEST_F(ZID_ButtonPaint, ADisabledButtonShowsItsIconGrayAndItsCaptionInGray) {
     EXPECT_EQ(PixelOf(button, 5, 5), RGB(255, 0, 0)) << "enabling restores the colours";
 }
 
-TEST_F(ZID_ButtonPaint, TheIconsTransparentPartShowsTheFace) {
+TEST_F(ZID_ButtonPaint, TheFaceShowsThroughTheIconsTransparentPixels) {
     button.SetThemeColor(0);
     button.SetPicture(RedIcon());
     EXPECT_EQ(PixelOf(button, 5 + 13, 5), GradientLine(ColorsOf(ColorScheme::Blue).faceTop,

@@ -7,7 +7,7 @@
 
 namespace quarrow::gallery {
 
-// Toolbar buttons in every state and scheme, drop-down and check buttons, and special captions.
+// Toolbar buttons in every state and scheme, drop-down and check buttons, and unusual captions.
 std::unique_ptr<GallerySection> MakeButtonSection();
 // Toolbar strips in the three schemes (and the system's), with and without overflow marks, carrying
 // buttons and a separator.
