@@ -26,6 +26,7 @@ using ::testing::IsEmpty;
 constexpr wchar_t kPakFilter[] = L"三国群英传II PAK档案(*.PAK)|*.PAK";
 constexpr wchar_t kAllFilter[] = L"所有类型档案(*.*)|*.*";
 constexpr int kReadOnlyBox = 0x410; // chx1
+constexpr wchar_t kTemplateModule[] = L"dialogs_test_templates.dll";
 
 // The file list of an Explorer-style file dialog.
 HWND FileList(HWND fileDialog) {
@@ -385,13 +386,13 @@ TEST_F(FileDialogTest, HookEventsCanCentreAndMeasureTheDialog) {
     EXPECT_EQ(seen.right - seen.left, placed.Width);
 }
 
-TEST_F(FileDialogTest, ATemplateInTheExecutableExtendsTheDialog) {
+TEST_F(FileDialogTest, ATemplateFromALoadedModuleExtendsTheDialog) {
     constexpr int kTemplate = 100;
     constexpr int kTemplateText = 101;
     cCommonDialog dialog;
+    ASSERT_TRUE(dialog.cdLoadLibrary(kTemplateModule));
     dialog.DialogTitle(L"模板");
     dialog.flags(0x40 | 0x1000);
-    dialog.hInstance(GetModuleHandleW(nullptr));
     dialog.TemplateName(kTemplate);
     dialog.HookDialog(true);
     std::wstring templateText;
