@@ -56,7 +56,7 @@ class DialogProvider {
 public:
     virtual ~DialogProvider() = default;
 
-    // The chosen file; empty when the user cancelled.
+    // The chosen file (a request without multiple selection); empty when the user cancelled.
     virtual std::wstring OpenFile(const FileDialogRequest& request) = 0;
     // The chosen files; none when the user cancelled.
     virtual FileSelection OpenFiles(const FileDialogRequest& request) = 0;

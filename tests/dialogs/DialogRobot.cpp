@@ -23,6 +23,13 @@ bool IsDialog(HWND window) {
     return std::wstring_view(name) == L"#32770";
 }
 
+BOOL CALLBACK CollectVisibleDialog(HWND window, LPARAM found) {
+    if (IsWindowVisible(window) && IsDialog(window)) {
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    }
+    return TRUE;
+}
+
 } // namespace
 
 std::string Narrow(std::wstring_view text) { return Utf8FromWide(text); }
@@ -73,15 +80,7 @@ void DialogRobot::Fail(const std::string& what) {
 
 std::vector<HWND> DialogRobot::VisibleDialogs() const {
     std::vector<HWND> dialogs;
-    EnumThreadWindows(
-        uiThread_,
-        [](HWND window, LPARAM found) {
-            if (IsWindowVisible(window) && IsDialog(window)) {
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&dialogs));
+    EnumThreadWindows(uiThread_, &CollectVisibleDialog, reinterpret_cast<LPARAM>(&dialogs));
     return dialogs;
 }
 

@@ -5,6 +5,7 @@
 #include "RaisedError.hpp"
 #include "TempDir.hpp"
 #include "cCommonDialog.hpp"
+#include "mDialogHook.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -292,8 +293,13 @@ TEST_F(FileDialogTest, AConfirmOkHandlerThatCancelsKeepsTheDialogOpen) {
 
     std::atomic<int> confirmations{0};
     HWND hookParent = nullptr;
+    bool hookPointerSet = false;
     int closes = 0;
-    dialog.Events.InitDialog = [&](HWND hDlg) { hookParent = GetParent(hDlg); };
+    EXPECT_EQ(mDialogHook::Showing(), nullptr);
+    dialog.Events.InitDialog = [&](HWND hDlg) {
+        hookParent = GetParent(hDlg);
+        hookPointerSet = mDialogHook::Showing() != nullptr;
+    };
     dialog.Events.ConfirmOK = [&](bool& bCancel) { bCancel = ++confirmations == 1; };
     dialog.Events.DialogClose = [&] { ++closes; };
 
@@ -318,6 +324,8 @@ TEST_F(FileDialogTest, AConfirmOkHandlerThatCancelsKeepsTheDialogOpen) {
     EXPECT_EQ(dialog.Filename(), pak);
     EXPECT_EQ(hookParent, shownDialog) << "the hook sees a child of the visible dialog";
     EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(hookPointerSet);
+    EXPECT_EQ(mDialogHook::Showing(), nullptr) << "the hook's pointer is cleared when the call returns";
 }
 
 TEST_F(FileDialogTest, AnExceptionInAHandlerClosesTheDialogAndLeavesShowOpen) {
@@ -342,6 +350,7 @@ TEST_F(FileDialogTest, AnExceptionInAHandlerClosesTheDialogAndLeavesShowOpen) {
     EXPECT_THAT(robot.Finish(), IsEmpty()) << "the dialog closed without the watchdog";
     EXPECT_EQ(dialog.Filename(), L"");
     EXPECT_EQ(closes, 0) << "no events after a failed handler";
+    EXPECT_EQ(mDialogHook::Showing(), nullptr);
 }
 
 TEST_F(FileDialogTest, HookEventsCanCentreAndMeasureTheDialog) {

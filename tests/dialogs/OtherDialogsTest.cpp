@@ -18,23 +18,22 @@ using ::testing::IsEmpty;
 // A module of the tests' own, beside the executable; nothing else loads it.
 constexpr wchar_t kModule[] = L"dialogs_test_templates.dll";
 
+int CALLBACK TakeFirstHorizontalFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM found) {
+    // Vertical faces ("@name") are not offered by the dialog's face list.
+    if ((type & TRUETYPE_FONTTYPE) && font->lfFaceName[0] != L'@') {
+        *reinterpret_cast<std::wstring*>(found) = font->lfFaceName;
+        return 0;
+    }
+    return 1;
+}
+
 // A font family the system has, for the font dialog to find again.
 std::wstring InstalledFontFamily() {
     std::wstring family;
     const HDC screen = GetDC(nullptr);
     LOGFONTW any{};
     any.lfCharSet = DEFAULT_CHARSET;
-    EnumFontFamiliesExW(
-        screen, &any,
-        [](const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM found) -> int {
-            // Vertical faces ("@name") are not offered by the dialog's face list.
-            if ((type & TRUETYPE_FONTTYPE) && font->lfFaceName[0] != L'@') {
-                *reinterpret_cast<std::wstring*>(found) = font->lfFaceName;
-                return 0;
-            }
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&family), 0);
+    EnumFontFamiliesExW(screen, &any, &TakeFirstHorizontalFace, reinterpret_cast<LPARAM>(&family), 0);
     ReleaseDC(nullptr, screen);
     return family;
 }
