@@ -21,6 +21,65 @@ constexpr int kMostBufferAttempts = 5;
 
 const wchar_t* TextOrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
+// The buffers the system writes a file dialog's answer into, filled with the caller's texts.
+struct FileDialogBuffers {
+    std::wstring file;
+    std::wstring title;
+};
+
+FileDialogBuffers BuffersFor(const FileDialogArguments& arguments, std::size_t fileLength, std::size_t titleLength) {
+    FileDialogBuffers buffers{arguments.Filename, arguments.FileTitle};
+    buffers.file.resize(std::max(fileLength, arguments.Filename.size() + 1), L'\0');
+    buffers.title.resize(std::max(titleLength, arguments.FileTitle.size() + 1), L'\0');
+    return buffers;
+}
+
+OPENFILENAMEW FileDialogRecord(const FileDialogArguments& arguments, DWORD flagWord, bool useTemplate,
+                               const std::wstring& filterList, FileDialogBuffers& buffers) {
+    OPENFILENAMEW record{};
+    record.lStructSize = sizeof record;
+    record.hwndOwner = arguments.Owner == kNoOwner ? nullptr : arguments.Owner;
+    record.lpstrFilter = arguments.Filter.empty() ? nullptr : filterList.c_str();
+    record.nFilterIndex = static_cast<DWORD>(std::max(arguments.FilterIndex, 0));
+    record.lpstrFile = buffers.file.data();
+    record.nMaxFile = static_cast<DWORD>(buffers.file.size());
+    record.lpstrFileTitle = buffers.title.data();
+    record.nMaxFileTitle = static_cast<DWORD>(buffers.title.size());
+    record.lpstrInitialDir = TextOrNull(arguments.InitDir);
+    record.lpstrTitle = TextOrNull(arguments.DlgTitle);
+    record.lpstrDefExt = TextOrNull(arguments.DefaultExt);
+    record.Flags = flagWord;
+    if (arguments.Hook) {
+        record.lpfnHook = &mDialogHook::DialogHookProc;
+    }
+    if (useTemplate) {
+        record.hInstance = arguments.hInstance;
+        record.lpTemplateName = MAKEINTRESOURCEW(arguments.TemplateName);
+    }
+    return record;
+}
+
+void TakeChoice(FileDialogArguments& arguments, bool multiSelect, const OPENFILENAMEW& record,
+                const FileDialogBuffers& buffers, const std::wstring& filterList) {
+    if (multiSelect) {
+        arguments.Filename = SelectionUpToDoubleNul(buffers.file);
+    } else {
+        arguments.Filename = TextUpToNul(buffers.file);
+        arguments.FileTitle = TextUpToNul(buffers.title);
+    }
+    arguments.flags = record.Flags;
+    arguments.FilterIndex = static_cast<int>(record.nFilterIndex);
+    arguments.Filter = ChosenFilterEntry(filterList, arguments.FilterIndex);
+}
+
+void ClearChoice(FileDialogArguments& arguments, bool save) {
+    arguments.Filename.clear();
+    arguments.FileTitle.clear();
+    arguments.Filter.clear();
+    arguments.flags = 0;
+    arguments.FilterIndex = save ? 0 : -1;
+}
+
 } // namespace
 
 // Holds the event sink and points the hook module at the companion for one hooked system call; both
@@ -70,43 +129,16 @@ bool GCommonDialog::ShowFileDialog(FileDialogArguments& arguments, bool save, bo
                                : OpenDialogFlagWord({arguments.FileMustExist, arguments.MultiSelect,
                                                      arguments.ReadOnly, arguments.HideReadOnly});
     recordFlags_ = WithHookAndTemplate(choices, arguments.Hook, useTemplate);
-
     const std::wstring filterList = SystemFilterList(arguments.Filter);
-    std::size_t fileLength = std::max(multiSelect ? lengths_.Multiple : lengths_.Single, arguments.Filename.size() + 1);
-    const std::size_t titleLength =
-        std::max(multiSelect ? kMultipleSelectionTitleLength : lengths_.Single, arguments.FileTitle.size() + 1);
+    std::size_t fileLength = multiSelect ? lengths_.Multiple : lengths_.Single;
+    const std::size_t titleLength = multiSelect ? kMultipleSelectionTitleLength : lengths_.Single;
 
-    std::wstring fileBuffer;
-    std::wstring titleBuffer;
+    FileDialogBuffers buffers;
     OPENFILENAMEW record{};
     BOOL ok = FALSE;
     for (int attempt = 1;; ++attempt) {
-        fileBuffer = arguments.Filename;
-        fileBuffer.resize(fileLength, L'\0');
-        titleBuffer = arguments.FileTitle;
-        titleBuffer.resize(titleLength, L'\0');
-
-        record = OPENFILENAMEW{};
-        record.lStructSize = sizeof record;
-        record.hwndOwner = arguments.Owner == kNoOwner ? nullptr : arguments.Owner;
-        record.lpstrFilter = arguments.Filter.empty() ? nullptr : filterList.c_str();
-        record.nFilterIndex = static_cast<DWORD>(std::max(arguments.FilterIndex, 0));
-        record.lpstrFile = fileBuffer.data();
-        record.nMaxFile = static_cast<DWORD>(fileBuffer.size());
-        record.lpstrFileTitle = titleBuffer.data();
-        record.nMaxFileTitle = static_cast<DWORD>(titleBuffer.size());
-        record.lpstrInitialDir = TextOrNull(arguments.InitDir);
-        record.lpstrTitle = TextOrNull(arguments.DlgTitle);
-        record.lpstrDefExt = TextOrNull(arguments.DefaultExt);
-        record.Flags = recordFlags_;
-        if (arguments.Hook) {
-            record.lpfnHook = &mDialogHook::DialogHookProc;
-        }
-        if (useTemplate) {
-            record.hInstance = arguments.hInstance;
-            record.lpTemplateName = MAKEINTRESOURCEW(arguments.TemplateName);
-        }
-
+        buffers = BuffersFor(arguments, fileLength, titleLength);
+        record = FileDialogRecord(arguments, recordFlags_, useTemplate, filterList, buffers);
         extendedError_ = 0;
         ok = RunHooked(arguments.Hook, arguments.EventSink, true,
                        [&] { return save ? GetSaveFileNameW(&record) : GetOpenFileNameW(&record); });
@@ -117,27 +149,16 @@ bool GCommonDialog::ShowFileDialog(FileDialogArguments& arguments, bool save, bo
         if (extendedError_ != FNERR_BUFFERTOOSMALL || attempt == kMostBufferAttempts || handlerError_) {
             break;
         }
-        // The system put the length it needs into the buffer's first character.
-        fileLength = std::max<std::size_t>(fileLength * 2, static_cast<WORD>(fileBuffer[0]));
+        // The selection is not lost: the dialog is shown again with a buffer of the length that the
+        // system put into the first character of the old one.
+        fileLength = std::max<std::size_t>(buffers.file.size() * 2, static_cast<WORD>(buffers.file[0]));
     }
 
     apiReturn_ = ok ? 1 : 0;
     if (ok) {
-        if (multiSelect) {
-            arguments.Filename = SelectionUpToDoubleNul(fileBuffer);
-        } else {
-            arguments.Filename = TextUpToNul(fileBuffer);
-            arguments.FileTitle = TextUpToNul(titleBuffer);
-        }
-        arguments.flags = record.Flags;
-        arguments.FilterIndex = static_cast<int>(record.nFilterIndex);
-        arguments.Filter = ChosenFilterEntry(filterList, arguments.FilterIndex);
+        TakeChoice(arguments, multiSelect, record, buffers, filterList);
     } else {
-        arguments.Filename.clear();
-        arguments.FileTitle.clear();
-        arguments.Filter.clear();
-        arguments.flags = 0;
-        arguments.FilterIndex = save ? 0 : -1;
+        ClearChoice(arguments, save);
     }
     if (handlerError_) {
         std::rethrow_exception(std::exchange(handlerError_, nullptr));
