@@ -9,12 +9,12 @@ namespace {
 constexpr std::wstring_view kDoubleNul(L"\0\0", 2);
 
 std::vector<std::wstring_view> SplitAtNul(std::wstring_view text) {
-    std::vector<std::wstring_view> parts;
+    std::vector<std::wstring_view> pieces;
     for (;;) {
         const auto nul = text.find(L'\0');
-        parts.push_back(text.substr(0, nul));
+        pieces.push_back(text.substr(0, nul));
         if (nul == std::wstring_view::npos) {
-            return parts;
+            return pieces;
         }
         text.remove_prefix(nul + 1);
     }
@@ -38,14 +38,14 @@ std::wstring ChosenFilterEntry(std::wstring_view systemFilterList, int filterInd
         return {};
     }
     systemFilterList.remove_suffix(2); // the list's own terminator
-    const auto parts = SplitAtNul(systemFilterList);
+    const auto pieces = SplitAtNul(systemFilterList);
     const auto description = static_cast<std::size_t>(filterIndex - 1) * 2;
-    if (description + 1 >= parts.size()) {
+    if (description + 1 >= pieces.size()) {
         return {};
     }
-    std::wstring entry(parts[description]);
+    std::wstring entry(pieces[description]);
     entry += L'\0';
-    entry += parts[description + 1];
+    entry += pieces[description + 1];
     return entry;
 }
 

@@ -8,7 +8,7 @@
 namespace quarrow::dialogs {
 
 // The system's filter list from the caller's "description|pattern|description|pattern" text: every
-// "|" and every ":" ends a part (so "description:pattern" works too), and the list ends with two NULs.
+// "|" and every ":" ends a piece (so "description:pattern" works too), and the list ends with two NULs.
 std::wstring SystemFilterList(std::wstring_view filter);
 
 // Entry `filterIndex` (counted in description and pattern pairs from 1) of a list made by
