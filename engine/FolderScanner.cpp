@@ -1,0 +1,155 @@
+#include "FolderScanner.hpp"
+
+#include "DirectoryListing.hpp"
+#include "ProgressText.hpp"
+#include "SystemPath.hpp"
+#include "Text.hpp"
+
+#include <algorithm>
+
+namespace quarrow {
+
+namespace {
+
+void SortCaseInsensitive(std::vector<std::wstring>& names) {
+    std::vector<std::pair<std::wstring, std::wstring>> keyed;
+    keyed.reserve(names.size());
+    for (auto& name : names) {
+        keyed.emplace_back(ToUpperInvariant(name), std::move(name));
+    }
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names[i] = std::move(keyed[i].second);
+    }
+}
+
+std::wstring WithTrailingSeparator(std::wstring path) {
+    if (path.empty() || !IsSystemSeparator(path.back())) {
+        path.push_back(kSystemSeparator);
+    }
+    return path;
+}
+
+std::vector<std::wstring> Subdirectories(std::wstring_view directory) {
+    std::vector<std::wstring> names;
+    for (auto& item : ListDirectory(directory)) {
+        if (item.isDirectory && !item.name.starts_with(L'.')) {
+            names.push_back(std::move(item.name));
+        }
+    }
+    SortCaseInsensitive(names);
+    return names;
+}
+
+} // namespace
+
+void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories) {
+    // Depth first with an explicit stack: a tree of any depth cannot exhaust the call stack. Each
+    // level keeps its own prefix, as each nested call of a recursive walk would.
+    struct Level {
+        std::wstring prefix;
+        std::vector<std::wstring> names;
+        std::size_t next = 0;
+    };
+    std::vector<Level> stack;
+    const std::wstring start = WithTrailingSeparator(search.path);
+    stack.push_back({start, Subdirectories(start), 0});
+    while (!stack.empty()) {
+        Level& level = stack.back();
+        if (level.next == level.names.size()) {
+            stack.pop_back();
+            continue;
+        }
+        std::wstring found = level.prefix + level.names[level.next++];
+        ++search.counter;
+        directories.push_back(found);
+        if (search.recurse) {
+            search.path = found;
+            std::wstring prefix = WithTrailingSeparator(std::move(found));
+            auto names = Subdirectories(prefix);
+            stack.push_back({std::move(prefix), std::move(names), 0});
+        }
+    }
+}
+
+std::vector<std::wstring> ListFolderFiles(std::wstring_view directory) {
+    std::vector<std::wstring> names;
+    for (auto& item : ListDirectory(directory)) {
+        if (!item.isDirectory) {
+            names.push_back(std::move(item.name));
+        }
+    }
+    SortCaseInsensitive(names);
+    return names;
+}
+
+std::wstring RelativeStoredName(std::wstring_view chosenFolder, std::wstring_view filePath) {
+    const std::wstring prefix = ToUpperInvariant(CollapseSeparators(WithTrailingSeparator(std::wstring(chosenFolder))));
+    std::wstring name = ToUpperInvariant(filePath);
+    if (name.starts_with(prefix)) {
+        name.erase(0, prefix.size());
+    }
+    return StoredFromSystemName(name);
+}
+
+std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Progress& progress) {
+    progress.SetStatus(L"搜索目录");
+    std::vector<std::wstring> directories{std::wstring(chosenFolder)};
+    progress.Breathe();
+    FolderSearch search;
+    search.path = std::wstring(chosenFolder);
+    ScanFolders(search, directories);
+    return directories;
+}
+
+std::vector<std::wstring> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress) {
+    const auto directoryCount = static_cast<std::int64_t>(directories.size());
+    progress.SetMin(ProgressBar::Stages, 0);
+    progress.SetMax(ProgressBar::Stages, directoryCount);
+    progress.SetStatus(L"增加档案：");
+    std::vector<std::wstring> files;
+    for (std::size_t j = 0; j < directories.size(); ++j) {
+        const std::vector<std::wstring> names = ListFolderFiles(directories[j]);
+        const auto fileCount = static_cast<std::int64_t>(names.size());
+        if (fileCount > 0) {
+            progress.SetMin(ProgressBar::Items, 0);
+            progress.SetMax(ProgressBar::Items, fileCount);
+            for (std::size_t k = 0; k < names.size(); ++k) {
+                files.push_back(JoinSystemPath(directories[j], names[k]));
+                progress.SetItem(files.back());
+                progress.SetValue(ProgressBar::Items, static_cast<std::int64_t>(k) + 1);
+                progress.SetText(ProgressBar::Items, CountText(static_cast<std::int64_t>(k) + 1, fileCount));
+                progress.Breathe();
+            }
+        }
+        progress.SetValue(ProgressBar::Stages, static_cast<std::int64_t>(j) + 1);
+        progress.SetText(ProgressBar::Stages, CountText(static_cast<std::int64_t>(j) + 1, directoryCount));
+        progress.Breathe();
+    }
+    progress.SetItem(L"");
+    progress.SetStatus(L"读取完毕，请等待。。。");
+    progress.Breathe();
+    return files;
+}
+
+FolderAddResult AddCollectedFiles(Workspace& workspace, std::wstring_view chosenFolder,
+                                  const std::vector<std::wstring>& files) {
+    FolderAddResult result;
+    result.fileCount = static_cast<std::int64_t>(files.size());
+    workspace.Reserve(workspace.Count() + files.size());
+    for (const std::wstring& file : files) {
+        if (auto error = workspace.AddFolderEntry(PathFromWide(file), RelativeStoredName(chosenFolder, file))) {
+            result.skipped.push_back({file, error});
+        }
+    }
+    return result;
+}
+
+FolderAddResult AddFolder(Workspace& workspace, std::wstring_view chosenFolder, Progress& progress) {
+    const ProgressShown shown(progress);
+    const auto directories = CollectDirectories(chosenFolder, progress);
+    const auto files = CollectFiles(directories, progress);
+    return AddCollectedFiles(workspace, chosenFolder, files);
+}
+
+} // namespace quarrow
