@@ -15,13 +15,13 @@ import tarfile
 
 def file_size(rng):
     roll = rng.random()
-    if roll < 0.80:
-        return rng.randint(0, 16 * 1024)           # most game resources are small
-    if roll < 0.98:
-        return rng.randint(16 * 1024, 256 * 1024)
-    if roll < 0.998:
-        return rng.randint(256 * 1024, 4 * 1024 * 1024)
-    return rng.randint(16 * 1024 * 1024, 40 * 1024 * 1024)
+    if roll < 0.85:
+        return rng.randint(0, 8 * 1024)  # most game resources are small
+    if roll < 0.99:
+        return rng.randint(8 * 1024, 64 * 1024)
+    if roll < 0.999:
+        return rng.randint(64 * 1024, 2 * 1024 * 1024)
+    return rng.randint(2 * 1024 * 1024, 8 * 1024 * 1024)
 
 
 def make_tree(folder, files, seed):

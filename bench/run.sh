@@ -35,7 +35,7 @@ trap cleanup EXIT
 
 # The tree, two archives of it and two extracted copies: about five times the tree's size.
 free_kb=$(df -Pk "$work" | awk 'NR == 2 { print $4 }')
-need_kb=$((files * 60 * 5))
+need_kb=$((files * 25 * 5))
 if [ "$free_kb" -lt "$need_kb" ]; then
     echo "bench: $((free_kb / 1024)) MB free in $work, about $((need_kb / 1024)) MB needed" >&2
     exit 1
@@ -48,15 +48,16 @@ sync
 
 now_ns() { date +%s%N; }
 
-# time_once <setup command> <command...>: runs the setup untimed, then prints the command's seconds.
+# time_once <setup command> <command...>: runs the setup untimed, then the command; its wall time in
+# seconds goes to $elapsed. A failing command ends the benchmark: its figures would mean nothing.
 time_once() {
     local setup=$1; shift
     eval "$setup"
     local start end
     start=$(now_ns)
-    "$@" >/dev/null
+    "$@" >/dev/null || { echo "bench: $* failed" >&2; exit 1; }
     end=$(now_ns)
-    awk -v ns=$((end - start)) 'BEGIN { printf "%.4f\n", ns / 1e9 }'
+    elapsed=$(awk -v ns=$((end - start)) 'BEGIN { printf "%.4f", ns / 1e9 }')
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -67,33 +68,35 @@ peak_mb() {  # peak_mb <setup> <command...>
     /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F: '/Maximum resident set size/ { printf "%.1f", $2 / 1024 }'
 }
 
-# measure <name> <setup> <quarrow command> -- <tar command>
+# measure <name> <quarrow setup> <tar setup> <quarrow command> -- <tar command>
 declare -a report
 measure() {
-    local name=$1 setup=$2; shift 2
+    local name=$1 setup=$2 their_setup=$3; shift 3
     local -a mine=() theirs=()
     while [ "$1" != "--" ]; do mine+=("$1"); shift; done
     shift
     theirs=("$@")
     local -a mine_times=() their_times=()
     for _ in $(seq "$runs"); do
-        mine_times+=("$(time_once "$setup" "${mine[@]}")")
-        their_times+=("$(time_once "$setup" "${theirs[@]}")")
+        time_once "$setup" "${mine[@]}"
+        mine_times+=("$elapsed")
+        time_once "$their_setup" "${theirs[@]}"
+        their_times+=("$elapsed")
     done
     local mine_median their_median ratio
     mine_median=$(printf '%s\n' "${mine_times[@]}" | median)
     their_median=$(printf '%s\n' "${their_times[@]}" | median)
     ratio=$(awk -v a="$mine_median" -v b="$their_median" 'BEGIN { printf "%.3f", a / b }')
     report+=("$(printf '%-8s %10.4f s %10.4f s %7s %9s MB %9s MB' "$name" "$mine_median" "$their_median" "$ratio" \
-        "$(peak_mb "$setup" "${mine[@]}")" "$(peak_mb "$setup" "${theirs[@]}")")")
+        "$(peak_mb "$setup" "${mine[@]}")" "$(peak_mb "$their_setup" "${theirs[@]}")")")
 }
 
 cd "$work"
-measure pack "rm -f tree.pak tree.tar" \
+measure pack "rm -f tree.pak" "rm -f tree.tar" \
     "$cli" pack tree.pak tree -- tar -cf tree.tar tree
-measure extract "rm -rf out-q out-t; mkdir out-q out-t" \
+measure extract "rm -rf out-q; mkdir out-q" "rm -rf out-t; mkdir out-t" \
     "$cli" extract tree.pak out-q -- tar -xf tree.tar -C out-t
-measure list ":" \
+measure list ":" ":" \
     "$cli" list wide.pak -- tar -tf wide.tar
 
 # The extracted trees must be the tree itself.

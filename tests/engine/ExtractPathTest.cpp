@@ -17,6 +17,8 @@ struct Unsafe {
     NameProblem problem;
 };
 
+void PrintTo(const Unsafe& unsafe, std::ostream* os) { *os << ::testing::PrintToString(std::wstring(unsafe.name)); }
+
 class CheckStoredNameRefuses : public ::testing::TestWithParam<Unsafe> {};
 
 TEST_P(CheckStoredNameRefuses, NamesThatCouldLeaveTheFolderOrCannotBeCreated) {
