@@ -97,14 +97,19 @@ void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const 
     progress.SetMax(ProgressBar::Items, count);
     progress.SetVisible(ProgressBar::Stages, false);
 
-    std::vector<PakEntry> entries;
+    struct Placement {
+        std::int32_t size;
+        std::int32_t dataOffset;
+    };
+    std::vector<Placement> placements;
     std::vector<DecodedName> names;
-    entries.reserve(static_cast<std::size_t>(count));
+    placements.reserve(static_cast<std::size_t>(count));
     names.reserve(static_cast<std::size_t>(count));
     for (std::int64_t i = 0; i < count; ++i) {
         const auto record = std::span<const std::uint8_t, kEntrySize>(index.data() + kEntrySize * i, kEntrySize);
-        entries.push_back(DecodeEntry(record));
-        names.push_back(DecodeNameField(entries.back().name));
+        const PakEntry entry = DecodeEntry(record);
+        placements.push_back({entry.size, entry.dataOffset});
+        names.push_back(DecodeNameField(entry.name));
         progress.SetItem(names.back().text);
         progress.SetValue(ProgressBar::Items, i + 1);
         progress.SetText(ProgressBar::Items, CountText(i + 1, count));
@@ -116,8 +121,9 @@ void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const 
     progress.Breathe();
 
     workspace.Reserve(static_cast<std::size_t>(count));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        workspace.AddArchiveEntry(std::move(names[i].text), entries[i].size, entries[i].dataOffset, names[i].exact);
+    for (std::size_t i = 0; i < placements.size(); ++i) {
+        workspace.AddArchiveEntry(std::move(names[i].text), placements[i].size, placements[i].dataOffset,
+                                  names[i].exact);
     }
 }
 

@@ -16,6 +16,7 @@ inline constexpr std::size_t kCopyChunk = 1 << 20;
 class SequentialWriter {
 public:
     SequentialWriter(File& file, std::uint64_t start);
+    // Does not flush: a writer abandoned by a failure leaves its file to be discarded.
     ~SequentialWriter() = default;
     SequentialWriter(const SequentialWriter&) = delete;
     SequentialWriter& operator=(const SequentialWriter&) = delete;
