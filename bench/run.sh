@@ -92,9 +92,10 @@ measure() {
 }
 
 cd "$work"
-measure pack "rm -f tree.pak" "rm -f tree.tar" \
+# Each timed run starts with the disk written through, so that no run pays for its predecessor's writes.
+measure pack "rm -f tree.pak; sync" "rm -f tree.tar; sync" \
     "$cli" pack tree.pak tree -- tar -cf tree.tar tree
-measure extract "rm -rf out-q; mkdir out-q" "rm -rf out-t; mkdir out-t" \
+measure extract "rm -rf out-q; mkdir out-q; sync" "rm -rf out-t; mkdir out-t; sync" \
     "$cli" extract tree.pak out-q -- tar -xf tree.tar -C out-t
 measure list ":" ":" \
     "$cli" list wide.pak -- tar -tf wide.tar

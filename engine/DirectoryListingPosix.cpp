@@ -32,13 +32,18 @@ std::vector<DirectoryItem> ListDirectory(std::wstring_view directory) {
         if (name == "." || name == "..") {
             continue;
         }
-        struct stat info {};
-        if (::fstatat(descriptor, item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            continue; // gone since it was listed
+        // Most file systems tell the kind in the listing itself; the others need a look at each item.
+        unsigned char kind = item->d_type;
+        if (kind == DT_UNKNOWN) {
+            struct stat info {};
+            if (::fstatat(descriptor, item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                continue; // gone since it was listed
+            }
+            kind = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
-        if (S_ISDIR(info.st_mode)) {
+        if (kind == DT_DIR) {
             items.push_back({WideFromUtf8(name), true});
-        } else if (S_ISREG(info.st_mode)) {
+        } else if (kind == DT_REG) {
             items.push_back({WideFromUtf8(name), false});
         }
     }
