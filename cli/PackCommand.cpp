@@ -17,11 +17,7 @@ bool BuildWorkspace(const std::vector<std::filesystem::path>& inputs, Workspace&
     for (const auto& input : inputs) {
         std::error_code error;
         if (std::filesystem::is_directory(input, error)) {
-            const FolderAddResult result = AddFolder(workspace, WideFromPath(input), progress);
-            for (const SkippedFile& skipped : result.skipped) {
-                ReportError("cannot add " + Utf8FromWide(skipped.path) + ": " + skipped.reason.message());
-                complete = false;
-            }
+            AddFolder(workspace, WideFromPath(input), progress);
         } else if (auto failure = workspace.AddFileEntry(input)) {
             ReportError("cannot add " + DisplayPath(input) + ": " + failure.message());
             complete = false;

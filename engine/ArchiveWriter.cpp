@@ -116,6 +116,11 @@ void CopyContents(const Workspace& workspace, SequentialWriter& writer, Progress
                 if (error.Path() != entry.source) {
                     throw; // the archive's own write failed
                 }
+                std::error_code ignored;
+                const auto length = std::filesystem::file_size(entry.source, ignored);
+                if (!ignored && length < static_cast<std::uint64_t>(entry.size)) {
+                    throw PackError(PackProblem::SourceShorter, static_cast<std::size_t>(i), &entry);
+                }
                 throw PackError(PackProblem::SourceUnreadable, static_cast<std::size_t>(i), &entry, error.Code());
             }
         }

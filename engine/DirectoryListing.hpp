@@ -4,6 +4,7 @@
 // attributes: the subdirectories and every regular file. Links and junctions are never followed, so a
 // scan cannot loop or leave the chosen tree. A directory that cannot be read lists nothing.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +14,14 @@ namespace quarrow {
 struct DirectoryItem {
     std::wstring name;
     bool isDirectory = false;
+    std::uint64_t size = 0; // of a file, as the listing found it
 };
 
-std::vector<DirectoryItem> ListDirectory(std::wstring_view directory);
+enum class ListingScope {
+    Everything,     // subdirectories, and files with their lengths
+    Subdirectories, // subdirectories only: spares looking at each file
+};
+
+std::vector<DirectoryItem> ListDirectory(std::wstring_view directory, ListingScope scope = ListingScope::Everything);
 
 } // namespace quarrow

@@ -19,7 +19,7 @@ struct DirectoryCloser {
 
 } // namespace
 
-std::vector<DirectoryItem> ListDirectory(std::wstring_view directory) {
+std::vector<DirectoryItem> ListDirectory(std::wstring_view directory, ListingScope scope) {
     std::vector<DirectoryItem> items;
     const std::string path = Utf8FromWide(directory);
     std::unique_ptr<DIR, DirectoryCloser> stream(::opendir(path.c_str()));
@@ -32,19 +32,23 @@ std::vector<DirectoryItem> ListDirectory(std::wstring_view directory) {
         if (name == "." || name == "..") {
             continue;
         }
-        // Most file systems tell the kind in the listing itself; the others need a look at each item.
-        unsigned char kind = item->d_type;
-        if (kind == DT_UNKNOWN) {
-            struct stat info {};
-            if (::fstatat(descriptor, item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-                continue; // gone since it was listed
-            }
-            kind = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+        // Most file systems tell the kind in the listing itself, which spares directories a look of
+        // their own; a file's length needs one, relative to the open directory.
+        if (item->d_type == DT_DIR) {
+            items.push_back({WideFromUtf8(name), true, 0});
+            continue;
         }
-        if (kind == DT_DIR) {
-            items.push_back({WideFromUtf8(name), true});
-        } else if (kind == DT_REG) {
-            items.push_back({WideFromUtf8(name), false});
+        if (item->d_type != DT_UNKNOWN && (item->d_type != DT_REG || scope == ListingScope::Subdirectories)) {
+            continue;
+        }
+        struct stat info {};
+        if (::fstatat(descriptor, item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            continue; // gone since it was listed
+        }
+        if (S_ISDIR(info.st_mode)) {
+            items.push_back({WideFromUtf8(name), true, 0});
+        } else if (S_ISREG(info.st_mode) && scope == ListingScope::Everything) {
+            items.push_back({WideFromUtf8(name), false, static_cast<std::uint64_t>(info.st_size)});
         }
     }
     return items;

@@ -26,7 +26,7 @@ private:
 
 } // namespace
 
-std::vector<DirectoryItem> ListDirectory(std::wstring_view directory) {
+std::vector<DirectoryItem> ListDirectory(std::wstring_view directory, ListingScope scope) {
     std::vector<DirectoryItem> items;
     std::wstring pattern(directory);
     if (pattern.empty() || (pattern.back() != L'\\' && pattern.back() != L'/')) {
@@ -48,10 +48,11 @@ std::vector<DirectoryItem> ListDirectory(std::wstring_view directory) {
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
             // Junctions and directory links may point anywhere, their own parent included.
             if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-                items.push_back({std::wstring(name), true});
+                items.push_back({std::wstring(name), true, 0});
             }
-        } else if (!(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
-            items.push_back({std::wstring(name), false});
+        } else if (scope == ListingScope::Everything && !(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
+            const std::uint64_t size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+            items.push_back({std::wstring(name), false, size});
         }
     } while (FindNextFileW(search.Get(), &found));
     return items;

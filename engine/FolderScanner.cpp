@@ -1,6 +1,5 @@
 #include "FolderScanner.hpp"
 
-#include "DirectoryListing.hpp"
 #include "ProgressText.hpp"
 #include "SystemPath.hpp"
 #include "Text.hpp"
@@ -11,15 +10,18 @@ namespace quarrow {
 
 namespace {
 
-void SortCaseInsensitive(std::vector<std::wstring>& names) {
-    std::vector<std::pair<std::wstring, std::wstring>> keyed;
-    keyed.reserve(names.size());
-    for (auto& name : names) {
-        keyed.emplace_back(ToUpperInvariant(name), std::move(name));
+// Upper case compared first, the exact name on ties, so that the order never depends on the system.
+void SortCaseInsensitive(std::vector<DirectoryItem>& items) {
+    std::vector<std::pair<std::wstring, DirectoryItem>> keyed;
+    keyed.reserve(items.size());
+    for (auto& item : items) {
+        keyed.emplace_back(ToUpperInvariant(item.name), std::move(item));
     }
-    std::sort(keyed.begin(), keyed.end());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        names[i] = std::move(keyed[i].second);
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
+    });
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i] = std::move(keyed[i].second);
     }
 }
 
@@ -31,13 +33,18 @@ std::wstring WithTrailingSeparator(std::wstring path) {
 }
 
 std::vector<std::wstring> Subdirectories(std::wstring_view directory) {
-    std::vector<std::wstring> names;
-    for (auto& item : ListDirectory(directory)) {
+    std::vector<DirectoryItem> found;
+    for (auto& item : ListDirectory(directory, ListingScope::Subdirectories)) {
         if (item.isDirectory && !item.name.starts_with(L'.')) {
-            names.push_back(std::move(item.name));
+            found.push_back(std::move(item));
         }
     }
-    SortCaseInsensitive(names);
+    SortCaseInsensitive(found);
+    std::vector<std::wstring> names;
+    names.reserve(found.size());
+    for (auto& item : found) {
+        names.push_back(std::move(item.name));
+    }
     return names;
 }
 
@@ -72,15 +79,15 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories) {
     }
 }
 
-std::vector<std::wstring> ListFolderFiles(std::wstring_view directory) {
-    std::vector<std::wstring> names;
+std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory) {
+    std::vector<DirectoryItem> files;
     for (auto& item : ListDirectory(directory)) {
         if (!item.isDirectory) {
-            names.push_back(std::move(item.name));
+            files.push_back(std::move(item));
         }
     }
-    SortCaseInsensitive(names);
-    return names;
+    SortCaseInsensitive(files);
+    return files;
 }
 
 std::wstring RelativeStoredName(std::wstring_view chosenFolder, std::wstring_view filePath) {
@@ -102,21 +109,21 @@ std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Pro
     return directories;
 }
 
-std::vector<std::wstring> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress) {
+std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress) {
     const auto directoryCount = static_cast<std::int64_t>(directories.size());
     progress.SetMin(ProgressBar::Stages, 0);
     progress.SetMax(ProgressBar::Stages, directoryCount);
     progress.SetStatus(L"增加档案：");
-    std::vector<std::wstring> files;
+    std::vector<CollectedFile> files;
     for (std::size_t j = 0; j < directories.size(); ++j) {
-        const std::vector<std::wstring> names = ListFolderFiles(directories[j]);
+        const std::vector<DirectoryItem> names = ListFolderFiles(directories[j]);
         const auto fileCount = static_cast<std::int64_t>(names.size());
         if (fileCount > 0) {
             progress.SetMin(ProgressBar::Items, 0);
             progress.SetMax(ProgressBar::Items, fileCount);
             for (std::size_t k = 0; k < names.size(); ++k) {
-                files.push_back(JoinSystemPath(directories[j], names[k]));
-                progress.SetItem(files.back());
+                files.push_back({JoinSystemPath(directories[j], names[k].name), names[k].size});
+                progress.SetItem(files.back().path);
                 progress.SetValue(ProgressBar::Items, static_cast<std::int64_t>(k) + 1);
                 progress.SetText(ProgressBar::Items, CountText(static_cast<std::int64_t>(k) + 1, fileCount));
                 progress.Breathe();
@@ -132,20 +139,16 @@ std::vector<std::wstring> CollectFiles(const std::vector<std::wstring>& director
     return files;
 }
 
-FolderAddResult AddCollectedFiles(Workspace& workspace, std::wstring_view chosenFolder,
-                                  const std::vector<std::wstring>& files) {
-    FolderAddResult result;
-    result.fileCount = static_cast<std::int64_t>(files.size());
+std::int64_t AddCollectedFiles(Workspace& workspace, std::wstring_view chosenFolder,
+                               const std::vector<CollectedFile>& files) {
     workspace.Reserve(workspace.Count() + files.size());
-    for (const std::wstring& file : files) {
-        if (auto error = workspace.AddFolderEntry(PathFromWide(file), RelativeStoredName(chosenFolder, file))) {
-            result.skipped.push_back({file, error});
-        }
+    for (const CollectedFile& file : files) {
+        workspace.AddFolderEntry(PathFromWide(file.path), RelativeStoredName(chosenFolder, file.path), file.length);
     }
-    return result;
+    return static_cast<std::int64_t>(files.size());
 }
 
-FolderAddResult AddFolder(Workspace& workspace, std::wstring_view chosenFolder, Progress& progress) {
+std::int64_t AddFolder(Workspace& workspace, std::wstring_view chosenFolder, Progress& progress) {
     const ProgressShown shown(progress);
     const auto directories = CollectDirectories(chosenFolder, progress);
     const auto files = CollectFiles(directories, progress);

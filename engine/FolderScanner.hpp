@@ -3,13 +3,13 @@
 // name is its path relative to that folder in upper case. Three phases: collect the directories,
 // list their files, add the entries.
 
+#include "DirectoryListing.hpp"
 #include "Progress.hpp"
 #include "Workspace.hpp"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 namespace quarrow {
@@ -28,31 +28,26 @@ struct FolderSearch {
 // same archive.
 void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories);
 
-// The names of a directory's own files, in case-insensitive order (ties in exact order).
-std::vector<std::wstring> ListFolderFiles(std::wstring_view directory);
+// A directory's own files, in case-insensitive name order (ties in exact order), with their lengths.
+std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory);
 
 // The stored name of a collected file: its upper-case path with the upper-case base prefix (the
 // chosen folder and one separator) removed from its start, with "\" between levels.
 std::wstring RelativeStoredName(std::wstring_view chosenFolder, std::wstring_view filePath);
 
-struct SkippedFile {
+struct CollectedFile {
     std::wstring path;
-    std::error_code reason;
-};
-
-struct FolderAddResult {
-    std::int64_t fileCount = 0; // files found, shown as "n 档案"
-    std::vector<SkippedFile> skipped; // found but gone or unreadable when added
+    std::uint64_t length = 0; // read when the file was found; what vanishes before that is skipped
 };
 
 // The three phases, reported on `progress`, which the caller has shown (the status bar of the main
-// window changes between showing it and the first phase). Files that vanish meanwhile are skipped.
+// window changes between showing it and the first phase). Returns the file count (shown as "n 档案").
 std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Progress& progress);
-std::vector<std::wstring> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress);
-FolderAddResult AddCollectedFiles(Workspace& workspace, std::wstring_view chosenFolder,
-                                  const std::vector<std::wstring>& files);
+std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress);
+std::int64_t AddCollectedFiles(Workspace& workspace, std::wstring_view chosenFolder,
+                               const std::vector<CollectedFile>& files);
 
 // All three phases in a progress window of their own.
-FolderAddResult AddFolder(Workspace& workspace, std::wstring_view chosenFolder, Progress& progress);
+std::int64_t AddFolder(Workspace& workspace, std::wstring_view chosenFolder, Progress& progress);
 
 } // namespace quarrow

@@ -43,28 +43,28 @@ std::wstring Workspace::VisibleText(std::size_t position, int column) const {
     }
 }
 
-std::error_code Workspace::AddFromDisk(EntryOrigin origin, const std::filesystem::path& path,
-                                       std::wstring storedName) {
+std::error_code Workspace::AddFileEntry(const std::filesystem::path& path) {
     std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
+    const auto length = std::filesystem::file_size(path, error);
     if (error) {
         return error;
     }
     WorkspaceEntry entry;
-    entry.origin = origin;
+    entry.origin = EntryOrigin::AddedFile;
     entry.source = path;
-    entry.storedName = std::move(storedName);
-    entry.size = static_cast<std::int64_t>(size);
+    entry.storedName = SystemPathTail(WideFromPath(path));
+    entry.size = static_cast<std::int64_t>(length);
     entries_.push_back(std::move(entry));
     return {};
 }
 
-std::error_code Workspace::AddFileEntry(const std::filesystem::path& path) {
-    return AddFromDisk(EntryOrigin::AddedFile, path, SystemPathTail(WideFromPath(path)));
-}
-
-std::error_code Workspace::AddFolderEntry(const std::filesystem::path& path, std::wstring storedName) {
-    return AddFromDisk(EntryOrigin::AddedFolder, path, std::move(storedName));
+void Workspace::AddFolderEntry(const std::filesystem::path& path, std::wstring storedName, std::uint64_t length) {
+    WorkspaceEntry entry;
+    entry.origin = EntryOrigin::AddedFolder;
+    entry.source = path;
+    entry.storedName = std::move(storedName);
+    entry.size = static_cast<std::int64_t>(length);
+    entries_.push_back(std::move(entry));
 }
 
 void Workspace::AddArchiveEntry(std::wstring storedName, std::int64_t size, std::int64_t dataOffset,

@@ -47,8 +47,9 @@ public:
     // Add file: the file's length is read now. When it cannot be, nothing is added and the reason is
     // returned.
     [[nodiscard]] std::error_code AddFileEntry(const std::filesystem::path& path);
-    // Add folder: a file found by the folder scan and its name relative to the chosen folder.
-    [[nodiscard]] std::error_code AddFolderEntry(const std::filesystem::path& path, std::wstring storedName);
+    // Add folder: a file found by the folder scan, its name relative to the chosen folder and its length
+    // as the scan found it.
+    void AddFolderEntry(const std::filesystem::path& path, std::wstring storedName, std::uint64_t length);
     void AddArchiveEntry(std::wstring storedName, std::int64_t size, std::int64_t dataOffset, bool exactName = true);
 
     void Clear();
@@ -68,7 +69,6 @@ private:
     std::vector<WorkspaceEntry> entries_;
     std::filesystem::path archivePath_;
 
-    std::error_code AddFromDisk(EntryOrigin origin, const std::filesystem::path& path, std::wstring storedName);
 };
 
 } // namespace quarrow

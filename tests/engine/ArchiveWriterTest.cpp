@@ -104,8 +104,8 @@ TEST(PackArchive, EmptyFilesTakeNoBytesAndFortyByteNamesHaveNoTerminator) {
     WriteFileText(dir / "empty", "");
     WriteFileText(dir / "three", "abc");
     Workspace workspace;
-    ASSERT_FALSE(workspace.AddFolderEntry(dir / "empty", std::wstring(40, L'E')));
-    ASSERT_FALSE(workspace.AddFolderEntry(dir / "three", L"T"));
+    workspace.AddFolderEntry(dir / "empty", std::wstring(40, L'E'), 0);
+    workspace.AddFolderEntry(dir / "three", L"T", 3);
     NullProgress progress;
     PackArchive(workspace, dir / "out.pak", progress);
     EXPECT_EQ(workspace.MasterText(1, 3), L"24");
@@ -186,12 +186,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Refusal{"Empty", [](const TempDir&, Workspace& w) { w.Clear(); }, PackProblem::EmptyWorkspace, 0},
         Refusal{"NameOfFortyOneBytes",
-                [](const TempDir& d, Workspace& w) { (void)w.AddFolderEntry(d / "ok", std::wstring(41, L'N')); },
+                [](const TempDir& d, Workspace& w) { w.AddFolderEntry(d / "ok", std::wstring(41, L'N'), 4); },
                 PackProblem::NameTooLong, 2},
         Refusal{"TwentyOneChineseCharacters",
-                [](const TempDir& d, Workspace& w) { (void)w.AddFolderEntry(d / "ok", std::wstring(21, L'城')); },
+                [](const TempDir& d, Workspace& w) { w.AddFolderEntry(d / "ok", std::wstring(21, L'城'), 4); },
                 PackProblem::NameTooLong, 2},
-        Refusal{"Korean", [](const TempDir& d, Workspace& w) { (void)w.AddFolderEntry(d / "ok", L"한국.BIN"); },
+        Refusal{"Korean", [](const TempDir& d, Workspace& w) { w.AddFolderEntry(d / "ok", L"한국.BIN", 4); },
                 PackProblem::NameUnrepresentable, 2},
         Refusal{"SourceGone",
                 [](const TempDir& d, Workspace& w) {
@@ -234,13 +234,42 @@ TEST(PackArchive, ASourceThatFailsMidwayLeavesTheOldTargetAndNoTemporaryFile) {
             WriteFileText(dir / "three", "short");
         }
     };
-    EXPECT_THROW(PackArchive(workspace, dir / "out.pak", progress), PackError);
+    try {
+        PackArchive(workspace, dir / "out.pak", progress);
+        FAIL() << "a short source was packed";
+    } catch (const PackError& error) {
+        EXPECT_EQ(error.Problem(), PackProblem::SourceShorter);
+        EXPECT_EQ(error.Position(), 3u);
+    }
     EXPECT_EQ(progress.events.back(), "close");
     EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"one", "out.pak", "three", "two"}));
     const auto old = ReadFileBytes(dir / "out.pak");
     EXPECT_EQ(std::string(old.begin(), old.end()), "the user's old archive");
     EXPECT_TRUE(workspace.MasterText(1, 3).empty());
     EXPECT_TRUE(workspace.ArchivePath().empty());
+}
+
+TEST(PackArchive, ALargeSourceCutShortWhileCopyingStopsThePack) {
+    TempDir dir;
+    WriteFileText(dir / "large", std::string(2 * 1024 * 1024, 'L'));
+    WriteFileText(dir / "small", "s");
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "small"));
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "large"));
+    ProgressRecorder progress;
+    progress.onBreathe = [&] {
+        if (progress.events.size() > 1 && progress.events[progress.events.size() - 2] == "items.text 50%") {
+            WriteFileText(dir / "large", std::string(1024 * 1024, 'L'));
+        }
+    };
+    try {
+        PackArchive(workspace, dir / "out.pak", progress);
+        FAIL() << "a short source was packed";
+    } catch (const PackError& error) {
+        EXPECT_EQ(error.Problem(), PackProblem::SourceShorter);
+        EXPECT_EQ(error.Position(), 2u);
+    }
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"large", "small"}));
 }
 
 TEST(PackArchive, RemovesTemporaryFilesThatAKilledPackLeftBehind) {

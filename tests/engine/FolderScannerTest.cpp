@@ -40,9 +40,7 @@ TEST(AddFolder, StoresUpperCaseRelativeNamesAndShowsTheOriginalFileName) {
     WriteFileText(dir / "DATA" / "Maps" / "Town.map", "t");
     Workspace workspace;
     NullProgress progress;
-    const FolderAddResult result = AddFolder(workspace, WideFromPath(dir / "DATA"), progress);
-    EXPECT_EQ(result.fileCount, 3);
-    EXPECT_TRUE(result.skipped.empty());
+    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir / "DATA"), progress), 3);
     EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"A.BIN", L"MAPS\\TOWN.MAP", L"SUB\\B.TXT"}));
     EXPECT_EQ(workspace.VisibleText(1, 1), L"A.BIN");
     EXPECT_EQ(workspace.VisibleText(1, 3), L"");
@@ -133,7 +131,7 @@ TEST(AddFolder, AnEmptyFolderAddsNothing) {
     TempDir dir;
     Workspace workspace;
     NullProgress progress;
-    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir.Path()), progress).fileCount, 0);
+    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir.Path()), progress), 0);
     EXPECT_EQ(workspace.Count(), 0u);
 }
 

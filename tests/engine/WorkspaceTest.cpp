@@ -35,7 +35,7 @@ TEST(Workspace, ColumnsOfAFolderEntryAndOfAnArchiveEntry) {
     TempDir dir;
     WriteFileText(dir / "Maps" / "Town.map", "abc");
     Workspace workspace;
-    ASSERT_FALSE(workspace.AddFolderEntry(dir / "Maps" / "Town.map", L"MAPS\\TOWN.MAP"));
+    workspace.AddFolderEntry(dir / "Maps" / "Town.map", L"MAPS\\TOWN.MAP", 3);
     workspace.AddArchiveEntry(L"DATA\\IMG\\A.BMP", 10, 24);
     workspace.AddArchiveEntry(L"ROOT.BIN", 0, 34);
 
