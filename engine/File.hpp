@@ -1,17 +1,19 @@
 #pragma once
 // A file opened for one step of an operation, read and written at explicit offsets. Every failure is
-// a FileError that names the file, what was being done and the system's reason.
+// a FileError that names the file, what was being done and the system's reason. Every byte the engine
+// reads or writes passes through ReadAt and WriteAt, so that faults can be injected in one place.
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 
 namespace quarrow {
 
-enum class FileOperation { Open, Create, Read, Write, Size, Truncate, Flush, Close };
+enum class FileOperation { Open, Create, Read, Write, Size, Truncate, Flush, Close, Replace };
 
 class FileError : public std::runtime_error {
 public:
@@ -39,6 +41,9 @@ public:
 
     File() = default;
     static File Open(const std::filesystem::path& path, Mode mode);
+    // Creates the file for reading and writing when nothing exists under its name; empty when
+    // something does (a file, a directory or a link, which is never followed).
+    static std::optional<File> TryCreateNew(const std::filesystem::path& path);
     ~File();
     File(File&& other) noexcept;
     File& operator=(File&& other) noexcept;
@@ -58,6 +63,9 @@ public:
     void Flush();
     // Closes and reports a failure to close, which a destructor cannot.
     void Close();
+    // An exclusive advisory lock held until the file is closed; false when another process holds it.
+    // Files opened for writing on Windows are exclusive already, so there it always succeeds.
+    bool TryLockExclusive();
 
 private:
     std::filesystem::path path_;

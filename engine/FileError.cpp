@@ -16,6 +16,7 @@ const char* Verb(FileOperation operation) {
     case FileOperation::Truncate: return "cannot truncate";
     case FileOperation::Flush: return "cannot flush";
     case FileOperation::Close: return "cannot close";
+    case FileOperation::Replace: return "cannot replace";
     }
     return "cannot use";
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +38,21 @@ File File::Open(const std::filesystem::path& path, Mode mode) {
     struct stat info {};
     if (::fstat(file.descriptor_, &info) == 0 && S_ISDIR(info.st_mode)) {
         throw FileError(FileOperation::Open, path, std::make_error_code(std::errc::is_a_directory));
+    }
+    return file;
+}
+
+std::optional<File> File::TryCreateNew(const std::filesystem::path& path) {
+    File file;
+    file.path_ = path;
+    do {
+        file.descriptor_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    } while (file.descriptor_ < 0 && errno == EINTR);
+    if (file.descriptor_ < 0) {
+        if (errno == EEXIST) {
+            return std::nullopt;
+        }
+        throw FileError(FileOperation::Create, path, LastError());
     }
     return file;
 }
@@ -125,6 +141,14 @@ void File::Close() {
     if (::close(descriptor) != 0 && errno != EINTR) {
         throw FileError(FileOperation::Close, path_, LastError());
     }
+}
+
+bool File::TryLockExclusive() {
+    int result = 0;
+    do {
+        result = ::flock(descriptor_, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
 }
 
 void File::Release() noexcept {

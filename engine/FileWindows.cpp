@@ -49,6 +49,22 @@ File File::Open(const std::filesystem::path& path, Mode mode) {
     return file;
 }
 
+std::optional<File> File::TryCreateNew(const std::filesystem::path& path) {
+    File file;
+    file.path_ = path;
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) {
+            return std::nullopt;
+        }
+        throw FileError(FileOperation::Create, path, {static_cast<int>(error), std::system_category()});
+    }
+    file.handle_ = handle;
+    return file;
+}
+
 File::~File() { Release(); }
 
 File::File(File&& other) noexcept : path_(std::move(other.path_)), handle_(other.handle_) { other.handle_ = nullptr; }
@@ -135,6 +151,8 @@ void File::Close() {
         throw FileError(FileOperation::Close, path_, LastError());
     }
 }
+
+bool File::TryLockExclusive() { return handle_ != nullptr; }
 
 void File::Release() noexcept {
     if (handle_ != nullptr) {

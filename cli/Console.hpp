@@ -1,0 +1,31 @@
+#pragma once
+// The command line's side of the system: arguments and output in UTF-8 on every system, written to
+// a Windows console as Unicode.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarrow::cli {
+
+enum class Stream { Out, Err };
+
+// Output bytes go out as written: lines end in "\n" on every system, so that scripts see the same
+// text everywhere.
+void WriteBytesUnchanged();
+
+bool IsTerminal(Stream stream);
+void Write(Stream stream, std::string_view utf8);
+
+// The program's arguments (without its name) in UTF-8. On Windows they come from the Unicode command
+// line, so that no name is lost to the ANSI code page.
+std::vector<std::string> Utf8Arguments(int argc, char** argv);
+
+// A path named on the command line: the bytes as given on POSIX systems, the Unicode text on Windows.
+std::filesystem::path PathFromArgument(const std::string& argument);
+
+// A path for messages, in UTF-8.
+std::string DisplayPath(const std::filesystem::path& path);
+
+} // namespace quarrow::cli

@@ -1,0 +1,30 @@
+#include "Diagnostics.hpp"
+
+#include "ArchiveReader.hpp"
+#include "Console.hpp"
+#include "Text.hpp"
+
+#include <string>
+
+namespace quarrow::cli {
+
+void ReportError(std::string_view text) { Write(Stream::Err, "quarrow-cli: " + std::string(text) + "\n"); }
+
+bool OpenArchive(const std::filesystem::path& archive, Workspace& workspace, Progress& progress) {
+    const ArchiveCheck check = CheckArchive(archive);
+    if (!check) {
+        Write(Stream::Err, Utf8FromWide(InvalidArchiveMessage(archive)) + "\n");
+        if (*check.problem != ArchiveProblem::BadMagic) {
+            std::string reason = DisplayPath(archive) + " " + std::string(Describe(*check.problem));
+            if (check.error) {
+                reason += ": " + check.error.message();
+            }
+            ReportError(reason);
+        }
+        return false;
+    }
+    LoadArchive(workspace, archive, check.header, progress);
+    return true;
+}
+
+} // namespace quarrow::cli

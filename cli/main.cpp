@@ -1,0 +1,87 @@
+// quarrow-cli: list, extract, pack and append PAK archives from the command line.
+#include "Commands.hpp"
+#include "Console.hpp"
+#include "Diagnostics.hpp"
+#include "TerminalProgress.hpp"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+
+namespace {
+
+using namespace quarrow::cli;
+
+std::vector<std::filesystem::path> Paths(const std::vector<std::string>& arguments) {
+    std::vector<std::filesystem::path> paths;
+    for (const auto& argument : arguments) {
+        paths.push_back(PathFromArgument(argument));
+    }
+    return paths;
+}
+
+int Run(std::vector<std::string> arguments) {
+    CLI::App app{"Lists, extracts, packs and appends to the PAK archives of 三国群英传II.", "quarrow-cli"};
+    app.set_version_flag("--version", QUARROW_VERSION);
+    app.require_subcommand(1);
+
+    std::string archive;
+    std::string destination;
+    std::vector<std::string> inputs;
+
+    auto* list = app.add_subcommand("list", "Show the index: size, data offset and stored name of each entry");
+    list->add_option("ARCHIVE", archive, "The archive")->required();
+
+    auto* extract = app.add_subcommand("extract", "Write every entry below a folder");
+    extract->add_option("ARCHIVE", archive, "The archive")->required();
+    extract->add_option("DIR", destination, "The folder to extract into")->required();
+
+    auto* pack = app.add_subcommand("pack", "Pack files and folders into a new archive");
+    pack->add_option("ARCHIVE", archive, "The archive to write (no extension is added)")->required();
+    pack->add_option("INPUT", inputs, "Files, added by name, and folders, added with their trees")->required();
+
+    auto* append = app.add_subcommand("append", "Copy whole files behind the end of an archive");
+    append->add_option("ARCHIVE", archive, "The archive")->required();
+    append->add_option("FILE", inputs, "The files to append")->required();
+
+    std::reverse(arguments.begin(), arguments.end());
+    try {
+        app.parse(arguments);
+    } catch (const CLI::ParseError& error) {
+        const int code = app.exit(error);
+        return code == 0 ? kExitSuccess : kExitUsage;
+    }
+
+    std::unique_ptr<quarrow::Progress> progress;
+    if (IsTerminal(Stream::Err)) {
+        progress = std::make_unique<TerminalProgress>();
+    } else {
+        progress = std::make_unique<quarrow::NullProgress>();
+    }
+
+    const auto archivePath = PathFromArgument(archive);
+    if (list->parsed()) {
+        return RunList(archivePath, *progress);
+    }
+    if (extract->parsed()) {
+        return RunExtract(archivePath, PathFromArgument(destination), *progress);
+    }
+    if (pack->parsed()) {
+        return RunPack(archivePath, Paths(inputs), *progress);
+    }
+    return RunAppend(archivePath, Paths(inputs), *progress);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    WriteBytesUnchanged();
+    try {
+        return Run(Utf8Arguments(argc, argv));
+    } catch (const std::exception& error) {
+        ReportError(error.what());
+        return kExitFailure;
+    }
+}

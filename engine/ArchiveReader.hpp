@@ -1,0 +1,66 @@
+#pragma once
+// Open: check that a file is a PAK whose index can be served, then replace the workspace by the
+// archive's entries.
+
+#include "PakFormat.hpp"
+#include "Progress.hpp"
+#include "Workspace.hpp"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace quarrow {
+
+inline constexpr std::wstring_view kInvalidArchiveTitle = L"打开错误";
+
+// What the user is told about a file that is no archive: its path and " 不是有效PAK文件！".
+std::wstring InvalidArchiveMessage(const std::filesystem::path& path);
+
+enum class ArchiveProblem {
+    CannotOpen,       // missing, or not readable
+    BadMagic,         // shorter than 4 bytes, or the magic is not "PAKS" in any case
+    TruncatedHeader,  // the magic, but not the 16 bytes of a header
+    NegativeCount,    // the header counts fewer than 0 entries
+    IndexOutsideFile, // the index begins before the file or ends after it
+};
+
+// An English description, for logs and the command line.
+std::string_view Describe(ArchiveProblem problem);
+
+struct ArchiveCheck {
+    std::filesystem::path path;
+    std::optional<ArchiveProblem> problem; // empty when the file is an archive
+    std::error_code error;                 // the system's reason when it could not be opened
+    PakHeader header;
+    std::uint64_t fileSize = 0;
+
+    explicit operator bool() const { return !problem; }
+};
+
+// Reads the header and judges it against the file's length (in 64-bit arithmetic). Never throws for
+// what the file holds.
+ArchiveCheck CheckArchive(const std::filesystem::path& path);
+
+// Raised when an archive changed between its check and its loading.
+class InvalidArchive : public std::runtime_error {
+public:
+    InvalidArchive(ArchiveProblem problem, std::filesystem::path path);
+    ArchiveProblem Problem() const { return problem_; }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    ArchiveProblem problem_;
+    std::filesystem::path path_;
+};
+
+// Replaces the workspace by the archive's entries, in index order, and makes the archive the current
+// one. The whole index is read with one read before anything changes: when that fails (FileError,
+// InvalidArchive) the workspace stays as it was.
+void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const PakHeader& header, Progress& progress);
+
+} // namespace quarrow

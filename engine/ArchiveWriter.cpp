@@ -1,0 +1,210 @@
+#include "ArchiveWriter.hpp"
+
+#include "File.hpp"
+#include "PakFormat.hpp"
+#include "ProgressText.hpp"
+#include "StoredName.hpp"
+#include "StreamCopy.hpp"
+#include "TemporaryFile.hpp"
+#include "Text.hpp"
+
+#include <variant>
+#include <vector>
+
+namespace quarrow {
+
+std::string_view Describe(PackProblem problem) {
+    switch (problem) {
+    case PackProblem::EmptyWorkspace: return "there is nothing to pack";
+    case PackProblem::NotFromDisk: return "the entry comes from an opened archive, not from a file on disk";
+    case PackProblem::NameEmpty: return "the name to store is empty";
+    case PackProblem::NameUnrepresentable: return "the name to store has characters that code page 936 cannot hold";
+    case PackProblem::NameTooLong: return "the name to store takes more than 40 bytes in code page 936";
+    case PackProblem::SourceUnreadable: return "the source file cannot be read";
+    case PackProblem::SourceShorter: return "the source file is shorter than when it was added";
+    case PackProblem::TooLarge: return "the archive would be larger than 2,147,483,647 bytes";
+    }
+    return "the entry cannot be packed";
+}
+
+namespace {
+
+std::string DescribePack(PackProblem problem, std::size_t position, const WorkspaceEntry* entry, std::error_code error) {
+    std::string text = "cannot pack";
+    if (entry != nullptr) {
+        text += " entry " + std::to_string(position) + " (" +
+                Utf8FromWide(entry->FromDisk() ? WideFromPath(entry->source) : entry->storedName) + ")";
+    }
+    text += ": " + std::string(Describe(problem));
+    if (error) {
+        text += ": " + error.message();
+    }
+    return text;
+}
+
+struct PackPlan {
+    std::vector<NameField> names;
+    PakLayout layout;
+};
+
+PackPlan PlanPack(const Workspace& workspace) {
+    const std::size_t count = workspace.Count();
+    if (count == 0) {
+        throw PackError(PackProblem::EmptyWorkspace, 0, nullptr);
+    }
+    PackPlan plan;
+    plan.names.reserve(count);
+    std::vector<std::int64_t> sizes;
+    sizes.reserve(count);
+    for (std::size_t position = 1; position <= count; ++position) {
+        const WorkspaceEntry& entry = workspace.Entry(position);
+        if (!entry.FromDisk()) {
+            throw PackError(PackProblem::NotFromDisk, position, &entry);
+        }
+        const auto field = EncodeNameField(entry.storedName);
+        if (const auto* problem = std::get_if<NameFieldProblem>(&field)) {
+            switch (*problem) {
+            case NameFieldProblem::Empty: throw PackError(PackProblem::NameEmpty, position, &entry);
+            case NameFieldProblem::Unrepresentable: throw PackError(PackProblem::NameUnrepresentable, position, &entry);
+            case NameFieldProblem::TooLong: throw PackError(PackProblem::NameTooLong, position, &entry);
+            }
+        }
+        plan.names.push_back(std::get<NameField>(field));
+        std::error_code error;
+        const auto length = std::filesystem::file_size(entry.source, error);
+        if (error) {
+            throw PackError(PackProblem::SourceUnreadable, position, &entry, error);
+        }
+        if (entry.size < 0 || static_cast<std::uint64_t>(entry.size) > length) {
+            throw PackError(PackProblem::SourceShorter, position, &entry);
+        }
+        if (entry.size > kMaxOffset) {
+            throw PackError(PackProblem::TooLarge, position, &entry);
+        }
+        sizes.push_back(entry.size);
+    }
+    plan.layout = ComputeLayout(sizes);
+    if (!plan.layout.FitsFormat()) {
+        throw PackError(PackProblem::TooLarge, 0, nullptr);
+    }
+    return plan;
+}
+
+void AssignOffsets(std::size_t count, Progress& progress) {
+    const auto n = static_cast<std::int64_t>(count);
+    progress.SetStatus(L"整理档案索引");
+    progress.SetItem(L"");
+    progress.SetMin(ProgressBar::Items, 0);
+    progress.SetMax(ProgressBar::Items, n);
+    for (std::int64_t i = 1; i <= n; ++i) {
+        progress.SetValue(ProgressBar::Items, i);
+        progress.Breathe();
+    }
+}
+
+void CopyContents(const Workspace& workspace, SequentialWriter& writer, Progress& progress) {
+    const auto n = static_cast<std::int64_t>(workspace.Count());
+    progress.SetStatus(L"打包档案内容：");
+    for (std::int64_t i = 1; i <= n; ++i) {
+        const WorkspaceEntry& entry = workspace.Entry(static_cast<std::size_t>(i));
+        progress.SetItem(WideFromPath(entry.source));
+        if (entry.size > 0) {
+            try {
+                const File source = File::Open(entry.source, File::Mode::Read);
+                writer.CopyFrom(source, 0, static_cast<std::uint64_t>(entry.size));
+            } catch (const FileError& error) {
+                if (error.Path() != entry.source) {
+                    throw; // the archive's own write failed
+                }
+                std::error_code ignored;
+                const auto length = std::filesystem::file_size(entry.source, ignored);
+                if (!ignored && length < static_cast<std::uint64_t>(entry.size)) {
+                    throw PackError(PackProblem::SourceShorter, static_cast<std::size_t>(i), &entry);
+                }
+                throw PackError(PackProblem::SourceUnreadable, static_cast<std::size_t>(i), &entry, error.Code());
+            }
+        }
+        progress.SetValue(ProgressBar::Items, i);
+        progress.SetText(ProgressBar::Items, WholePercentText(i, n));
+        progress.Breathe();
+    }
+}
+
+void WriteStructureAndIndex(const Workspace& workspace, const PackPlan& plan, File& archive,
+                            SequentialWriter& writer, Progress& progress) {
+    const auto n = static_cast<std::int64_t>(workspace.Count());
+    progress.SetStatus(L"写入PAK构造");
+    progress.SetItem(L"");
+    writer.Flush(); // the header lands on bytes the writer may still hold
+    PakHeader header;
+    header.entryCount = static_cast<std::int32_t>(n);
+    header.indexOffset = static_cast<std::int32_t>(plan.layout.indexOffset);
+    const HeaderBytes headerBytes = EncodeHeader(header);
+    archive.WriteAt(0, headerBytes.data(), headerBytes.size());
+
+    progress.SetStatus(L"写入索引：");
+    writer.WriteZeros(static_cast<std::uint64_t>(plan.layout.indexOffset - plan.layout.dataEnd));
+    for (std::int64_t i = 1; i <= n; ++i) {
+        const auto at = static_cast<std::size_t>(i - 1);
+        const WorkspaceEntry& entry = workspace.Entry(static_cast<std::size_t>(i));
+        progress.SetItem(entry.storedName);
+        PakEntry record;
+        record.size = static_cast<std::int32_t>(entry.size);
+        record.dataOffset = static_cast<std::int32_t>(plan.layout.dataOffsets[at]);
+        record.name = plan.names[at];
+        writer.Write(EncodeEntry(record));
+        progress.SetValue(ProgressBar::Items, i);
+        progress.SetText(ProgressBar::Items, WholePercentText(i, n));
+        progress.Breathe();
+    }
+    writer.Flush();
+}
+
+} // namespace
+
+PackError::PackError(PackProblem problem, std::size_t position, const WorkspaceEntry* entry, std::error_code error)
+    : std::runtime_error(DescribePack(problem, position, entry, error)), problem_(problem), position_(position),
+      error_(error) {
+    if (entry != nullptr) {
+        entryName_ = entry->storedName;
+        source_ = entry->source;
+    }
+}
+
+void ValidatePack(const Workspace& workspace) { PlanPack(workspace); }
+
+void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress) {
+    const PackPlan plan = PlanPack(workspace);
+    const std::filesystem::path folder = target.parent_path();
+    RemoveAbandonedTemporaryFiles(folder);
+    std::error_code ignored;
+    // Something worth keeping is replaced only once the new archive is safely on the disk.
+    const bool replacing = std::filesystem::exists(target, ignored);
+
+    TemporaryFile archive(target);
+    {
+        const ProgressShown shown(progress);
+        progress.SetVisible(ProgressBar::Stages, true);
+        progress.SetMin(ProgressBar::Stages, 0);
+        progress.SetMax(ProgressBar::Stages, 3);
+
+        AssignOffsets(workspace.Count(), progress);
+        progress.SetValue(ProgressBar::Stages, 1);
+
+        SequentialWriter writer(archive.Get(), 0);
+        writer.WriteZeros(static_cast<std::uint64_t>(kDataStart)); // the header comes last, over these
+        CopyContents(workspace, writer, progress);
+        progress.SetValue(ProgressBar::Stages, 2);
+
+        WriteStructureAndIndex(workspace, plan, archive.Get(), writer, progress);
+        progress.SetValue(ProgressBar::Stages, 3);
+    }
+    archive.Commit(replacing);
+
+    for (std::size_t position = 1; position <= workspace.Count(); ++position) {
+        workspace.SetDataOffset(position, plan.layout.dataOffsets[position - 1]);
+    }
+    workspace.SetArchivePath(target);
+}
+
+} // namespace quarrow

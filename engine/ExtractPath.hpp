@@ -1,0 +1,37 @@
+#pragma once
+// Where an entry may be written. The stored name comes from the archive and is not trusted: a name
+// that could reach outside the chosen folder, or that Windows could not create as it stands, is
+// refused on every system, so that an archive extracts the same everywhere.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quarrow {
+
+enum class NameProblem {
+    Empty,              // no name at all
+    EmptyComponent,     // a leading, trailing or doubled "\": rooted, network or folder-only names
+    ParentReference,    // a ".." level
+    InvalidCharacter,   // a control character or one of < > : " / | ? * (drive letters included)
+    DeviceName,         // CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or without an extension
+    TrailingDotOrSpace, // a level ending in "." or " "
+    ReservedName,       // the form of this program's temporary files, which a later pack would remove
+};
+
+std::string_view Describe(NameProblem problem);
+
+// Judges a stored name ("\" between levels). Empty when it may be written.
+std::optional<NameProblem> CheckStoredName(std::wstring_view storedName);
+
+// The target folder: the destination, a separator and the stored name's directory part; and the target
+// file: the target folder, a separator and its file name. Runs of separators are collapsed (a network
+// destination keeps its two leading ones), and the stored "\" becomes this system's separator.
+struct ExtractTarget {
+    std::wstring folder;
+    std::wstring file;
+};
+
+ExtractTarget TargetFor(std::wstring_view destination, std::wstring_view storedName);
+
+} // namespace quarrow

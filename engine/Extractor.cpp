@@ -1,0 +1,142 @@
+#include "Extractor.hpp"
+
+#include "File.hpp"
+#include "ProgressText.hpp"
+#include "StreamCopy.hpp"
+#include "TemporaryFile.hpp"
+#include "Text.hpp"
+#include "modPAK.hpp"
+
+#include <optional>
+
+namespace quarrow {
+
+std::string Describe(const SkippedEntry& skipped) {
+    switch (skipped.reason) {
+    case SkipReason::UnsafeName: return std::string(Describe(skipped.nameProblem));
+    case SkipReason::UndecodableName: return "the stored name is not valid code page 936 text";
+    case SkipReason::NotInArchive: return "the entry has no place in the archive";
+    case SkipReason::DataOutsideArchive: return "the entry's data lies outside the archive";
+    case SkipReason::CannotWrite: return "cannot write it: " + skipped.error.message();
+    case SkipReason::CannotRead: return "cannot read it from the archive: " + skipped.error.message();
+    }
+    return "skipped";
+}
+
+namespace {
+
+class EntryWriter {
+public:
+    EntryWriter(const File& archive, std::uint64_t archiveSize) : archive_(archive), archiveSize_(archiveSize) {}
+
+    std::optional<SkippedEntry> Extract(std::size_t position, const WorkspaceEntry& entry, const ExtractTarget& target) {
+        SkippedEntry skipped;
+        skipped.position = position;
+        skipped.storedName = entry.storedName;
+        if (!entry.storedNameExact) {
+            skipped.reason = SkipReason::UndecodableName;
+            return skipped;
+        }
+        if (auto problem = CheckStoredName(entry.storedName)) {
+            skipped.reason = SkipReason::UnsafeName;
+            skipped.nameProblem = *problem;
+            return skipped;
+        }
+        if (!entry.dataOffset) {
+            skipped.reason = SkipReason::NotInArchive;
+            return skipped;
+        }
+        const std::int64_t offset = *entry.dataOffset;
+        if (offset < 0 || entry.size < 0 || static_cast<std::uint64_t>(offset + entry.size) > archiveSize_) {
+            skipped.reason = SkipReason::DataOutsideArchive;
+            return skipped;
+        }
+        try {
+            EnsureFolder(target.folder);
+            Write(PathFromWide(target.file), static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(entry.size));
+        } catch (const FileError& error) {
+            skipped.reason = error.Path() == archive_.Path() ? SkipReason::CannotRead : SkipReason::CannotWrite;
+            skipped.error = error.Code();
+            return skipped;
+        }
+        return std::nullopt;
+    }
+
+private:
+    const File& archive_;
+    std::uint64_t archiveSize_;
+    std::wstring lastFolder_;
+    std::vector<std::uint8_t> buffer_;
+
+    void EnsureFolder(const std::wstring& folder) {
+        if (folder == lastFolder_) {
+            return;
+        }
+        std::error_code error;
+        if (!std::filesystem::is_directory(PathFromWide(folder), error)) {
+            CreateFolderTree(folder);
+        }
+        lastFolder_ = folder;
+    }
+
+    void Write(const std::filesystem::path& target, std::uint64_t offset, std::uint64_t size) {
+        // A new file is written in place: a failure removes only what this run made. A file that was
+        // there before is replaced only by a complete one.
+        if (auto created = File::TryCreateNew(target)) {
+            try {
+                CopyRange(archive_, offset, *created, 0, size, buffer_);
+                created->Close();
+            } catch (...) {
+                *created = File();
+                std::error_code ignored;
+                std::filesystem::remove(target, ignored);
+                throw;
+            }
+            return;
+        }
+        TemporaryFile replacement(target);
+        CopyRange(archive_, offset, replacement.Get(), 0, size, buffer_);
+        replacement.Commit(false);
+    }
+};
+
+} // namespace
+
+ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archivePath,
+                                const std::filesystem::path& destination, Progress& progress) {
+    const ProgressShown shown(progress);
+    progress.SetStatus(L"读取PAK内容：");
+    progress.SetItem(WideFromPath(archivePath));
+    progress.SetVisible(ProgressBar::Stages, false);
+    progress.Breathe();
+
+    const File archive = File::Open(archivePath, File::Mode::Read);
+    const std::uint64_t archiveSize = archive.Size();
+    const auto n = static_cast<std::int64_t>(workspace.Count());
+    progress.SetMin(ProgressBar::Items, 0);
+    progress.SetMax(ProgressBar::Items, n);
+    progress.SetStatus(L"解包PAK内容：");
+
+    const std::wstring destinationText = WideFromPath(destination);
+    ExtractionResult result;
+    EntryWriter writer(archive, archiveSize);
+    for (std::int64_t r = 1; r <= n; ++r) {
+        const auto position = static_cast<std::size_t>(r);
+        const WorkspaceEntry& entry = workspace.Entry(position);
+        const ExtractTarget target = TargetFor(destinationText, entry.storedName);
+        progress.SetItem(L"源文件：" + target.file + L"\r\n目的地：" + target.folder);
+        if (auto skipped = writer.Extract(position, entry, target)) {
+            result.skipped.push_back(std::move(*skipped));
+        } else {
+            ++result.written;
+        }
+        progress.SetValue(ProgressBar::Items, r);
+        progress.SetText(ProgressBar::Items, CountText(r, n));
+        progress.Breathe();
+    }
+    progress.SetItem(L"");
+    progress.SetStatus(DecimalText(n) + L" 档案解包完成！");
+    return result;
+}
+
+} // namespace quarrow

@@ -1,0 +1,49 @@
+#pragma once
+// Extract: every entry of the opened archive below a chosen folder, its directory part recreated.
+// Each entry is streamed from the archive in bounded memory. An entry that cannot be written safely
+// (its name, its data outside the archive) or at all (the system refused) is skipped; the run goes on
+// and reports every skipped entry with its reason.
+
+#include "ExtractPath.hpp"
+#include "Progress.hpp"
+#include "Workspace.hpp"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace quarrow {
+
+enum class SkipReason {
+    UnsafeName,        // see NameProblem
+    UndecodableName,   // the name's bytes are not code page 936
+    NotInArchive,      // a workspace entry without a place in the archive
+    DataOutsideArchive, // offset and size reach outside the archive file
+    CannotWrite,       // the system refused a folder, the file or its replacement; see the error
+    CannotRead,        // the archive could not be read at the entry's data
+};
+
+struct SkippedEntry {
+    std::size_t position = 0; // 1-based
+    std::wstring storedName;
+    SkipReason reason = SkipReason::CannotWrite;
+    NameProblem nameProblem = NameProblem::Empty; // for UnsafeName
+    std::error_code error;                        // for CannotWrite and CannotRead
+};
+
+std::string Describe(const SkippedEntry& skipped);
+
+struct ExtractionResult {
+    std::size_t written = 0;
+    std::vector<SkippedEntry> skipped;
+};
+
+// Writes the workspace's entries from `archive` below `destination`. An existing file of an entry's
+// name is replaced whole, and only once the entry is complete. Throws FileError when the archive
+// itself cannot be opened.
+ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archive,
+                                const std::filesystem::path& destination, Progress& progress);
+
+} // namespace quarrow

@@ -1,0 +1,158 @@
+#include "FolderScanner.hpp"
+
+#include "ProgressText.hpp"
+#include "SystemPath.hpp"
+#include "Text.hpp"
+
+#include <algorithm>
+
+namespace quarrow {
+
+namespace {
+
+// Upper case compared first, the exact name on ties, so that the order never depends on the system.
+void SortCaseInsensitive(std::vector<DirectoryItem>& items) {
+    std::vector<std::pair<std::wstring, DirectoryItem>> keyed;
+    keyed.reserve(items.size());
+    for (auto& item : items) {
+        keyed.emplace_back(ToUpperInvariant(item.name), std::move(item));
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
+    });
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i] = std::move(keyed[i].second);
+    }
+}
+
+std::wstring WithTrailingSeparator(std::wstring path) {
+    if (path.empty() || !IsSystemSeparator(path.back())) {
+        path.push_back(kSystemSeparator);
+    }
+    return path;
+}
+
+std::vector<std::wstring> Subdirectories(std::wstring_view directory) {
+    std::vector<DirectoryItem> found;
+    for (auto& item : ListDirectory(directory, ListingScope::Subdirectories)) {
+        if (item.isDirectory && !item.name.starts_with(L'.')) {
+            found.push_back(std::move(item));
+        }
+    }
+    SortCaseInsensitive(found);
+    std::vector<std::wstring> names;
+    names.reserve(found.size());
+    for (auto& item : found) {
+        names.push_back(std::move(item.name));
+    }
+    return names;
+}
+
+} // namespace
+
+void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories) {
+    // Depth first with an explicit stack: a tree of any depth cannot exhaust the call stack. Each
+    // level keeps its own prefix, as each nested call of a recursive walk would.
+    struct Level {
+        std::wstring prefix;
+        std::vector<std::wstring> names;
+        std::size_t next = 0;
+    };
+    std::vector<Level> stack;
+    const std::wstring start = WithTrailingSeparator(search.path);
+    stack.push_back({start, Subdirectories(start), 0});
+    while (!stack.empty()) {
+        Level& level = stack.back();
+        if (level.next == level.names.size()) {
+            stack.pop_back();
+            continue;
+        }
+        std::wstring found = level.prefix + level.names[level.next++];
+        ++search.counter;
+        directories.push_back(found);
+        if (search.recurse) {
+            search.path = found;
+            std::wstring prefix = WithTrailingSeparator(std::move(found));
+            auto names = Subdirectories(prefix);
+            stack.push_back({std::move(prefix), std::move(names), 0});
+        }
+    }
+}
+
+std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory) {
+    std::vector<DirectoryItem> files;
+    for (auto& item : ListDirectory(directory)) {
+        if (!item.isDirectory) {
+            files.push_back(std::move(item));
+        }
+    }
+    SortCaseInsensitive(files);
+    return files;
+}
+
+std::wstring RelativeStoredName(std::wstring_view chosenFolder, std::wstring_view filePath) {
+    const std::wstring prefix = ToUpperInvariant(CollapseSeparators(WithTrailingSeparator(std::wstring(chosenFolder))));
+    std::wstring name = ToUpperInvariant(filePath);
+    if (name.starts_with(prefix)) {
+        name.erase(0, prefix.size());
+    }
+    return StoredFromSystemName(name);
+}
+
+std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Progress& progress) {
+    progress.SetStatus(L"搜索目录");
+    std::vector<std::wstring> directories{std::wstring(chosenFolder)};
+    progress.Breathe();
+    FolderSearch search;
+    search.path = std::wstring(chosenFolder);
+    ScanFolders(search, directories);
+    return directories;
+}
+
+std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress) {
+    const auto directoryCount = static_cast<std::int64_t>(directories.size());
+    progress.SetMin(ProgressBar::Stages, 0);
+    progress.SetMax(ProgressBar::Stages, directoryCount);
+    progress.SetStatus(L"增加档案：");
+    std::vector<CollectedFile> files;
+    for (std::size_t j = 0; j < directories.size(); ++j) {
+        const std::vector<DirectoryItem> names = ListFolderFiles(directories[j]);
+        const auto fileCount = static_cast<std::int64_t>(names.size());
+        if (fileCount > 0) {
+            progress.SetMin(ProgressBar::Items, 0);
+            progress.SetMax(ProgressBar::Items, fileCount);
+            for (std::size_t k = 0; k < names.size(); ++k) {
+                files.push_back({JoinSystemPath(directories[j], names[k].name), names[k].size});
+                progress.SetItem(files.back().path);
+                progress.SetValue(ProgressBar::Items, static_cast<std::int64_t>(k) + 1);
+                progress.SetText(ProgressBar::Items, CountText(static_cast<std::int64_t>(k) + 1, fileCount));
+                progress.Breathe();
+            }
+        }
+        progress.SetValue(ProgressBar::Stages, static_cast<std::int64_t>(j) + 1);
+        progress.SetText(ProgressBar::Stages, CountText(static_cast<std::int64_t>(j) + 1, directoryCount));
+        progress.Breathe();
+    }
+    progress.SetItem(L"");
+    progress.SetStatus(L"读取完毕，请等待。。。");
+    progress.Breathe();
+    return files;
+}
+
+std::int64_t AddCollectedFiles(Workspace& workspace, std::wstring_view chosenFolder,
+                               const std::vector<CollectedFile>& files) {
+    workspace.Reserve(workspace.Count() + files.size());
+    for (const CollectedFile& file : files) {
+        workspace.AddFolderEntry(PathFromWide(file.path), RelativeStoredName(chosenFolder, file.path), file.length);
+    }
+    return static_cast<std::int64_t>(files.size());
+}
+
+std::int64_t AddFolder(Workspace& workspace, std::wstring_view chosenFolder, Progress& progress) {
+    const ProgressShown shown(progress);
+    const auto directories = CollectDirectories(chosenFolder, progress);
+    const auto files = CollectFiles(directories, progress);
+    return AddCollectedFiles(workspace, chosenFolder, files);
+}
+
+} // namespace quarrow

@@ -1,0 +1,87 @@
+#include "StreamCopy.hpp"
+
+#include <algorithm>
+#include <system_error>
+
+namespace quarrow {
+
+namespace {
+
+[[noreturn]] void EndedEarly(const File& source) {
+    // The file is shorter than it was when its size was taken.
+    throw FileError(FileOperation::Read, source.Path(), std::make_error_code(std::errc::io_error));
+}
+
+} // namespace
+
+SequentialWriter::SequentialWriter(File& file, std::uint64_t start) : file_(file), position_(start) {
+    buffer_.reserve(kCopyChunk);
+}
+
+void SequentialWriter::Write(std::span<const std::uint8_t> bytes) {
+    if (buffer_.size() + bytes.size() > kCopyChunk) {
+        Flush();
+    }
+    if (bytes.size() >= kCopyChunk) {
+        file_.WriteAt(position_, bytes.data(), bytes.size());
+        position_ += bytes.size();
+        return;
+    }
+    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+}
+
+void SequentialWriter::WriteZeros(std::uint64_t count) {
+    static constexpr std::uint8_t kZeros[256] = {};
+    while (count > 0) {
+        const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(count, sizeof kZeros));
+        Write({kZeros, step});
+        count -= step;
+    }
+}
+
+void SequentialWriter::CopyFrom(const File& source, std::uint64_t offset, std::uint64_t count) {
+    while (count > 0) {
+        if (buffer_.size() == kCopyChunk) {
+            Flush();
+        }
+        const std::size_t room = kCopyChunk - buffer_.size();
+        const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(count, room));
+        const std::size_t used = buffer_.size();
+        buffer_.resize(used + step);
+        const std::size_t read = source.ReadAt(offset, buffer_.data() + used, step);
+        if (read != step) {
+            buffer_.resize(used + read);
+            EndedEarly(source);
+        }
+        offset += step;
+        count -= step;
+    }
+}
+
+void SequentialWriter::Flush() {
+    if (!buffer_.empty()) {
+        file_.WriteAt(position_, buffer_.data(), buffer_.size());
+        position_ += buffer_.size();
+        buffer_.clear();
+    }
+}
+
+void CopyRange(const File& source, std::uint64_t from, File& target, std::uint64_t to, std::uint64_t count,
+               std::vector<std::uint8_t>& buffer) {
+    if (buffer.size() < std::min<std::uint64_t>(count, kCopyChunk)) {
+        buffer.resize(kCopyChunk);
+    }
+    while (count > 0) {
+        const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(count, buffer.size()));
+        if (source.ReadAt(from, buffer.data(), step) != step) {
+            EndedEarly(source);
+        }
+        target.WriteAt(to, buffer.data(), step);
+        from += step;
+        to += step;
+        count -= step;
+    }
+}
+
+} // namespace quarrow
+

@@ -1,0 +1,43 @@
+#pragma once
+// Moving file contents in bounded memory: a buffered sequential writer, and a chunked copy from one
+// file's range to another's.
+
+#include "File.hpp"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace quarrow {
+
+inline constexpr std::size_t kCopyChunk = 1 << 20;
+
+// Appends to a file from a starting offset through one buffer; large writes bypass it.
+class SequentialWriter {
+public:
+    SequentialWriter(File& file, std::uint64_t start);
+    // Does not flush: a writer abandoned by a failure leaves its file to be discarded.
+    ~SequentialWriter() = default;
+    SequentialWriter(const SequentialWriter&) = delete;
+    SequentialWriter& operator=(const SequentialWriter&) = delete;
+
+    void Write(std::span<const std::uint8_t> bytes);
+    void WriteZeros(std::uint64_t count);
+    // Copies exactly `count` bytes of `source` from `offset`; throws FileError when the source ends
+    // sooner.
+    void CopyFrom(const File& source, std::uint64_t offset, std::uint64_t count);
+    void Flush();
+    std::uint64_t Position() const { return position_ + buffer_.size(); }
+
+private:
+    File& file_;
+    std::uint64_t position_;
+    std::vector<std::uint8_t> buffer_;
+};
+
+// Copies exactly `count` bytes from `source` at `from` to `target` at `to`, a chunk at a time through
+// `buffer`. Throws FileError (a read of the source) when the source ends before `count` bytes.
+void CopyRange(const File& source, std::uint64_t from, File& target, std::uint64_t to, std::uint64_t count,
+               std::vector<std::uint8_t>& buffer);
+
+} // namespace quarrow

@@ -1,0 +1,111 @@
+#include "Workspace.hpp"
+
+#include "SystemPath.hpp"
+#include "Text.hpp"
+#include "modPAK.hpp"
+
+#include <stdexcept>
+
+namespace quarrow {
+
+const WorkspaceEntry& Workspace::Entry(std::size_t position) const {
+    if (position < 1 || position > entries_.size()) {
+        throw std::out_of_range("workspace position " + std::to_string(position) + " of " +
+                                std::to_string(entries_.size()));
+    }
+    return entries_[position - 1];
+}
+
+std::wstring Workspace::MasterText(std::size_t position, int column) const {
+    const WorkspaceEntry& entry = Entry(position);
+    switch (column) {
+    case 1: return entry.FromDisk() ? WideFromPath(entry.source) : entry.storedName;
+    case 2: return DecimalText(entry.size);
+    case 3: return entry.dataOffset ? DecimalText(*entry.dataOffset) : std::wstring();
+    case 4: return entry.FromDisk() ? entry.storedName : GetPathHead(entry.storedName);
+    default: throw std::out_of_range("master column " + std::to_string(column));
+    }
+}
+
+std::wstring Workspace::VisibleText(std::size_t position, int column) const {
+    const WorkspaceEntry& entry = Entry(position);
+    switch (column) {
+    case 1: return entry.FromDisk() ? SystemPathTail(WideFromPath(entry.source)) : GetPathTail(entry.storedName);
+    case 2: return DecimalText(entry.size);
+    case 3:
+        switch (entry.origin) {
+        case EntryOrigin::AddedFile: return SystemPathHead(WideFromPath(entry.source));
+        case EntryOrigin::AddedFolder:
+        case EntryOrigin::Archive: return GetPathHead(entry.storedName);
+        }
+        return {};
+    default: throw std::out_of_range("visible column " + std::to_string(column));
+    }
+}
+
+std::error_code Workspace::AddFileEntry(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto length = std::filesystem::file_size(path, error);
+    if (error) {
+        return error;
+    }
+    WorkspaceEntry entry;
+    entry.origin = EntryOrigin::AddedFile;
+    entry.source = path;
+    entry.storedName = SystemPathTail(WideFromPath(path));
+    entry.size = static_cast<std::int64_t>(length);
+    entries_.push_back(std::move(entry));
+    return {};
+}
+
+void Workspace::AddFolderEntry(const std::filesystem::path& path, std::wstring storedName, std::uint64_t length) {
+    WorkspaceEntry entry;
+    entry.origin = EntryOrigin::AddedFolder;
+    entry.source = path;
+    entry.storedName = std::move(storedName);
+    entry.size = static_cast<std::int64_t>(length);
+    entries_.push_back(std::move(entry));
+}
+
+void Workspace::AddArchiveEntry(std::wstring storedName, std::int64_t size, std::int64_t dataOffset,
+                                bool exactName) {
+    WorkspaceEntry entry;
+    entry.origin = EntryOrigin::Archive;
+    entry.storedName = std::move(storedName);
+    entry.storedNameExact = exactName;
+    entry.size = size;
+    entry.dataOffset = dataOffset;
+    entries_.push_back(std::move(entry));
+}
+
+void Workspace::Clear() { entries_.clear(); }
+
+void Workspace::RemoveSelectedEntries(std::span<const std::size_t> positions) {
+    for (std::size_t k = 0; k < positions.size(); ++k) {
+        if (positions[k] < 1 || positions[k] > entries_.size() || (k > 0 && positions[k] <= positions[k - 1])) {
+            throw std::invalid_argument("selected positions must ascend within 1 to the entry count");
+        }
+    }
+    // One pass that keeps the unselected rows in order: removing row p - k one at a time gives the same
+    // rows, but costs a move of the whole tail per removal.
+    std::size_t kept = 0;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (next < positions.size() && positions[next] == i + 1) {
+            ++next;
+            continue;
+        }
+        if (kept != i) {
+            entries_[kept] = std::move(entries_[i]);
+        }
+        ++kept;
+    }
+    entries_.resize(kept);
+}
+
+void Workspace::SetDataOffset(std::size_t position, std::int64_t offset) {
+    Entry(position); // range check
+    entries_[position - 1].dataOffset = offset;
+}
+
+} // namespace quarrow

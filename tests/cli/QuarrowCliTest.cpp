@@ -1,0 +1,204 @@
+// quarrow-cli as a user runs it: the built program, its output streams and its exit codes.
+#include "HandMadeArchive.hpp"
+#include "RunProgram.hpp"
+#include "TempDir.hpp"
+#include "Text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace quarrow {
+namespace {
+
+using testing::HandMadeArchive;
+using testing::ProgramRun;
+using testing::ReadFileBytes;
+using testing::TempDir;
+using testing::WriteFileBytes;
+using testing::WriteFileText;
+
+std::filesystem::path CliProgram() {
+    std::string path = QUARROW_CLI_PATH;
+#ifdef _WIN32
+    // The build names it as the host sees it; under Wine the host's root is drive Z.
+    if (path.starts_with('/')) {
+        std::replace(path.begin(), path.end(), '/', '\\');
+        path = "Z:" + path;
+    }
+#endif
+    return PathFromWide(WideFromUtf8(path));
+}
+
+std::string Utf8(const std::filesystem::path& path) { return Utf8FromWide(WideFromPath(path)); }
+
+class QuarrowCli : public ::testing::Test {
+protected:
+    TempDir dir;
+
+    ProgramRun Run(const std::vector<std::string>& arguments) {
+        return testing::RunProgram(CliProgram(), arguments, dir.Path());
+    }
+    std::string Bytes(const std::filesystem::path& path) {
+        const auto bytes = ReadFileBytes(path);
+        return std::string(bytes.begin(), bytes.end());
+    }
+};
+
+std::string ExampleArchiveBytes() {
+    std::string bytes(177, '\0');
+    const std::string header{'P', 'A', 'K', 'S', 2, 0, 0, 0, 49, 0, 0, 0, 0x3F, 0x40, 0, 0};
+    bytes.replace(0, header.size(), header);
+    bytes.replace(24, 15, "0123456789hello");
+    bytes.replace(49, 8, std::string{10, 0, 0, 0, 24, 0, 0, 0});
+    bytes.replace(49 + 24, 5, "a.bin");
+    bytes.replace(113, 8, std::string{5, 0, 0, 0, 34, 0, 0, 0});
+    bytes.replace(113 + 24, 5, "B.TXT");
+    return bytes;
+}
+
+TEST_F(QuarrowCli, PacksTheExampleArchiveAndListsIt) {
+    WriteFileText(dir / "a.bin", "0123456789");
+    WriteFileText(dir / "B.TXT", "hello");
+    const ProgramRun pack = Run({"pack", "NEW", "a.bin", "B.TXT"});
+    EXPECT_EQ(pack.exitCode, 0) << pack.err;
+    EXPECT_EQ(pack.out, "");
+    EXPECT_EQ(pack.err, "");
+    EXPECT_EQ(Bytes(dir / "NEW"), ExampleArchiveBytes());
+    EXPECT_FALSE(std::filesystem::exists(dir / "NEW.PAK"));
+
+    const ProgramRun list = Run({"list", "NEW"});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.out, "10\t24\ta.bin\n5\t34\tB.TXT\n");
+    EXPECT_EQ(list.err, "");
+}
+
+TEST_F(QuarrowCli, AppendsTheExampleAndPrintsTheAddressRanges) {
+    WriteFileText(dir / "a.pak", ExampleArchiveBytes());
+    WriteFileText(dir / "ten", "ABCDEFGHIJ");
+    WriteFileText(dir / "four", "wxyz");
+    const ProgramRun append = Run({"append", "a.pak", "ten", "four"});
+    EXPECT_EQ(append.exitCode, 0) << append.err;
+    EXPECT_EQ(append.out, "B3h - BCh\tten\nBFh - C2h\tfour\n");
+    EXPECT_EQ(Bytes(dir / "a.pak"), ExampleArchiveBytes() + "\r\nABCDEFGHIJ\r\nwxyz");
+    EXPECT_EQ(Run({"list", "a.pak"}).out, "10\t24\ta.bin\n5\t34\tB.TXT\n");
+}
+
+TEST_F(QuarrowCli, AFileThatIsNoArchiveGetsTheOpenErrorMessage) {
+    WriteFileText(dir / "notes.PAK", "just some text");
+    const ProgramRun list = Run({"list", "notes.PAK"});
+    EXPECT_EQ(list.exitCode, 1);
+    EXPECT_EQ(list.out, "");
+    EXPECT_EQ(list.err, "notes.PAK 不是有效PAK文件！\n");
+
+    const ProgramRun append = Run({"append", "notes.PAK", "notes.PAK"});
+    EXPECT_EQ(append.exitCode, 1);
+    EXPECT_EQ(append.err, "notes.PAK 不是有效PAK文件！\n");
+    EXPECT_EQ(Bytes(dir / "notes.PAK"), "just some text");
+
+    const ProgramRun missing = Run({"extract", "missing.pak", "out"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.starts_with("missing.pak 不是有效PAK文件！\nquarrow-cli: missing.pak cannot be opened"))
+        << missing.err;
+}
+
+TEST_F(QuarrowCli, DamagedIndexesAreRefusedWithTheMessageAndTheirReason) {
+    HandMadeArchive negative;
+    negative.Add("A.BIN", "a");
+    negative.setCount = true;
+    negative.count = -3;
+    WriteFileBytes(dir / "negative.pak", negative.Bytes());
+    HandMadeArchive pastEnd;
+    pastEnd.Add("A.BIN", "a");
+    pastEnd.setIndexOffset = true;
+    pastEnd.indexOffset = 1 << 30;
+    WriteFileBytes(dir / "past.pak", pastEnd.Bytes());
+
+    const ProgramRun first = Run({"list", "negative.pak"});
+    EXPECT_EQ(first.exitCode, 1);
+    EXPECT_EQ(first.err, "negative.pak 不是有效PAK文件！\nquarrow-cli: negative.pak has a negative entry count\n");
+    const ProgramRun second = Run({"extract", "past.pak", "out"});
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_EQ(second.err,
+              "past.pak 不是有效PAK文件！\nquarrow-cli: past.pak has an index that does not lie inside the file\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out"));
+}
+
+TEST_F(QuarrowCli, ExtractSkipsHostileEntriesNamesThemAndWritesNothingOutside) {
+    HandMadeArchive archive;
+    archive.Add("..\\ESCAPE.TXT", "escaped")
+        .Add("DATA\\GOOD.TXT", "good")
+        .Add("C:\\DRIVE.TXT", "drive")
+        .AddRaw("PAST.BIN", 500, 24)
+        .Add("CON", "device");
+    std::filesystem::create_directories(dir / "box");
+    WriteFileBytes(dir / "box" / "h.pak", archive.Bytes());
+    const ProgramRun run = Run({"extract", Utf8(dir / "box" / "h.pak"), Utf8(dir / "box" / "out")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "quarrow-cli: skipped entry 1 (..\\ESCAPE.TXT): the stored name climbs out of the destination with \"..\"\n"
+              "quarrow-cli: skipped entry 3 (C:\\DRIVE.TXT): the stored name has a character that file names cannot hold\n"
+              "quarrow-cli: skipped entry 4 (PAST.BIN): the entry's data lies outside the archive\n"
+              "quarrow-cli: skipped entry 5 (CON): the stored name is a device name\n");
+    EXPECT_EQ(Bytes(dir / "box" / "out" / "DATA" / "GOOD.TXT"), "good");
+    std::vector<std::string> written;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(dir.Path())) {
+        written.push_back(item.path().lexically_relative(dir.Path()).generic_string());
+    }
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::string>{"box", "box/h.pak", "box/out", "box/out/DATA", "box/out/DATA/GOOD.TXT"}));
+}
+
+TEST_F(QuarrowCli, PackingFoldersAndExtractingThemGivesTheTreeBack) {
+    const auto map = dir / PathFromWide(L"地图");
+    WriteFileText(map / PathFromWide(L"城.map"), "city");
+    WriteFileText(map / "sub" / "x.bin", std::string(70000, 'x'));
+    WriteFileText(dir / "single.dat", "one");
+    const ProgramRun pack = Run({"pack", "中文.pak", "地图", "single.dat"});
+    ASSERT_EQ(pack.exitCode, 0) << pack.err;
+    const ProgramRun list = Run({"list", "中文.pak"});
+    EXPECT_EQ(list.out, "4\t24\t城.MAP\n70000\t28\tSUB\\X.BIN\n3\t70028\tsingle.dat\n");
+    const ProgramRun extract = Run({"extract", "中文.pak", "输出"});
+    EXPECT_EQ(extract.exitCode, 0) << extract.err;
+    EXPECT_EQ(Bytes(dir / PathFromWide(L"输出") / PathFromWide(L"城.MAP")), "city");
+    EXPECT_EQ(Bytes(dir / PathFromWide(L"输出") / "SUB" / "X.BIN"), std::string(70000, 'x'));
+    EXPECT_EQ(Bytes(dir / PathFromWide(L"输出") / "single.dat"), "one");
+}
+
+TEST_F(QuarrowCli, ARefusedPackNamesTheEntryAndLeavesTheOldArchive) {
+    const std::string longName(41, 'L');
+    WriteFileText(dir / longName, "x");
+    WriteFileText(dir / "old.pak", "the old archive");
+    const ProgramRun run = Run({"pack", "old.pak", longName});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("entry 1"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(longName), std::string::npos);
+    EXPECT_NE(run.err.find("more than 40 bytes"), std::string::npos);
+    EXPECT_EQ(Bytes(dir / "old.pak"), "the old archive");
+
+    const ProgramRun missing = Run({"pack", "new.pak", "no-such-file"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.starts_with("quarrow-cli: cannot add no-such-file: ")) << missing.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "new.pak"));
+}
+
+TEST_F(QuarrowCli, UsageErrorsExitWithTwoAndHelpAndVersionWithZero) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {}, {"list"}, {"extract", "a.pak"}, {"pack", "a.pak"}, {"append", "a.pak"}, {"frobnicate"}, {"--bogus"}}) {
+        const ProgramRun run = Run(arguments);
+        EXPECT_EQ(run.exitCode, 2) << ::testing::PrintToString(arguments);
+        EXPECT_FALSE(run.err.empty());
+        EXPECT_EQ(run.out, "");
+    }
+    const ProgramRun version = Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "1.1.0\n");
+    const ProgramRun help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("extract"), std::string::npos);
+}
+
+} // namespace
+} // namespace quarrow

@@ -1,0 +1,288 @@
+#include "ArchiveWriter.hpp"
+
+#include "ArchiveReader.hpp"
+#include "File.hpp"
+#include "ProgressRecorder.hpp"
+#include "TempDir.hpp"
+#include "Text.hpp"
+
+#include <algorithm>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace quarrow {
+namespace {
+
+using testing::ProgressRecorder;
+using testing::ReadFileBytes;
+using testing::TempDir;
+using testing::WriteFileText;
+
+std::vector<std::string> FolderNames(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& item : std::filesystem::directory_iterator(folder)) {
+        names.push_back(item.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void Put(std::vector<std::uint8_t>& bytes, std::size_t at, std::initializer_list<std::uint8_t> values) {
+    std::copy(values.begin(), values.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+TEST(PackArchive, TwoFilesOfTenAndFiveBytesGiveTheExampleArchive) {
+    TempDir dir;
+    WriteFileText(dir / "src" / "a.bin", "0123456789");
+    WriteFileText(dir / "src" / "B.TXT", "hello");
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "a.bin"));
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "B.TXT"));
+    NullProgress progress;
+    PackArchive(workspace, dir / "new.pak", progress);
+
+    std::vector<std::uint8_t> expected(177, 0);
+    Put(expected, 0, {'P', 'A', 'K', 'S', 2, 0, 0, 0, 49, 0, 0, 0, 0x3F, 0x40, 0, 0});
+    Put(expected, 24, {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'h', 'e', 'l', 'l', 'o'});
+    Put(expected, 49, {10, 0, 0, 0, 24, 0, 0, 0});
+    Put(expected, 49 + 24, {'a', '.', 'b', 'i', 'n'});
+    Put(expected, 113, {5, 0, 0, 0, 34, 0, 0, 0});
+    Put(expected, 113 + 24, {'B', '.', 'T', 'X', 'T'});
+    EXPECT_EQ(ReadFileBytes(dir / "new.pak"), expected);
+    EXPECT_EQ(workspace.MasterText(1, 3), L"24");
+    EXPECT_EQ(workspace.MasterText(2, 3), L"34");
+    EXPECT_EQ(workspace.ArchivePath(), dir / "new.pak");
+}
+
+TEST(PackArchive, ReportsThreeStepsWithWholePercentages) {
+    TempDir dir;
+    Workspace workspace;
+    for (int i = 0; i < 8; ++i) {
+        const auto file = dir / ("f" + std::to_string(i));
+        WriteFileText(file, std::string(static_cast<std::size_t>(i), 'x'));
+        ASSERT_FALSE(workspace.AddFileEntry(file));
+    }
+    ProgressRecorder progress;
+    PackArchive(workspace, dir / "eight.pak", progress);
+
+    const std::vector<std::string> percentages{"12%", "25%", "38%", "50%", "62%", "75%", "88%", "100%"};
+    std::vector<std::string> twice = percentages;
+    twice.insert(twice.end(), percentages.begin(), percentages.end());
+    EXPECT_EQ(progress.With("items.text "), twice);
+    EXPECT_EQ(progress.With("status "),
+              (std::vector<std::string>{"整理档案索引", "打包档案内容：", "写入PAK构造", "写入索引："}));
+    EXPECT_EQ(progress.With("stages."),
+              (std::vector<std::string>{"visible 1", "min 0", "max 3", "value 1", "value 2", "value 3"}));
+    EXPECT_EQ(progress.StepFrom("status 整理档案索引"),
+              (std::vector<std::string>{"status 整理档案索引", "item ", "items.min 0", "items.max 8", "items.value 1"}));
+    EXPECT_EQ(progress.StepFrom("status 写入PAK构造"),
+              (std::vector<std::string>{"status 写入PAK构造", "item ", "status 写入索引：", "item f0", "items.value 1",
+                                        "items.text 12%"}));
+    EXPECT_EQ(progress.events.front(), "show");
+    EXPECT_EQ(progress.events.back(), "close");
+    EXPECT_EQ(progress.With("item " + Utf8FromWide(WideFromPath(dir / "f3"))).size(), 1u);
+}
+
+TEST(PackArchive, DataEndingAtFortySevenOrFortyEightPlacesTheIndexAtFortyNineOrSixtyFive) {
+    TempDir dir;
+    for (const auto& [size, index] : {std::pair{23, 49}, std::pair{24, 65}}) {
+        WriteFileText(dir / "data", std::string(static_cast<std::size_t>(size), 'd'));
+        Workspace workspace;
+        ASSERT_FALSE(workspace.AddFileEntry(dir / "data"));
+        NullProgress progress;
+        PackArchive(workspace, dir / "out.pak", progress);
+        const auto bytes = ReadFileBytes(dir / "out.pak");
+        ASSERT_EQ(bytes.size(), static_cast<std::size_t>(index + 64));
+        EXPECT_EQ(ReadInt32LE(bytes, 8), index);
+        EXPECT_TRUE(std::all_of(bytes.begin() + 24 + size, bytes.begin() + index, [](auto b) { return b == 0; }));
+    }
+}
+
+TEST(PackArchive, EmptyFilesTakeNoBytesAndFortyByteNamesHaveNoTerminator) {
+    TempDir dir;
+    WriteFileText(dir / "empty", "");
+    WriteFileText(dir / "three", "abc");
+    Workspace workspace;
+    workspace.AddFolderEntry(dir / "empty", std::wstring(40, L'E'), 0);
+    workspace.AddFolderEntry(dir / "three", L"T", 3);
+    NullProgress progress;
+    PackArchive(workspace, dir / "out.pak", progress);
+    EXPECT_EQ(workspace.MasterText(1, 3), L"24");
+    EXPECT_EQ(workspace.MasterText(2, 3), L"24");
+
+    const ArchiveCheck check = CheckArchive(dir / "out.pak");
+    ASSERT_TRUE(check);
+    Workspace opened;
+    LoadArchive(opened, dir / "out.pak", check.header, progress);
+    EXPECT_EQ(opened.MasterText(1, 1), std::wstring(40, L'E'));
+    EXPECT_EQ(opened.MasterText(1, 2), L"0");
+    EXPECT_EQ(opened.MasterText(2, 1), L"T");
+}
+
+TEST(PackArchive, AGrownSourceIsCutToItsRecordedSize) {
+    TempDir dir;
+    WriteFileText(dir / "grows", "12345");
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "grows"));
+    WriteFileText(dir / "grows", "1234567890");
+    NullProgress progress;
+    PackArchive(workspace, dir / "out.pak", progress);
+    const auto bytes = ReadFileBytes(dir / "out.pak");
+    EXPECT_EQ(std::string(bytes.begin() + 24, bytes.begin() + 30), std::string("12345\0", 6));
+    EXPECT_EQ(ReadInt32LE(bytes, 33), 5); // data ends at 29, so the index lies at 33
+}
+
+TEST(PackArchive, ALargerOldTargetLeavesNoTrailingBytes) {
+    TempDir dir;
+    WriteFileText(dir / "a", "a");
+    WriteFileText(dir / "out.pak", std::string(5000, 'O'));
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "a"));
+    NullProgress progress;
+    PackArchive(workspace, dir / "out.pak", progress);
+    EXPECT_EQ(ReadFileBytes(dir / "out.pak").size(), 33u + 64u);
+}
+
+struct Refusal {
+    const char* name;
+    std::function<void(const TempDir&, Workspace&)> build;
+    PackProblem problem;
+    std::size_t position;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* os) { *os << refusal.name; }
+
+class PackRefuses : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(PackRefuses, BeforeWritingAnythingAndNamesTheEntry) {
+    TempDir dir;
+    WriteFileText(dir / "ok", "fine");
+    WriteFileText(dir / "out.pak", "the user's old archive");
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "ok"));
+    GetParam().build(dir, workspace);
+    const auto before = FolderNames(dir.Path());
+    ProgressRecorder progress;
+    try {
+        PackArchive(workspace, dir / "out.pak", progress);
+        FAIL() << "the pack was not refused";
+    } catch (const PackError& error) {
+        EXPECT_EQ(error.Problem(), GetParam().problem);
+        EXPECT_EQ(error.Position(), GetParam().position);
+    }
+    EXPECT_TRUE(progress.events.empty());
+    EXPECT_EQ(FolderNames(dir.Path()), before);
+    EXPECT_EQ(testing::ReadFileBytes(dir / "out.pak").size(), 22u);
+    for (std::size_t i = 1; i <= workspace.Count(); ++i) {
+        if (workspace.Entry(i).FromDisk()) {
+            EXPECT_TRUE(workspace.MasterText(i, 3).empty());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Workspaces, PackRefuses,
+    ::testing::Values(
+        Refusal{"Empty", [](const TempDir&, Workspace& w) { w.Clear(); }, PackProblem::EmptyWorkspace, 0},
+        Refusal{"NameOfFortyOneBytes",
+                [](const TempDir& d, Workspace& w) { w.AddFolderEntry(d / "ok", std::wstring(41, L'N'), 4); },
+                PackProblem::NameTooLong, 2},
+        Refusal{"TwentyOneChineseCharacters",
+                [](const TempDir& d, Workspace& w) { w.AddFolderEntry(d / "ok", std::wstring(21, L'城'), 4); },
+                PackProblem::NameTooLong, 2},
+        Refusal{"Korean", [](const TempDir& d, Workspace& w) { w.AddFolderEntry(d / "ok", L"한국.BIN", 4); },
+                PackProblem::NameUnrepresentable, 2},
+        Refusal{"SourceGone",
+                [](const TempDir& d, Workspace& w) {
+                    WriteFileText(d / "gone", "x");
+                    (void)w.AddFileEntry(d / "gone");
+                    std::filesystem::remove(d / "gone");
+                },
+                PackProblem::SourceUnreadable, 2},
+        Refusal{"SourceShrunk",
+                [](const TempDir& d, Workspace& w) {
+                    WriteFileText(d / "shrinks", "12345");
+                    (void)w.AddFileEntry(d / "shrinks");
+                    WriteFileText(d / "shrinks", "12");
+                },
+                PackProblem::SourceShorter, 2},
+        Refusal{"OpenedEntry", [](const TempDir&, Workspace& w) { w.AddArchiveEntry(L"A.BIN", 1, 24); },
+                PackProblem::NotFromDisk, 2},
+        Refusal{"BeyondTwoGigabytes",
+                [](const TempDir& d, Workspace& w) {
+                    File big = File::Open(d / "big", File::Mode::CreateNew);
+                    big.Truncate(kMaxOffset - 30); // sparse: no disk space is taken
+                    big.Close();
+                    (void)w.AddFileEntry(d / "big");
+                },
+                PackProblem::TooLarge, 0}),
+    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+
+TEST(PackArchive, ASourceThatFailsMidwayLeavesTheOldTargetAndNoTemporaryFile) {
+    TempDir dir;
+    Workspace workspace;
+    for (const char* name : {"one", "two", "three"}) {
+        WriteFileText(dir / name, std::string(100, name[0]));
+        ASSERT_FALSE(workspace.AddFileEntry(dir / name));
+    }
+    WriteFileText(dir / "out.pak", "the user's old archive");
+    ProgressRecorder progress;
+    // While the contents are being copied, the last source loses its tail.
+    progress.onBreathe = [&] {
+        if (!progress.With("status 打包档案内容：").empty()) {
+            WriteFileText(dir / "three", "short");
+        }
+    };
+    try {
+        PackArchive(workspace, dir / "out.pak", progress);
+        FAIL() << "a short source was packed";
+    } catch (const PackError& error) {
+        EXPECT_EQ(error.Problem(), PackProblem::SourceShorter);
+        EXPECT_EQ(error.Position(), 3u);
+    }
+    EXPECT_EQ(progress.events.back(), "close");
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"one", "out.pak", "three", "two"}));
+    const auto old = ReadFileBytes(dir / "out.pak");
+    EXPECT_EQ(std::string(old.begin(), old.end()), "the user's old archive");
+    EXPECT_TRUE(workspace.MasterText(1, 3).empty());
+    EXPECT_TRUE(workspace.ArchivePath().empty());
+}
+
+TEST(PackArchive, ALargeSourceCutShortWhileCopyingStopsThePack) {
+    TempDir dir;
+    WriteFileText(dir / "large", std::string(2 * 1024 * 1024, 'L'));
+    WriteFileText(dir / "small", "s");
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "small"));
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "large"));
+    ProgressRecorder progress;
+    progress.onBreathe = [&] {
+        if (progress.events.size() > 1 && progress.events[progress.events.size() - 2] == "items.text 50%") {
+            WriteFileText(dir / "large", std::string(1024 * 1024, 'L'));
+        }
+    };
+    try {
+        PackArchive(workspace, dir / "out.pak", progress);
+        FAIL() << "a short source was packed";
+    } catch (const PackError& error) {
+        EXPECT_EQ(error.Problem(), PackProblem::SourceShorter);
+        EXPECT_EQ(error.Position(), 2u);
+    }
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"large", "small"}));
+}
+
+TEST(PackArchive, RemovesTemporaryFilesThatAKilledPackLeftBehind) {
+    TempDir dir;
+    WriteFileText(dir / "a", "a");
+    WriteFileText(dir / "OTHER.PAK.quarrow-tmp-0123456789abcdef", "left by a killed pack");
+    WriteFileText(dir / "notes.quarrow-tmp-mine", "a user's file of a similar name");
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "a"));
+    NullProgress progress;
+    PackArchive(workspace, dir / "out.pak", progress);
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"a", "notes.quarrow-tmp-mine", "out.pak"}));
+}
+
+} // namespace
+} // namespace quarrow

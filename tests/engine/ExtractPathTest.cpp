@@ -1,0 +1,66 @@
+#include "ExtractPath.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quarrow {
+namespace {
+
+TEST(CheckStoredName, AcceptsOrdinaryNames) {
+    for (const wchar_t* name : {L"A.BMP", L"DATA\\IMG\\A.BMP", L"地图\\城.MAP", L".hidden", L"a..b", L"CONFIG.SYS",
+                                L"COM10", L"LPT0.TXT", L"NULL", L"x.quarrow-tmp-short"}) {
+        EXPECT_FALSE(CheckStoredName(name).has_value()) << testing::PrintToString(std::wstring(name));
+    }
+}
+
+struct Unsafe {
+    const wchar_t* name;
+    NameProblem problem;
+};
+
+void PrintTo(const Unsafe& unsafe, std::ostream* os) { *os << ::testing::PrintToString(std::wstring(unsafe.name)); }
+
+class CheckStoredNameRefuses : public ::testing::TestWithParam<Unsafe> {};
+
+TEST_P(CheckStoredNameRefuses, NamesThatCouldLeaveTheFolderOrCannotBeCreated) {
+    const auto problem = CheckStoredName(GetParam().name);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(*problem, GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, CheckStoredNameRefuses,
+    ::testing::Values(Unsafe{L"", NameProblem::Empty}, Unsafe{L"..\\EVIL.BIN", NameProblem::ParentReference},
+                      Unsafe{L"DATA\\..\\..\\EVIL.BIN", NameProblem::ParentReference},
+                      Unsafe{L"\\ROOTED.BIN", NameProblem::EmptyComponent},
+                      Unsafe{L"\\\\SERVER\\SHARE\\X", NameProblem::EmptyComponent},
+                      Unsafe{L"DATA\\\\X", NameProblem::EmptyComponent}, Unsafe{L"DATA\\", NameProblem::EmptyComponent},
+                      Unsafe{L"C:\\WINDOWS\\X.DLL", NameProblem::InvalidCharacter},
+                      Unsafe{L"C:X.DLL", NameProblem::InvalidCharacter},
+                      Unsafe{L"../EVIL.BIN", NameProblem::InvalidCharacter},
+                      Unsafe{L"/etc/passwd", NameProblem::InvalidCharacter},
+                      Unsafe{L"A?.BIN", NameProblem::InvalidCharacter}, Unsafe{L"A\tB", NameProblem::InvalidCharacter},
+                      Unsafe{L"CON", NameProblem::DeviceName}, Unsafe{L"DATA\\nul.txt", NameProblem::DeviceName},
+                      Unsafe{L"Com1.bmp", NameProblem::DeviceName}, Unsafe{L"LPT9", NameProblem::DeviceName},
+                      Unsafe{L"AUX .TXT", NameProblem::DeviceName}, Unsafe{L"PRN\\A", NameProblem::DeviceName},
+                      Unsafe{L"DATA.\\A", NameProblem::TrailingDotOrSpace},
+                      Unsafe{L"A.BIN ", NameProblem::TrailingDotOrSpace}, Unsafe{L".", NameProblem::TrailingDotOrSpace},
+                      Unsafe{L"X.PAK.quarrow-tmp-0123456789abcdef", NameProblem::ReservedName}));
+
+TEST(TargetFor, JoinsDestinationDirectoryPartAndFileName) {
+#ifdef _WIN32
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"DATA\\IMG\\A.BMP").folder, L"D:\\OUT\\DATA\\IMG");
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"DATA\\IMG\\A.BMP").file, L"D:\\OUT\\DATA\\IMG\\A.BMP");
+    EXPECT_EQ(TargetFor(L"D:\\", L"A.BMP").folder, L"D:\\");
+    EXPECT_EQ(TargetFor(L"D:\\", L"A.BMP").file, L"D:\\A.BMP");
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"A.BMP").folder, L"D:\\OUT\\");
+    EXPECT_EQ(TargetFor(L"\\\\SERVER\\SHARE", L"A\\B.BMP").file, L"\\\\SERVER\\SHARE\\A\\B.BMP");
+#else
+    EXPECT_EQ(TargetFor(L"/out", L"DATA\\IMG\\A.BMP").folder, L"/out/DATA/IMG");
+    EXPECT_EQ(TargetFor(L"/out", L"DATA\\IMG\\A.BMP").file, L"/out/DATA/IMG/A.BMP");
+    EXPECT_EQ(TargetFor(L"/", L"A.BMP").file, L"/A.BMP");
+    EXPECT_EQ(TargetFor(L"/out/", L"A.BMP").folder, L"/out/");
+#endif
+}
+
+} // namespace
+} // namespace quarrow

@@ -1,0 +1,175 @@
+#include "FolderScanner.hpp"
+
+#include "ProgressRecorder.hpp"
+#include "SystemPath.hpp"
+#include "TempDir.hpp"
+#include "Text.hpp"
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace quarrow {
+namespace {
+
+using testing::ProgressRecorder;
+using testing::TempDir;
+using testing::WriteFileText;
+
+#ifdef _WIN32
+bool IsHidden(const std::filesystem::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
+}
+#endif
+
+std::vector<std::wstring> StoredNames(const Workspace& workspace) {
+    std::vector<std::wstring> names;
+    for (std::size_t i = 1; i <= workspace.Count(); ++i) {
+        names.push_back(workspace.MasterText(i, 4));
+    }
+    return names;
+}
+
+TEST(AddFolder, StoresUpperCaseRelativeNamesAndShowsTheOriginalFileName) {
+    TempDir dir;
+    WriteFileText(dir / "DATA" / "A.BIN", "aaaa");
+    WriteFileText(dir / "DATA" / "SUB" / "b.txt", "bb");
+    WriteFileText(dir / "DATA" / "Maps" / "Town.map", "t");
+    Workspace workspace;
+    NullProgress progress;
+    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir / "DATA"), progress), 3);
+    EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"A.BIN", L"MAPS\\TOWN.MAP", L"SUB\\B.TXT"}));
+    EXPECT_EQ(workspace.VisibleText(1, 1), L"A.BIN");
+    EXPECT_EQ(workspace.VisibleText(1, 3), L"");
+    EXPECT_EQ(workspace.VisibleText(3, 1), L"b.txt");
+    EXPECT_EQ(workspace.VisibleText(3, 2), L"2");
+    EXPECT_EQ(workspace.VisibleText(3, 3), L"SUB");
+    EXPECT_EQ(workspace.MasterText(3, 1), WideFromPath(dir / "DATA" / "SUB" / "b.txt"));
+}
+
+TEST(AddFolder, DotDirectoriesAreNotEnteredButDotFilesAreAdded) {
+    TempDir dir;
+    WriteFileText(dir / ".git" / "config", "x");
+    WriteFileText(dir / ".profile", "x");
+    WriteFileText(dir / "keep" / ".hidden" / "inner", "x");
+    Workspace workspace;
+    NullProgress progress;
+    AddFolder(workspace, WideFromPath(dir.Path()), progress);
+#ifdef _WIN32
+    // Wine reports files whose name begins with "." as hidden, and hidden files are not added.
+    if (IsHidden(dir / ".profile")) {
+        EXPECT_TRUE(StoredNames(workspace).empty());
+        return;
+    }
+#endif
+    EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L".PROFILE"}));
+}
+
+#ifdef _WIN32
+TEST(AddFolder, HiddenAndSystemFilesAreSkippedButHiddenFoldersAreEntered) {
+    TempDir dir;
+    WriteFileText(dir / "hidden.bin", "h");
+    WriteFileText(dir / "system.bin", "s");
+    WriteFileText(dir / "shown.bin", "n");
+    WriteFileText(dir / "secret" / "inner.bin", "i");
+    SetFileAttributesW((dir / "hidden.bin").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((dir / "system.bin").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesW((dir / "secret").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+    if (!IsHidden(dir / "hidden.bin")) {
+        GTEST_SKIP() << "this file system keeps no file attributes";
+    }
+    Workspace workspace;
+    NullProgress progress;
+    AddFolder(workspace, WideFromPath(dir.Path()), progress);
+    EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"SHOWN.BIN", L"SECRET\\INNER.BIN"}));
+}
+#endif
+
+TEST(AddFolder, VisitsDirectoriesDepthFirstAndEveryLevelInCaseInsensitiveOrder) {
+    TempDir dir;
+    for (const char* file : {"b/z", "b/A", "B2/x", "a/y", "a/c/w", "root.TXT", "Root2", "_u"}) {
+        WriteFileText(dir / file, "x");
+    }
+    FolderSearch search;
+    search.path = WideFromPath(dir.Path());
+    std::vector<std::wstring> directories;
+    ScanFolders(search, directories);
+    const std::wstring base = WideFromPath(dir.Path()) + kSystemSeparator;
+    EXPECT_EQ(directories, (std::vector<std::wstring>{base + L"a", base + L"a" + kSystemSeparator + L"c", base + L"b",
+                                                       base + L"B2"}));
+    EXPECT_EQ(search.counter, 4);
+
+    Workspace workspace;
+    NullProgress progress;
+    AddFolder(workspace, WideFromPath(dir.Path()), progress);
+    EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"ROOT.TXT", L"ROOT2", L"_U", L"A\\Y", L"A\\C\\W",
+                                                                  L"B\\A", L"B\\Z", L"B2\\X"}));
+}
+
+TEST(AddFolder, ReportsItsThreePhases) {
+    TempDir dir;
+    WriteFileText(dir / "one", "1");
+    WriteFileText(dir / "two", "2");
+    WriteFileText(dir / "sub" / "three", "3");
+    std::filesystem::create_directories(dir / "empty");
+    Workspace workspace;
+    ProgressRecorder progress;
+    AddFolder(workspace, WideFromPath(dir.Path()), progress);
+    EXPECT_EQ(progress.With("status "),
+              (std::vector<std::string>{"搜索目录", "增加档案：", "读取完毕，请等待。。。"}));
+    EXPECT_EQ(progress.With("stages.text "), (std::vector<std::string>{"1 / 3", "2 / 3", "3 / 3"}));
+    EXPECT_EQ(progress.With("items.text "), (std::vector<std::string>{"1 / 2", "2 / 2", "1 / 1"}));
+    EXPECT_EQ(progress.With("items.max "), (std::vector<std::string>{"2", "1"}));
+    EXPECT_EQ(progress.With("item ").front(), Utf8FromWide(WideFromPath(dir / "one")));
+    EXPECT_EQ(progress.events.back(), "close");
+}
+
+TEST(AddFolder, AnEmptyFolderAddsNothing) {
+    TempDir dir;
+    Workspace workspace;
+    NullProgress progress;
+    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir.Path()), progress), 0);
+    EXPECT_EQ(workspace.Count(), 0u);
+}
+
+TEST(AddFolder, AFolderEndingInASeparatorGivesTheSameNames) {
+    TempDir dir;
+    WriteFileText(dir / "x" / "y", "1");
+    Workspace workspace;
+    NullProgress progress;
+    AddFolder(workspace, WideFromPath(dir.Path()) + kSystemSeparator, progress);
+    EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"X\\Y"}));
+    EXPECT_EQ(workspace.MasterText(1, 1), WideFromPath(dir / "x" / "y"));
+}
+
+TEST(RelativeStoredName, RemovesTheBaseOnlyAtTheStart) {
+#ifdef _WIN32
+    EXPECT_EQ(RelativeStoredName(L"C:\\D", L"C:\\D\\X\\C:\\D\\F"), L"X\\C:\\D\\F");
+    EXPECT_EQ(RelativeStoredName(L"C:\\", L"C:\\a.bin"), L"A.BIN");
+    EXPECT_EQ(RelativeStoredName(L"\\\\server\\share", L"\\\\server\\share\\sub\\f"), L"SUB\\F");
+#else
+    EXPECT_EQ(RelativeStoredName(L"/d", L"/d/x/d/f"), L"X\\D\\F");
+    EXPECT_EQ(RelativeStoredName(L"/", L"/a.bin"), L"A.BIN");
+#endif
+}
+
+#ifndef _WIN32
+TEST(AddFolder, SymbolicLinksAreNotFollowed) {
+    TempDir dir;
+    WriteFileText(dir / "outside" / "secret", "s");
+    WriteFileText(dir / "tree" / "real", "r");
+    std::filesystem::create_directory_symlink(dir / "outside", dir / "tree" / "linked");
+    std::filesystem::create_directory_symlink(dir / "tree", dir / "tree" / "loop");
+    std::filesystem::create_symlink(dir / "outside" / "secret", dir / "tree" / "file-link");
+    Workspace workspace;
+    NullProgress progress;
+    AddFolder(workspace, WideFromPath(dir / "tree"), progress);
+    EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"REAL"}));
+}
+#endif
+
+} // namespace
+} // namespace quarrow

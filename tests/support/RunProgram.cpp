@@ -1,0 +1,127 @@
+#include "RunProgram.hpp"
+
+#include "TempDir.hpp"
+#include "Text.hpp"
+
+#include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace quarrow::testing {
+
+namespace {
+
+std::string ReadText(const std::filesystem::path& path) {
+    const auto bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+#ifdef _WIN32
+// The quoting that CommandLineToArgvW and the C runtime undo.
+std::wstring Quoted(const std::wstring& argument) {
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted.push_back(c);
+    }
+    quoted.append(backslashes * 2, L'\\');
+    return quoted + L"\"";
+}
+
+HANDLE Inheritable(const std::filesystem::path& path, bool write) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE handle = CreateFileW(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                &inherit, write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        throw std::runtime_error("cannot open a capture file");
+    }
+    return handle;
+}
+#endif
+
+} // namespace
+
+ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                      const std::filesystem::path& folder) {
+    const TempDir capture;
+    const auto outPath = capture / "out";
+    const auto errPath = capture / "err";
+    ProgramRun run;
+#ifdef _WIN32
+    std::wstring commandLine = Quoted(program.wstring());
+    for (const auto& argument : arguments) {
+        commandLine += L" " + Quoted(WideFromUtf8(argument));
+    }
+    WriteFileText(capture / "in", "");
+    HANDLE in = Inheritable(capture / "in", false);
+    HANDLE out = Inheritable(outPath, true);
+    HANDLE err = Inheritable(errPath, true);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in;
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                        nullptr, folder.c_str(), &startup, &process);
+    CloseHandle(in);
+    CloseHandle(out);
+    CloseHandle(err);
+    if (!started) {
+        throw std::runtime_error("cannot start " + program.string());
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    run.exitCode = static_cast<int>(code);
+#else
+    const std::string programText = program.string();
+    const std::string folderText = folder.string();
+    std::vector<char*> argv{const_cast<char*>(programText.c_str())};
+    for (const auto& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::chdir(folderText.c_str()) != 0) {
+            ::_exit(127);
+        }
+        const int in = ::open("/dev/null", O_RDONLY);
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) {
+            ::_exit(127);
+        }
+        ::execv(programText.c_str(), argv.data());
+        ::_exit(127);
+    }
+    if (child < 0) {
+        throw std::runtime_error("cannot start " + programText);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+    }
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+    run.out = ReadText(outPath);
+    run.err = ReadText(errPath);
+    return run;
+}
+
+} // namespace quarrow::testing
