@@ -36,15 +36,15 @@ win32::UniqueFont FontSpec::Create(HDC dc, BYTE quality) const {
 namespace {
 
 FontSpec Describe(const LOGFONTW& described, HDC dc) {
-    FontSpec spec;
-    spec.name = described.lfFaceName;
-    spec.points = std::abs(described.lfHeight) * 72.0 / PixelsPerInchY(dc);
-    spec.bold = described.lfWeight >= FW_BOLD;
-    spec.italic = described.lfItalic != 0;
-    spec.underline = described.lfUnderline != 0;
-    spec.strikethrough = described.lfStrikeOut != 0;
-    spec.charset = described.lfCharSet;
-    return spec;
+    FontSpec font;
+    font.name = described.lfFaceName;
+    font.points = std::abs(described.lfHeight) * 72.0 / PixelsPerInchY(dc);
+    font.bold = described.lfWeight >= FW_BOLD;
+    font.italic = described.lfItalic != 0;
+    font.underline = described.lfUnderline != 0;
+    font.strikethrough = described.lfStrikeOut != 0;
+    font.charset = described.lfCharSet;
+    return font;
 }
 
 } // namespace

@@ -52,11 +52,11 @@ TEST(PropertyBag, FontsAndPicturesCompareByValueAndHandle) {
 }
 
 TEST(FontSpec, CreatesTheDescribedFontAndReadsItBack) {
-    FontSpec spec;
-    spec.name = L"Tahoma";
-    spec.points = 9;
-    spec.bold = true;
-    const win32::UniqueFont font = spec.Create();
+    FontSpec tahoma;
+    tahoma.name = L"Tahoma";
+    tahoma.points = 9;
+    tahoma.bold = true;
+    const win32::UniqueFont font = tahoma.Create();
     ASSERT_TRUE(font);
     const FontSpec back = FontSpec::FromFont(font.Get());
     EXPECT_EQ(back.name, L"Tahoma");
