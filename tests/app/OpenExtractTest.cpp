@@ -5,6 +5,8 @@
 
 #include "StatusTexts.hpp"
 
+#include "Handles.hpp"
+
 #include <filesystem>
 
 namespace quarrow::app::testing {
@@ -130,6 +132,19 @@ TEST_F(OpenCommand, AMissingFileAndADamagedIndexGetTheSameMessage) {
     damaged.count = 1000; // an index running far past the end of the file
     OpenArchive(WriteArchive(L"DAMAGED.PAK", damaged), IDOK);
     EXPECT_EQ(LastRequest().Message.Text, PathOf(L"DAMAGED.PAK") + L" 不是有效PAK文件！");
+    EXPECT_EQ(window.workspace().Count(), 0u);
+}
+
+TEST_F(OpenCommand, AnArchiveThatCannotBeReadIsNotCalledNoArchiveButSaysWhy) {
+    const std::wstring archive = WriteArchive(L"LOCKED.PAK", ThreeEntryArchive());
+    const win32::UniqueFileHandle lock(
+        CreateFileW(archive.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock) << "another program holds the archive";
+    OpenArchive(archive, IDOK);
+    const dialogs::MessageRequest& message = LastRequest().Message;
+    EXPECT_EQ(message.Title, L"打开错误");
+    EXPECT_EQ(message.Text.rfind(archive + L" 无法读取！\r\n", 0), 0u) << message.Text;
+    EXPECT_GT(message.Text.size(), archive.size() + 8) << "with the system's reason";
     EXPECT_EQ(window.workspace().Count(), 0u);
 }
 
