@@ -1,6 +1,7 @@
 #include "dlgSave.hpp"
 
 #include "SetWindowIcons.hpp"
+#include "CentredPlacement.hpp"
 #include "WindowPlacement.hpp"
 
 #include "FontSpec.hpp"
@@ -75,7 +76,7 @@ void dlgSave::Show() {
     shown_ = Content{};
     RegisterWindowClass(kClassName, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE));
     const SIZE frame = FrameSizeFor(TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight), kStyle, 0);
-    const POINT at = CentredOn(owner_, frame);
+    const POINT at = CentredOnOwner(owner_, frame);
     if (!CreateHandle(0, kClassName, kCaption, kStyle, at.x, at.y, frame.cx, frame.cy, owner_)) {
         throw std::runtime_error("the progress window could not be created");
     }

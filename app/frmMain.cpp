@@ -2,6 +2,8 @@
 
 #include "ArchiveDialogs.hpp"
 #include "UserMessages.hpp"
+#include "dlgAbout.hpp"
+#include "dlgHelp.hpp"
 #include "dlgSave.hpp"
 
 #include "Text.hpp"
@@ -110,8 +112,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void frmMain::Unload() {
-    // The progress window lives only while its command runs, and a close waits for that: no
-    // secondary window outlives the main window.
+    CloseAboutWindow(Handle());
+    CloseHelpWindow(Handle());
+    // The progress window lives only while its command runs, and a close waits for the command.
     if (Unloaded) {
         Unloaded();
     }

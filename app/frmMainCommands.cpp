@@ -6,6 +6,8 @@
 #include "FormatElapsed.hpp"
 #include "StatusTexts.hpp"
 #include "UserMessages.hpp"
+#include "dlgAbout.hpp"
+#include "dlgHelp.hpp"
 
 #include "ArchiveReader.hpp"
 #include "ArchiveWriter.hpp"
@@ -193,13 +195,9 @@ void frmMain::btnDel_Click() {
     ApplyEnableRule(Outcome::Delete);
 }
 
-void frmMain::btnHelp_Click() {
-    // The usage notes come with the Help window.
-}
+void frmMain::btnHelp_Click() { ShowHelpWindow(Handle()); }
 
-void frmMain::btnAbout_Click() {
-    // The version and legal notice come with the About window.
-}
+void frmMain::btnAbout_Click() { ShowAboutWindow(Handle()); }
 
 void frmMain::lstFile_KeyDown(WORD key) {
     if (key != VK_DELETE || workspace_.Count() == 0) {

@@ -6,6 +6,7 @@
 #include "StatusTexts.hpp"
 #include "ToolbarPictures.hpp"
 #include "VersionInfo.hpp"
+#include "CentredPlacement.hpp"
 #include "WindowPlacement.hpp"
 
 #include "PropertyBag.hpp"
@@ -41,7 +42,7 @@ void frmMain::LoadWindow() {
     const int clientWidth = TwipsToPixelsX(layout::kClientWidth);
     const int clientHeight = TwipsToPixelsY(layout::kClientHeight);
     const SIZE frame = FrameSizeFor(clientWidth, clientHeight, kStyle, 0);
-    const POINT at = CentredOnScreen(frame);
+    const POINT at = CentredOnOwner(nullptr, frame); // on the screen
     const std::wstring caption = Caption();
     if (!CreateHandle(0, kClassName, caption.c_str(), kStyle, at.x, at.y, frame.cx, frame.cy, nullptr)) {
         throw std::runtime_error("the main window could not be created");
