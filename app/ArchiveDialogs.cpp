@@ -12,38 +12,32 @@ constexpr DWORD kMultipleSelection = 0x200;
 constexpr DWORD kPathMustExist = 0x800;
 constexpr DWORD kFileMustExist = 0x1000;
 
+dialogs::FileDialogRequest Request(HWND owner, const wchar_t* title, DWORD flags, const wchar_t* filename,
+                                   const wchar_t* filter) {
+    dialogs::FileDialogRequest request;
+    request.Owner = owner;
+    request.Title = title;
+    request.Flags = flags;
+    request.Filename = filename;
+    request.Filter = filter;
+    request.FilterIndex = 1;
+    return request;
+}
+
 } // namespace
 
 dialogs::FileDialogRequest OpenArchiveRequest(HWND owner) {
-    dialogs::FileDialogRequest request;
-    request.Owner = owner;
-    request.Title = L"打开PAK文件...";
-    request.Flags = kFileMustExist | kPathMustExist; // 6144
-    request.Filename = L"*.PAK";
-    request.Filter = kPakFilter;
-    request.FilterIndex = 1;
-    return request;
+    return Request(owner, L"打开PAK文件...", kFileMustExist | kPathMustExist, L"*.PAK", kPakFilter); // 6144
 }
 
 dialogs::FileDialogRequest PackTargetRequest(HWND owner) {
-    dialogs::FileDialogRequest request;
-    request.Owner = owner;
-    request.Title = L"打包PAK文件...";
-    request.Flags = kFileMustExist | kPathMustExist | kOverwritePrompt; // 6146
-    request.Filename = L"New.PAK";
-    request.Filter = kPakFilter;
-    request.FilterIndex = 1;
-    return request;
+    return Request(owner, L"打包PAK文件...", kFileMustExist | kPathMustExist | kOverwritePrompt, L"New.PAK",
+                   kPakFilter); // 6146
 }
 
 dialogs::FileDialogRequest AddFilesRequest(HWND owner) {
-    dialogs::FileDialogRequest request;
-    request.Owner = owner;
-    request.Title = L"增加档案...";
-    request.Flags = kFileMustExist | kPathMustExist | kMultipleSelection; // 6656
-    request.Filter = L"所有类型档案(*.*)|*.*";
-    request.FilterIndex = 1;
-    return request;
+    return Request(owner, L"增加档案...", kFileMustExist | kPathMustExist | kMultipleSelection, L"",
+                   L"所有类型档案(*.*)|*.*"); // 6656
 }
 
 dialogs::FolderRequest BrowseFolderRequest(HWND owner) {

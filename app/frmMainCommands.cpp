@@ -93,20 +93,21 @@ void frmMain::btnOpen_Click() {
         return;
     }
     const StatusSnapshot before(*this);
+    // The archive changed or failed to read after its check: the workspace is as it was.
+    const auto failed = [&](const std::exception& error) {
+        lstFile_->Refresh();
+        before.Restore();
+        dialogs_.ShowMessage(ArchiveLoadFailed(Handle(), check.path, error));
+    };
     SetStatusText(kStatePanel, kOpenStatus.running);
     try {
         const auto progress = NewProgressWindow(Handle());
         LoadArchive(workspace_, check.path, check.header, *progress);
     } catch (const InvalidArchive& error) {
-        // The archive changed after its check; the workspace is as it was.
-        lstFile_->Refresh();
-        before.Restore();
-        dialogs_.ShowMessage(ArchiveLoadFailed(Handle(), check.path, error));
+        failed(error);
         return;
     } catch (const FileError& error) {
-        lstFile_->Refresh();
-        before.Restore();
-        dialogs_.ShowMessage(ArchiveLoadFailed(Handle(), check.path, error));
+        failed(error);
         return;
     }
     lstFile_->Reset();
@@ -144,7 +145,6 @@ void frmMain::btnSave_Click() {
 }
 
 void frmMain::btnExtract_Click() {
-    txtFolder_.clear();
     txtFolder_ = BrowseFolder();
     if (txtFolder_.empty()) {
         return;
