@@ -5,10 +5,13 @@
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${QUARROW_BUILD_DIR:-$root/build}/win64
 
-# build_win64_target <target>: configures the x86-64 tree when needed and builds one target.
+# build_win64_target <target>: configures the x86-64 tree (quick when nothing changed; a new target
+# needs it) and builds one target.
 build_win64_target() {
     "$root/scripts/bootstrap"
-    if [ ! -f "$build/CMakeCache.txt" ]; then
+    if [ -f "$build/CMakeCache.txt" ]; then
+        cmake -S "$root" -B "$build" >/dev/null
+    else
         cmake -S "$root" -B "$build" --toolchain "$root/cmake/mingw-x86_64.cmake" >/dev/null
     fi
     cmake --build "$build" -j"$(nproc)" --target "$1" >/dev/null
