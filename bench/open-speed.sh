@@ -5,6 +5,7 @@
 #   Quarrow, process   open_speed.exe: starts, shows the main window, opens the archive through the
 #                      Open button with the real progress window, paints the list and ends
 #   Quarrow, Open      the same Open timed inside the program, from the click to the painted list
+#   Quarrow, start     open_speed.exe starting, showing the main window and ending, with no Open
 # Prints the median of several runs of each and the ratios to quarrow-cli list.
 #
 #   bench/open-speed.sh [--entries N] [--runs R]
@@ -59,6 +60,7 @@ wine "$program" "$archive" >/dev/null
 cli_times=()
 process_times=()
 open_times=()
+start_times=()
 for _ in $(seq "$runs"); do
     start=$(now_ns)
     lines=$(wine "$cli" list "$archive" | wc -l)
@@ -70,11 +72,16 @@ for _ in $(seq "$runs"); do
     process_times+=("$(seconds_since "$start")")
     echo "$out" | grep -q " $entries entries" || { echo "bench: Quarrow did not list $entries entries: $out" >&2; exit 1; }
     open_times+=("$(echo "$out" | awk '{ printf "%.4f", $2 / 1000 }')")
+
+    start=$(now_ns)
+    wine "$program" "$archive" --runs 0 >/dev/null || { echo "bench: open_speed failed to start" >&2; exit 1; }
+    start_times+=("$(seconds_since "$start")")
 done
 
 cli_median=$(printf '%s\n' "${cli_times[@]}" | median)
 process_median=$(printf '%s\n' "${process_times[@]}" | median)
 open_median=$(printf '%s\n' "${open_times[@]}" | median)
+start_median=$(printf '%s\n' "${start_times[@]}" | median)
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo
@@ -82,3 +89,4 @@ echo "Opening an archive of $entries entries, median of $runs runs (Wine $(wine 
 printf '%-36s %9.3f s\n' "quarrow-cli list (process)" "$cli_median"
 printf '%-36s %9.3f s   %s x quarrow-cli list\n' "Quarrow open (process)" "$process_median" "$(ratio "$process_median" "$cli_median")"
 printf '%-36s %9.3f s   %s x quarrow-cli list\n' "Quarrow open (click to painted list)" "$open_median" "$(ratio "$open_median" "$cli_median")"
+printf '%-36s %9.3f s   (the program starting and ending, no Open)\n' "Quarrow start (process)" "$start_median"
