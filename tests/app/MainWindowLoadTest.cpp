@@ -5,6 +5,8 @@
 
 #include "StatusTexts.hpp"
 
+#include "GdiProbe.hpp"
+
 namespace quarrow::app::testing {
 namespace {
 
@@ -104,6 +106,20 @@ TEST_F(MainWindowLoad, TheStatusBarRunsAlongTheBottomInFrontOfTheListAndSaysRead
     EXPECT_EQ(window.StatusText(1), L"");
     EXPECT_EQ(window.StatusText(kElapsedPanel), L"");
     EXPECT_EQ(window.StatusText(kStatePanel), L"就绪");
+}
+
+TEST(MainWindowUnload, LeavesNoGdiObjectsBehind) {
+    dialogs::ScriptedDialogProvider dialogs;
+    const auto loadAndUnload = [&] {
+        frmMain window(dialogs);
+        window.SetStatusText(kStatePanel, L"开启完成！");
+    };
+    loadAndUnload(); // the system keeps some objects from the first use
+    const int before = quarrow::testing::FreeGdiSlots();
+    for (int i = 0; i < 3; ++i) {
+        loadAndUnload();
+    }
+    EXPECT_EQ(quarrow::testing::FreeGdiSlots(), before);
 }
 
 } // namespace
