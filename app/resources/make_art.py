@@ -5,8 +5,10 @@ so that a fresh build machine needs nothing beyond python3.
 
     make_art.py icon OUT.ico
     make_art.py about OUT.bmp
+    make_art.py toolbar FOLDER        one 16 x 16 icon per toolbar button, FOLDER/btnNew.ico and so on
 """
 import math
+import os
 import struct
 import sys
 
@@ -112,9 +114,9 @@ def draw_chest(canvas):
     canvas.fill(lambda x, y: abs(x - 0.49) <= 0.018 and 0.53 <= y <= 0.63, solid((255, 236, 180)))
 
 
-def icon_image(size):
+def icon_image(size, draw=draw_chest):
     canvas = Canvas(size, size)
-    draw_chest(canvas)
+    draw(canvas)
     rows = canvas.pixels()
     # BITMAPINFOHEADER with doubled height (colour + mask), 32 bpp, bottom-up BGRA, then the AND mask.
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, size * size * 4, 0, 0, 0, 0)
@@ -133,9 +135,8 @@ def icon_image(size):
     return header + colour + mask
 
 
-def write_icon(path):
-    sizes = [16, 32, 48, 64, 128]
-    images = [icon_image(s) for s in sizes]
+def write_icon(path, sizes=(16, 32, 48, 64, 128), draw=draw_chest):
+    images = [icon_image(s, draw) for s in sizes]
     out = bytearray(struct.pack('<HHH', 0, 1, len(sizes)))
     offset = 6 + 16 * len(sizes)
     for size, data in zip(sizes, images):
@@ -185,7 +186,173 @@ def write_about(path):
         f.write(header + info + pixels)
 
 
+# The toolbar pictures: small, plain shapes that read at 16 pixels, in the chest's colours.
+
+def segment(x0, y0, x1, y1, half_width):
+    """A thick line with round ends."""
+    dx, dy = x1 - x0, y1 - y0
+    length2 = dx * dx + dy * dy
+
+    def inside(x, y):
+        t = min(max(((x - x0) * dx + (y - y0) * dy) / length2, 0.0), 1.0)
+        px, py = x0 + t * dx - x, y0 + t * dy - y
+        return px * px + py * py <= half_width * half_width
+    return inside
+
+
+def polygon(points):
+    def inside(x, y):
+        hit = False
+        j = len(points) - 1
+        for i in range(len(points)):
+            xi, yi = points[i]
+            xj, yj = points[j]
+            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
+                hit = not hit
+            j = i
+        return hit
+    return inside
+
+
+def ring(cx, cy, outer, inner, keep=lambda x, y: True):
+    return lambda x, y: inner * inner <= (x - cx) ** 2 + (y - cy) ** 2 <= outer * outer and keep(x, y)
+
+
+OUTLINE = (60, 64, 92)
+
+
+def draw_page(canvas, x0=0.16, x1=0.78):
+    fold = 0.22
+    canvas.fill(polygon([(x0, 0.04), (x1 - fold, 0.04), (x1, 0.04 + fold), (x1, 0.96), (x0, 0.96)]), solid(OUTLINE))
+    canvas.fill(polygon([(x0 + 0.06, 0.10), (x1 - fold - 0.02, 0.10), (x1 - 0.06, 0.06 + fold), (x1 - 0.06, 0.90),
+                         (x0 + 0.06, 0.90)]), vertical((255, 255, 255), (226, 232, 244), 0.1, 0.9))
+    canvas.fill(polygon([(x1 - fold, 0.04), (x1, 0.04 + fold), (x1 - fold, 0.04 + fold)]), solid((200, 206, 224)))
+    for y in (0.40, 0.56, 0.72):
+        canvas.fill(lambda x, yy, y=y: x0 + 0.14 <= x <= x1 - 0.14 and y <= yy <= y + 0.06, solid((120, 150, 210)))
+
+
+def draw_folder(canvas, open_front=False):
+    canvas.fill(polygon([(0.04, 0.16), (0.38, 0.16), (0.46, 0.26), (0.96, 0.26), (0.96, 0.88), (0.04, 0.88)]),
+                solid((150, 104, 20)))
+    canvas.fill(polygon([(0.10, 0.22), (0.35, 0.22), (0.43, 0.32), (0.90, 0.32), (0.90, 0.82), (0.10, 0.82)]),
+                vertical((255, 226, 130), (240, 190, 60), 0.2, 0.85))
+    if open_front:
+        canvas.fill(polygon([(0.20, 0.46), (1.0, 0.46), (0.84, 0.88), (0.04, 0.88)]), solid((150, 104, 20)))
+        canvas.fill(polygon([(0.25, 0.52), (0.92, 0.52), (0.80, 0.82), (0.12, 0.82)]),
+                    vertical((255, 236, 160), (246, 204, 80), 0.5, 0.85))
+
+
+def draw_badge_plus(canvas, cx=0.74, cy=0.74):
+    canvas.fill(circle(cx, cy, 0.26), solid((255, 255, 255)))
+    canvas.fill(circle(cx, cy, 0.22), vertical((90, 200, 90), (30, 130, 40), cy - 0.22, cy + 0.22))
+    canvas.fill(lambda x, y: abs(x - cx) <= 0.045 and abs(y - cy) <= 0.14, solid((255, 255, 255)))
+    canvas.fill(lambda x, y: abs(y - cy) <= 0.045 and abs(x - cx) <= 0.14, solid((255, 255, 255)))
+
+
+def draw_arrow(canvas, down, colour_top, colour_bottom):
+    tip, tail = (0.62, 0.08) if down else (0.08, 0.62)
+    head_base = 0.34 if down else 0.36
+    shaft = segment(0.5, tail, 0.5, head_base, 0.11)
+    head = polygon([(0.22, head_base), (0.78, head_base), (0.5, tip)])
+    shade = vertical(colour_top, colour_bottom, 0.0, 0.65)
+    canvas.fill(segment(0.5, tail, 0.5, head_base, 0.16), solid((255, 255, 255)))
+    canvas.fill(polygon([(0.14, head_base - 0.04), (0.86, head_base - 0.04), (0.5, tip + (0.06 if down else -0.06))]),
+                solid((255, 255, 255)))
+    canvas.fill(shaft, shade)
+    canvas.fill(head, shade)
+
+
+def draw_small_chest(canvas):
+    # The lower part of the picture: y from 0.44 to 1.
+    canvas.fill(rounded_rect(0.08, 0.60, 0.92, 0.98, 0.06), vertical((196, 120, 52), (110, 56, 22), 0.6, 0.98))
+    canvas.fill(rounded_rect(0.08, 0.44, 0.92, 0.64, 0.08), vertical((222, 150, 70), (196, 120, 52), 0.44, 0.64))
+    canvas.fill(lambda x, y: 0.08 <= x <= 0.92 and 0.61 <= y <= 0.67, solid((230, 180, 60)))
+    canvas.fill(circle(0.5, 0.74, 0.09), solid((200, 30, 36)))
+
+
+def draw_new(canvas):
+    draw_page(canvas)
+    star = [(0.80 + 0.20 * math.cos(a) * (1 if i % 2 == 0 else 0.4), 0.22 + 0.20 * math.sin(a) * (1 if i % 2 == 0 else 0.4))
+            for i, a in enumerate(k * math.pi / 4 - math.pi / 2 for k in range(8))]
+    canvas.fill(polygon(star), solid((255, 196, 0)))
+
+
+def draw_open(canvas):
+    draw_folder(canvas, open_front=True)
+
+
+def draw_pack(canvas):
+    draw_small_chest(canvas)
+    draw_arrow(canvas, True, (90, 200, 90), (30, 130, 40))
+
+
+def draw_extract(canvas):
+    draw_small_chest(canvas)
+    draw_arrow(canvas, False, (110, 170, 250), (30, 90, 200))
+
+
+def draw_help(canvas):
+    canvas.fill(circle(0.5, 0.5, 0.46), vertical((110, 170, 250), (30, 90, 200), 0.04, 0.96))
+    white = solid((255, 255, 255))
+    canvas.fill(ring(0.5, 0.38, 0.20, 0.10, keep=lambda x, y: y < 0.40 or x > 0.5), white)
+    canvas.fill(segment(0.56, 0.50, 0.5, 0.58, 0.05), white)
+    canvas.fill(lambda x, y: abs(x - 0.5) <= 0.05 and 0.56 <= y <= 0.64, white)
+    canvas.fill(circle(0.5, 0.78, 0.065), white)
+
+
+def draw_about(canvas):
+    canvas.fill(circle(0.5, 0.5, 0.46), vertical((110, 170, 250), (30, 90, 200), 0.04, 0.96))
+    white = solid((255, 255, 255))
+    canvas.fill(circle(0.5, 0.27, 0.075), white)
+    canvas.fill(lambda x, y: abs(x - 0.5) <= 0.07 and 0.41 <= y <= 0.78, white)
+
+
+def draw_add_file(canvas):
+    draw_page(canvas, 0.06, 0.68)
+    draw_badge_plus(canvas)
+
+
+def draw_add_folder(canvas):
+    draw_folder(canvas)
+    draw_badge_plus(canvas)
+
+
+def draw_add_content(canvas):
+    draw_small_chest(canvas)
+    draw_badge_plus(canvas, 0.70, 0.28)
+
+
+def draw_delete(canvas):
+    draw_page(canvas, 0.06, 0.68)
+    red = vertical((240, 80, 70), (180, 20, 20), 0.45, 1.0)
+    canvas.fill(segment(0.52, 0.52, 0.92, 0.92, 0.11), solid((255, 255, 255)))
+    canvas.fill(segment(0.92, 0.52, 0.52, 0.92, 0.11), solid((255, 255, 255)))
+    canvas.fill(segment(0.52, 0.52, 0.92, 0.92, 0.075), red)
+    canvas.fill(segment(0.92, 0.52, 0.52, 0.92, 0.075), red)
+
+
+TOOLBAR = {
+    'btnNew': draw_new,
+    'btnOpen': draw_open,
+    'btnSave': draw_pack,
+    'btnExtract': draw_extract,
+    'btnHelp': draw_help,
+    'btnAbout': draw_about,
+    'btnAddFile': draw_add_file,
+    'btnAddFolder': draw_add_folder,
+    'btnAddContent': draw_add_content,
+    'btnDel': draw_delete,
+}
+
+
+def write_toolbar(folder):
+    os.makedirs(folder, exist_ok=True)
+    for name, draw in TOOLBAR.items():
+        write_icon(os.path.join(folder, name + '.ico'), (16,), draw)
+
+
 if __name__ == '__main__':
-    if len(sys.argv) != 3 or sys.argv[1] not in ('icon', 'about'):
+    commands = {'icon': write_icon, 'about': write_about, 'toolbar': write_toolbar}
+    if len(sys.argv) != 3 or sys.argv[1] not in commands:
         sys.exit(__doc__)
-    (write_icon if sys.argv[1] == 'icon' else write_about)(sys.argv[2])
+    commands[sys.argv[1]](sys.argv[2])

@@ -1,0 +1,66 @@
+#include "ArchiveDialogs.hpp"
+
+#include "ArchiveName.hpp"
+
+namespace quarrow::app {
+
+namespace {
+
+// The file dialog's flag bits.
+constexpr DWORD kOverwritePrompt = 0x2;
+constexpr DWORD kMultipleSelection = 0x200;
+constexpr DWORD kPathMustExist = 0x800;
+constexpr DWORD kFileMustExist = 0x1000;
+
+dialogs::FileDialogRequest Request(HWND owner, const wchar_t* title, DWORD flags, const wchar_t* filename,
+                                   const wchar_t* filter) {
+    dialogs::FileDialogRequest request;
+    request.Owner = owner;
+    request.Title = title;
+    request.Flags = flags;
+    request.Filename = filename;
+    request.Filter = filter;
+    request.FilterIndex = 1;
+    return request;
+}
+
+} // namespace
+
+dialogs::FileDialogRequest OpenArchiveRequest(HWND owner) {
+    return Request(owner, L"打开PAK文件...", kFileMustExist | kPathMustExist, L"*.PAK", kPakFilter); // 6144
+}
+
+dialogs::FileDialogRequest PackTargetRequest(HWND owner) {
+    return Request(owner, L"打包PAK文件...", kFileMustExist | kPathMustExist | kOverwritePrompt, L"New.PAK",
+                   kPakFilter); // 6146
+}
+
+dialogs::FileDialogRequest AddFilesRequest(HWND owner) {
+    return Request(owner, L"增加档案...", kFileMustExist | kPathMustExist | kMultipleSelection, L"",
+                   L"所有类型档案(*.*)|*.*"); // 6656
+}
+
+dialogs::FolderRequest BrowseFolderRequest(HWND owner) {
+    dialogs::FolderRequest request;
+    request.Owner = owner;
+    request.Title = L"Please select a folder:";
+    request.FileSystemOnly = true;
+    request.StatusText = true;
+    request.EditBox = true;
+    request.UseNewUI = true;
+    return request;
+}
+
+std::wstring AskArchiveToOpen(dialogs::DialogProvider& dialogs, HWND owner) {
+    return WithPakExtension(dialogs.OpenFile(OpenArchiveRequest(owner)));
+}
+
+std::wstring AskPackTarget(dialogs::DialogProvider& dialogs, HWND owner) {
+    return WithPakExtension(dialogs.SaveFile(PackTargetRequest(owner)));
+}
+
+std::vector<std::wstring> AskFilesToAdd(dialogs::DialogProvider& dialogs, HWND owner) {
+    return dialogs.OpenFiles(AddFilesRequest(owner)).Paths();
+}
+
+} // namespace quarrow::app

@@ -1,0 +1,16 @@
+#pragma once
+// How a window gets the progress window for one long operation. The program makes a dlgSave owned by
+// the window that runs the operation; tests hand in a recorder instead.
+
+#include "Progress.hpp"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+namespace quarrow::app {
+
+using ProgressWindowFactory = std::function<std::unique_ptr<Progress>(HWND owner)>;
+
+} // namespace quarrow::app

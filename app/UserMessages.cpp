@@ -1,0 +1,167 @@
+#include "UserMessages.hpp"
+
+#include "RaisedError.hpp"
+#include "Text.hpp"
+
+namespace quarrow::app {
+
+namespace {
+
+// Long lists stop after this many lines; the rest is counted.
+constexpr std::size_t kListedLines = 20;
+
+constexpr wchar_t kNewLine[] = L"\r\n";
+
+dialogs::MessageRequest Message(HWND owner, std::wstring text, std::wstring title, UINT style) {
+    return dialogs::MessageRequest{owner, std::move(text), std::move(title), style};
+}
+
+std::wstring Quoted(const std::wstring& name) { return L"“" + name + L"”"; }
+
+std::wstring Position(std::size_t position) { return L"第 " + DecimalText(static_cast<long long>(position)) + L" 个档案"; }
+
+std::wstring NameProblemText(NameProblem problem) {
+    switch (problem) {
+    case NameProblem::Empty: return L"名字是空的";
+    case NameProblem::EmptyComponent: return L"名字以“\\”开头或结尾，或含有连续的“\\”";
+    case NameProblem::ParentReference: return L"名字含有“..”，会写到所选文件夹之外";
+    case NameProblem::InvalidCharacter: return L"名字含有档案名不能使用的字符";
+    case NameProblem::DeviceName: return L"名字是Windows保留的设备名";
+    case NameProblem::TrailingDotOrSpace: return L"名字中有一层以“.”或空格结尾";
+    case NameProblem::ReservedName: return L"名字与本程序的临时档案同名";
+    }
+    return L"名字无法写入";
+}
+
+std::wstring SkipText(const SkippedEntry& skipped) {
+    switch (skipped.reason) {
+    case SkipReason::UnsafeName: return NameProblemText(skipped.nameProblem);
+    case SkipReason::UndecodableName: return L"名字不是有效的GBK文字";
+    case SkipReason::NotInArchive: return L"PAK文件中没有它的数据";
+    case SkipReason::DataOutsideArchive: return L"它的数据超出了PAK文件的范围";
+    case SkipReason::CannotWrite: return L"无法写入：" + ReasonText(skipped.error);
+    case SkipReason::CannotRead: return L"无法从PAK文件读取：" + ReasonText(skipped.error);
+    }
+    return L"没有解包";
+}
+
+std::wstring MoreLines(std::size_t total) {
+    if (total <= kListedLines) {
+        return {};
+    }
+    return std::wstring(kNewLine) + L"……另外还有 " + DecimalText(static_cast<long long>(total - kListedLines)) + L" 个";
+}
+
+} // namespace
+
+std::wstring ReasonText(std::error_code error) {
+    if (!error) {
+        return L"未知的原因";
+    }
+    if (error.category() == std::system_category()) {
+        std::wstring text = win32::SystemMessage(static_cast<std::uint32_t>(error.value()));
+        if (!text.empty()) {
+            return text;
+        }
+    }
+    return WideFromUtf8(error.message());
+}
+
+dialogs::MessageRequest ArchiveRejected(HWND owner, const ArchiveCheck& check) {
+    std::wstring text = InvalidArchiveMessage(check.path);
+    // A file that is there but cannot be read is no proof that it is not an archive: say why.
+    const bool missing = check.error == std::errc::no_such_file_or_directory ||
+                         check.error == std::error_code(ERROR_FILE_NOT_FOUND, std::system_category()) ||
+                         check.error == std::error_code(ERROR_PATH_NOT_FOUND, std::system_category());
+    if (check.problem == ArchiveProblem::CannotOpen && check.error && !missing) {
+        text = WideFromPath(check.path) + L" 无法读取！" + kNewLine + ReasonText(check.error);
+    }
+    return Message(owner, std::move(text), std::wstring(kInvalidArchiveTitle), MB_OK | MB_ICONSTOP);
+}
+
+dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::path& archive, const std::exception& error) {
+    std::wstring text;
+    if (const auto* fileError = dynamic_cast<const FileError*>(&error)) {
+        text = WideFromPath(archive) + L" 读取失败！" + kNewLine + ReasonText(fileError->Code());
+    } else {
+        text = InvalidArchiveMessage(archive);
+    }
+    return Message(owner, std::move(text) + kNewLine + L"目前的档案列表没有改变。", std::wstring(kInvalidArchiveTitle),
+                   MB_OK | MB_ICONSTOP);
+}
+
+dialogs::MessageRequest PackRefused(HWND owner, const PackError& error) {
+    const std::wstring entry = Position(error.Position());
+    std::wstring text;
+    switch (error.Problem()) {
+    case PackProblem::EmptyWorkspace: text = L"没有可以打包的档案。"; break;
+    case PackProblem::NotFromDisk:
+        text = entry + Quoted(error.EntryName()) + L"来自已开启的PAK文件，不是磁盘上的档案，无法打包。";
+        break;
+    case PackProblem::NameEmpty: text = entry + L"的保存名字是空的。"; break;
+    case PackProblem::NameUnrepresentable:
+        text = entry + L"的保存名字" + Quoted(error.EntryName()) + L"含有PAK文件无法保存的字符。";
+        break;
+    case PackProblem::NameTooLong:
+        text = entry + L"的保存名字" + Quoted(error.EntryName()) + L"超过40个字节，PAK文件无法保存。";
+        break;
+    case PackProblem::SourceUnreadable:
+        text = entry + L" " + WideFromPath(error.Source()) + L" 无法读取。" + kNewLine + ReasonText(error.Error());
+        break;
+    case PackProblem::SourceShorter:
+        text = entry + L" " + WideFromPath(error.Source()) + L" 比加入时短，可能已被修改。";
+        break;
+    case PackProblem::TooLarge: text = L"档案的总大小超过2,147,483,647字节，PAK文件无法保存。"; break;
+    }
+    return Message(owner, std::move(text) + kNewLine + kNewLine + L"没有写入任何PAK文件；已有的档案没有改变。",
+                   L"打包错误", MB_OK | MB_ICONSTOP);
+}
+
+dialogs::MessageRequest PackFailed(HWND owner, const std::filesystem::path& target, const FileError& error) {
+    std::wstring text = WideFromPath(target) + L" 写入失败！" + kNewLine + ReasonText(error.Code());
+    if (error.Path() != target) {
+        text += kNewLine + WideFromPath(error.Path());
+    }
+    return Message(owner, std::move(text) + kNewLine + kNewLine + L"已有的档案没有改变。", L"打包错误",
+                   MB_OK | MB_ICONSTOP);
+}
+
+dialogs::MessageRequest ExtractFailed(HWND owner, const FileError& error) {
+    return Message(owner, WideFromPath(error.Path()) + L" 无法读取！" + kNewLine + ReasonText(error.Code()),
+                   L"解包错误", MB_OK | MB_ICONSTOP);
+}
+
+dialogs::MessageRequest EntriesSkipped(HWND owner, const ExtractionResult& result) {
+    std::wstring text = L"已解包 " + DecimalText(static_cast<long long>(result.written)) + L" 个档案；以下 " +
+                        DecimalText(static_cast<long long>(result.skipped.size())) + L" 个档案没有解包：";
+    for (std::size_t i = 0; i < result.skipped.size() && i < kListedLines; ++i) {
+        const SkippedEntry& skipped = result.skipped[i];
+        text += kNewLine + Position(skipped.position) + Quoted(skipped.storedName) + L"：" + SkipText(skipped);
+    }
+    text += MoreLines(result.skipped.size());
+    return Message(owner, std::move(text), L"解包", MB_OK | MB_ICONWARNING);
+}
+
+dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFile>& files) {
+    std::wstring text = L"以下档案无法读取，没有加入：";
+    for (std::size_t i = 0; i < files.size() && i < kListedLines; ++i) {
+        text += kNewLine + files[i].path + L"：" + ReasonText(files[i].error);
+    }
+    text += MoreLines(files.size());
+    return Message(owner, std::move(text), L"增加档案", MB_OK | MB_ICONWARNING);
+}
+
+dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error) {
+    std::wstring text = L"发生了意外的错误，命令没有完成。";
+    try {
+        if (error) {
+            std::rethrow_exception(error);
+        }
+    } catch (const std::exception& e) {
+        text += kNewLine + WideFromUtf8(e.what());
+    } catch (...) {
+    }
+    return Message(owner, std::move(text), L"Quarrow", MB_OK | MB_ICONSTOP);
+}
+
+} // namespace quarrow::app

@@ -1,0 +1,46 @@
+#pragma once
+// The message boxes in which the windows tell the user what the engine refused, skipped or could not
+// do, worded in the program's language. Each returns the request for the dialog provider.
+
+#include "ArchiveReader.hpp"
+#include "ArchiveWriter.hpp"
+#include "DialogProvider.hpp"
+#include "Extractor.hpp"
+#include "File.hpp"
+
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace quarrow::app {
+
+// The system's reason for a failure, as the system words it for the user.
+std::wstring ReasonText(std::error_code error);
+
+// Open: the file is no archive, or not one whose index can be read ("打开错误").
+dialogs::MessageRequest ArchiveRejected(HWND owner, const ArchiveCheck& check);
+// Open: the archive changed or failed to read after it was checked.
+dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::path& archive, const std::exception& error);
+
+// Pack: refused before anything was written, or failed while writing; the target is as it was.
+dialogs::MessageRequest PackRefused(HWND owner, const PackError& error);
+dialogs::MessageRequest PackFailed(HWND owner, const std::filesystem::path& target, const FileError& error);
+
+// Extract: the archive could not be read at all.
+dialogs::MessageRequest ExtractFailed(HWND owner, const FileError& error);
+// Extract: what was written and every entry that was skipped, with its reason.
+dialogs::MessageRequest EntriesSkipped(HWND owner, const ExtractionResult& result);
+
+// Add file: the files that could not be read and were left out.
+struct UnreadableFile {
+    std::wstring path;
+    std::error_code error;
+};
+dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFile>& files);
+
+// A failure no command expected.
+dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error);
+
+} // namespace quarrow::app

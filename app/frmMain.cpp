@@ -1,0 +1,131 @@
+#include "frmMain.hpp"
+
+#include "ArchiveDialogs.hpp"
+#include "UserMessages.hpp"
+#include "dlgAbout.hpp"
+#include "dlgHelp.hpp"
+#include "dlgSave.hpp"
+
+#include "Text.hpp"
+
+namespace quarrow::app {
+
+frmMain::frmMain(dialogs::DialogProvider& dialogs, ProgressWindowFactory progressWindows)
+    : dialogs_(dialogs), progressWindows_(progressWindows ? std::move(progressWindows) : dlgSave::Factory()) {
+    // A close asked for while a command runs waits for the command to end.
+    busy_.Idle = [this] {
+        if (closeWhenIdle_ && Handle()) {
+            closeWhenIdle_ = false;
+            PostMessageW(Handle(), WM_CLOSE, 0, 0);
+        }
+    };
+    LoadWindow();
+}
+
+frmMain::~frmMain() {
+    busy_.Idle = nullptr;
+    DestroyHandle();
+}
+
+void frmMain::Show() {
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+    lstFile_->SetFocus();
+}
+
+std::unique_ptr<Progress> frmMain::NewProgressWindow(HWND owner) const { return progressWindows_(owner); }
+
+void frmMain::Click(ToolbarButton button) {
+    // A disabled button raises no click.
+    if (Button(button).State() == kDisabled) {
+        return;
+    }
+    const auto running = busy_.TryEnter();
+    if (!running) {
+        return;
+    }
+    // The click arrives through the button's own window, whose procedure would only log what escapes.
+    try {
+        RunCommand(button);
+    } catch (...) {
+        OnUnhandledException(std::current_exception());
+    }
+}
+
+controls::ZID_Button& frmMain::Button(ToolbarButton button) { return *buttons_[static_cast<std::size_t>(button)]; }
+
+const controls::ZID_Button& frmMain::Button(ToolbarButton button) const {
+    return *buttons_[static_cast<std::size_t>(button)];
+}
+
+void frmMain::ApplyEnableRule(Outcome outcome) {
+    const ButtonStates row = EnableRule(outcome, workspace_.Count() == 0);
+    const std::pair<SwitchedButton, ToolbarButton> switched[] = {
+        {SwitchedButton::Pack, ToolbarButton::Save},           {SwitchedButton::Extract, ToolbarButton::Extract},
+        {SwitchedButton::AddFile, ToolbarButton::AddFile},     {SwitchedButton::AddFolder, ToolbarButton::AddFolder},
+        {SwitchedButton::AddContent, ToolbarButton::AddContent}, {SwitchedButton::Delete, ToolbarButton::Del},
+    };
+    for (const auto& [rule, button] : switched) {
+        if (const auto state = row[rule]; state && Button(button).State() != *state) {
+            Button(button).SetState(*state);
+        }
+    }
+}
+
+void frmMain::SetStatusText(int panel, std::wstring_view text) { statusBar_.SetPanelText(panel, std::wstring(text)); }
+
+std::wstring frmMain::StatusText(int panel) const { return statusBar_.PanelText(panel); }
+
+std::wstring frmMain::BrowseFolder() { return dialogs_.BrowseFolder(BrowseFolderRequest(Handle())); }
+
+std::wstring frmMain::txtPAKName() const { return WideFromPath(workspace_.ArchivePath()); }
+
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_NOTIFY:
+        if (lstFile_) {
+            if (const auto result = lstFile_->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
+                return *result;
+            }
+        }
+        break;
+    case WM_SETFOCUS:
+        if (lstFile_) {
+            lstFile_->SetFocus();
+        }
+        return 0;
+    case WM_CLOSE:
+        // Closing under a running command would pull the window from under it.
+        if (busy_.Busy()) {
+            closeWhenIdle_ = true;
+            return 0;
+        }
+        DestroyWindow(Handle());
+        return 0;
+    case WM_DESTROY:
+        Unload();
+        return 0;
+    default:
+        break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+void frmMain::Unload() {
+    CloseAboutWindow(Handle());
+    CloseHelpWindow(Handle());
+    // The progress window lives only while its command runs, and a close waits for the command.
+    if (Unloaded) {
+        Unloaded();
+    }
+}
+
+void frmMain::OnUnhandledException(std::exception_ptr error) {
+    try {
+        dialogs_.ShowMessage(UnexpectedError(Handle(), error));
+    } catch (...) {
+        win32::Window::OnUnhandledException(error);
+    }
+}
+
+} // namespace quarrow::app

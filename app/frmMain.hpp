@@ -1,0 +1,128 @@
+#pragma once
+// The main window: two toolbar rows that carry every command, the entry list of the workspace and a
+// drawn status bar. Each command is a click on a toolbar button: it asks for what it needs through the
+// dialog provider, runs its operation with a progress window, then sets the buttons by the enable
+// table and reports in the status bar.
+//
+// What the commands (and the windows that come with them) build on, all public:
+//   Dialogs()              the dialog provider: file dialogs, the folder browser, message boxes;
+//   NewProgressWindow(w)   a progress window for one operation, owned by window w;
+//   workspace(), lstFile() the entry list and the list view that shows it (Reset or Refresh after a change);
+//   SetStatusText(p, t)    status panel 2 (elapsed time) or 3 (state);
+//   ApplyEnableRule(o)     the enable table's row for an outcome;
+//   Busy()                 the flag that keeps a second command from starting while one runs.
+
+#include "BusyFlag.hpp"
+#include "EnableRules.hpp"
+#include "ProgressWindowFactory.hpp"
+#include "WorkspaceRows.hpp"
+#include "frmMainLayout.hpp"
+
+#include "DialogProvider.hpp"
+#include "JCToolbar.hpp"
+#include "ListView.hpp"
+#include "PictureBox.hpp"
+#include "Window.hpp"
+#include "Workspace.hpp"
+#include "ZID_Button.hpp"
+#include "cNoStatusBar.hpp"
+#include "ucVertical3DLine.hpp"
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quarrow::app {
+
+class frmMain final : public win32::Window {
+public:
+    static constexpr wchar_t kClassName[] = L"frmMain";
+
+    // Loads the window, hidden: its controls, its icons, the caption with the program's version.
+    // `dialogs` must outlive the window. Throws when the system refuses a window.
+    explicit frmMain(dialogs::DialogProvider& dialogs, ProgressWindowFactory progressWindows = {});
+    ~frmMain() override;
+
+    void Show();
+
+    // Raised once the window has unloaded; the program ends then.
+    std::function<void()> Unloaded;
+
+    // A click on the button: its command runs unless the button is disabled or another command is
+    // running. What the command does not expect is reported in a message box.
+    void Click(ToolbarButton button);
+
+    dialogs::DialogProvider& Dialogs() { return dialogs_; }
+    std::unique_ptr<Progress> NewProgressWindow(HWND owner) const;
+    Workspace& workspace() { return workspace_; }
+    const Workspace& workspace() const { return workspace_; }
+    components::ListView& lstFile() { return *lstFile_; }
+    BusyFlag& Busy() { return busy_; }
+
+    controls::ZID_Button& Button(ToolbarButton button);
+    const controls::ZID_Button& Button(ToolbarButton button) const;
+    void ApplyEnableRule(Outcome outcome);
+
+    void SetStatusText(int panel, std::wstring_view text);
+    std::wstring StatusText(int panel) const;
+
+    // The folder browser as Extract and Add folder show it; the chosen folder or an empty text.
+    std::wstring BrowseFolder();
+
+    // True when the workspace came from an Open or has just been packed.
+    bool bSaved() const { return bSaved_; }
+    // The current archive's path, empty when there is none.
+    std::wstring txtPAKName() const;
+    // The folder last chosen in the folder browser.
+    const std::wstring& txtFolder() const { return txtFolder_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnUnhandledException(std::exception_ptr error) override;
+
+private:
+    // Layout (frmMainLoad.cpp).
+    void LoadWindow();
+    void LoadToolbars(int clientWidth);
+    void LoadEntryList(int clientWidth);
+    void LoadStatusBar(int clientWidth, int clientHeight);
+
+    // Commands (frmMainCommands.cpp).
+    void RunCommand(ToolbarButton button);
+    void btnNew_Click();
+    void btnOpen_Click();
+    void btnSave_Click();
+    void btnExtract_Click();
+    void btnAddFile_Click();
+    void btnDel_Click();
+    void btnHelp_Click();
+    void btnAbout_Click();
+    void lstFile_KeyDown(WORD key);
+
+    void Unload();
+
+    dialogs::DialogProvider& dialogs_;
+    ProgressWindowFactory progressWindows_;
+    Workspace workspace_;
+    WorkspaceRows rows_{workspace_};
+    BusyFlag busy_;
+    bool closeWhenIdle_ = false;
+    bool bSaved_ = false;
+    std::wstring txtFolder_;
+
+    // The strips before the controls on them: children go first.
+    std::unique_ptr<controls::JCToolbar> JCToolbar1_;
+    std::unique_ptr<controls::JCToolbar> JCToolbar4_;
+    std::array<std::unique_ptr<controls::ZID_Button>, kToolbarButtonCount> buttons_;
+    std::unique_ptr<controls::ucVertical3DLine> separator_;
+    std::unique_ptr<components::ListView> lstFile_;
+    // The host before the bar that draws into it.
+    controls::PictureBox picStatus_;
+    controls::cNoStatusBar statusBar_;
+};
+
+} // namespace quarrow::app

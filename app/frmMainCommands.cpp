@@ -1,0 +1,214 @@
+// The main window's commands: one handler per toolbar button, and the Delete key of the entry list.
+
+#include "frmMain.hpp"
+
+#include "ArchiveDialogs.hpp"
+#include "FormatElapsed.hpp"
+#include "StatusTexts.hpp"
+#include "UserMessages.hpp"
+#include "dlgAbout.hpp"
+#include "dlgHelp.hpp"
+
+#include "ArchiveReader.hpp"
+#include "ArchiveWriter.hpp"
+#include "Extractor.hpp"
+#include "MessagePump.hpp"
+#include "Text.hpp"
+
+namespace quarrow::app {
+
+namespace {
+
+constexpr wchar_t kUnsavedPrompt[] = L"目前的文件还没有被保存为PAK。是否要保存？";
+constexpr wchar_t kUnsavedTitle[] = L"保存？";
+
+// The status bar's two texts, put back when a command ends without having done anything.
+class StatusSnapshot {
+public:
+    explicit StatusSnapshot(frmMain& window)
+        : window_(window), elapsed_(window.StatusText(kElapsedPanel)), state_(window.StatusText(kStatePanel)) {}
+    void Restore() const {
+        window_.SetStatusText(kElapsedPanel, elapsed_);
+        window_.SetStatusText(kStatePanel, state_);
+    }
+
+private:
+    frmMain& window_;
+    std::wstring elapsed_;
+    std::wstring state_;
+};
+
+void ReportFinished(frmMain& window, const CommandStatus& status, DWORD start) {
+    window.SetStatusText(kElapsedPanel, std::wstring(status.elapsedLabel) + FormatElapsed(start, GetTickCount()));
+    window.SetStatusText(kStatePanel, status.finished);
+}
+
+} // namespace
+
+void frmMain::RunCommand(ToolbarButton button) {
+    switch (button) {
+    case ToolbarButton::New: btnNew_Click(); break;
+    case ToolbarButton::Open: btnOpen_Click(); break;
+    case ToolbarButton::Save: btnSave_Click(); break;
+    case ToolbarButton::Extract: btnExtract_Click(); break;
+    case ToolbarButton::Help: btnHelp_Click(); break;
+    case ToolbarButton::About: btnAbout_Click(); break;
+    case ToolbarButton::AddFile: btnAddFile_Click(); break;
+    case ToolbarButton::Del: btnDel_Click(); break;
+    case ToolbarButton::AddFolder:
+    case ToolbarButton::AddContent:
+        break; // the folder scan and the append-content window are not built yet
+    }
+}
+
+void frmMain::btnNew_Click() {
+    if (workspace_.Count() > 0 && !bSaved_) {
+        const int answer = dialogs_.ShowMessage(
+            dialogs::MessageRequest{Handle(), kUnsavedPrompt, kUnsavedTitle, MB_YESNOCANCEL | MB_ICONQUESTION});
+        if (answer == IDYES) {
+            btnSave_Click(); // whatever it does, even nothing, the list is cleared below
+        } else if (answer != IDNO) {
+            return;
+        }
+    }
+    bSaved_ = false;
+    workspace_.Clear();
+    lstFile_->Reset();
+    ApplyEnableRule(Outcome::New);
+    workspace_.SetArchivePath({});
+    SetStatusText(kElapsedPanel, L"");
+    SetStatusText(kStatePanel, L"");
+}
+
+void frmMain::btnOpen_Click() {
+    // The time includes the open dialog.
+    const DWORD start = GetTickCount();
+    const std::wstring chosen = AskArchiveToOpen(dialogs_, Handle());
+    if (chosen.empty()) {
+        return;
+    }
+    const ArchiveCheck check = CheckArchive(PathFromWide(chosen));
+    if (!check) {
+        dialogs_.ShowMessage(ArchiveRejected(Handle(), check));
+        return;
+    }
+    const StatusSnapshot before(*this);
+    // The archive changed or failed to read after its check: the workspace is as it was.
+    const auto failed = [&](const std::exception& error) {
+        lstFile_->Refresh();
+        before.Restore();
+        dialogs_.ShowMessage(ArchiveLoadFailed(Handle(), check.path, error));
+    };
+    SetStatusText(kStatePanel, kOpenStatus.running);
+    try {
+        const auto progress = NewProgressWindow(Handle());
+        LoadArchive(workspace_, check.path, check.header, *progress);
+    } catch (const InvalidArchive& error) {
+        failed(error);
+        return;
+    } catch (const FileError& error) {
+        failed(error);
+        return;
+    }
+    lstFile_->Reset();
+    ApplyEnableRule(workspace_.Count() > 0 ? Outcome::OpenWithEntries : Outcome::OpenWithoutEntries);
+    bSaved_ = true;
+    ReportFinished(*this, kOpenStatus, start);
+}
+
+void frmMain::btnSave_Click() {
+    if (workspace_.Count() == 0) {
+        return;
+    }
+    const std::wstring target = AskPackTarget(dialogs_, Handle());
+    if (target.empty()) {
+        return;
+    }
+    const DWORD start = GetTickCount();
+    const StatusSnapshot before(*this);
+    SetStatusText(kStatePanel, kPackStatus.running);
+    try {
+        const auto progress = NewProgressWindow(Handle());
+        PackArchive(workspace_, PathFromWide(target), *progress);
+    } catch (const PackError& error) {
+        before.Restore();
+        dialogs_.ShowMessage(PackRefused(Handle(), error));
+        return;
+    } catch (const FileError& error) {
+        before.Restore();
+        dialogs_.ShowMessage(PackFailed(Handle(), PathFromWide(target), error));
+        return;
+    }
+    bSaved_ = true; // the new archive is now the current one
+    ApplyEnableRule(Outcome::Pack);
+    ReportFinished(*this, kPackStatus, start);
+}
+
+void frmMain::btnExtract_Click() {
+    txtFolder_ = BrowseFolder();
+    if (txtFolder_.empty()) {
+        return;
+    }
+    const DWORD start = GetTickCount();
+    const StatusSnapshot before(*this);
+    SetStatusText(kStatePanel, kExtractStatus.running);
+    ExtractionResult result;
+    try {
+        const auto progress = NewProgressWindow(Handle());
+        result = ExtractArchive(workspace_, workspace_.ArchivePath(), PathFromWide(txtFolder_), *progress);
+    } catch (const FileError& error) {
+        before.Restore();
+        dialogs_.ShowMessage(ExtractFailed(Handle(), error));
+        return;
+    }
+    ReportFinished(*this, kExtractStatus, start);
+    if (!result.skipped.empty()) {
+        dialogs_.ShowMessage(EntriesSkipped(Handle(), result));
+    }
+}
+
+void frmMain::btnAddFile_Click() {
+    const std::vector<std::wstring> paths = AskFilesToAdd(dialogs_, Handle());
+    if (!paths.empty()) {
+        std::vector<UnreadableFile> unreadable;
+        for (const std::wstring& path : paths) {
+            if (const std::error_code error = workspace_.AddFileEntry(PathFromWide(path))) {
+                unreadable.push_back({path, error});
+            }
+            lstFile_->Refresh();
+            win32::PumpPendingMessages();
+        }
+        ApplyEnableRule(Outcome::AddFileConfirmed);
+        if (!unreadable.empty()) {
+            dialogs_.ShowMessage(FilesNotAdded(Handle(), unreadable));
+        }
+    } else {
+        ApplyEnableRule(Outcome::AddFileCancelled);
+    }
+    lstFile_->SetFocus();
+}
+
+void frmMain::btnDel_Click() {
+    workspace_.RemoveSelectedEntries(lstFile_->SelectedPositions());
+    lstFile_->Reset();
+    lstFile_->SetFocus();
+    ApplyEnableRule(Outcome::Delete);
+}
+
+void frmMain::btnHelp_Click() { ShowHelpWindow(Handle()); }
+
+void frmMain::btnAbout_Click() { ShowAboutWindow(Handle()); }
+
+void frmMain::lstFile_KeyDown(WORD key) {
+    if (key != VK_DELETE || workspace_.Count() == 0) {
+        return;
+    }
+    // The key works whatever the Delete button's state, but not under another command.
+    const auto running = busy_.TryEnter();
+    if (!running) {
+        return;
+    }
+    btnDel_Click();
+}
+
+} // namespace quarrow::app

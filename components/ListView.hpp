@@ -1,0 +1,77 @@
+#pragma once
+// The report-style list that shows an entry list: an owner-data (virtual) list view over a RowSource.
+// The control holds no rows of its own, only the row count and which rows are selected; every cell is
+// read from the source when it is painted. Rows are addressed by their 1-based position, as the entry
+// lists address them, and nothing here ever sorts or reorders them.
+//
+// The parent forwards its WM_NOTIFY messages to HandleNotify.
+
+#include "RowSource.hpp"
+
+#include "Gdi.hpp"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarrow::components {
+
+class ListView {
+public:
+    // Creates the control as a child of `parent` (pixels), several rows selectable, showing `source`,
+    // which must outlive the control. Throws std::system_error when the system refuses the window.
+    ListView(HWND parent, int x, int y, int width, int height, int id, const RowSource& source);
+    ~ListView();
+    ListView(const ListView&) = delete;
+    ListView& operator=(const ListView&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+
+    // Columns are added left to right; widths in pixels.
+    void AddColumn(std::wstring_view header, int width);
+    int ColumnCount() const;
+    std::wstring ColumnHeader(int column) const;
+    void SetColumnHeader(int column, std::wstring_view header);
+
+    // Takes the source's row count and repaints, keeping the selection: for rows appended at the end.
+    void Refresh();
+    // Takes the source's row count with nothing selected: for rows removed, or all rows replaced.
+    void Reset();
+
+    // The rows the control counts (the source's count as of the last Refresh or Reset).
+    std::size_t Count() const;
+
+    bool Selected(std::size_t row) const;
+    void SetSelected(std::size_t row, bool selected);
+    void ClearSelection();
+    // Every selected row, ascending.
+    std::vector<std::size_t> SelectedPositions() const;
+
+    // The first row whose first-column text begins with `prefix`, letters compared without regard to
+    // case; searching starts at row `start` and, when `wrap`, goes round to row 1.
+    std::optional<std::size_t> FindItem(std::wstring_view prefix, std::size_t start = 1, bool wrap = false) const;
+
+    void SetFocus();
+
+    // A key pressed while the list has the focus: the virtual-key code.
+    std::function<void(WORD key)> KeyDown;
+
+    // Serves the control's notifications; empty when `header` is not from this control.
+    std::optional<LRESULT> HandleNotify(const NMHDR& header);
+
+private:
+    void FillCell(LVITEMW& item) const;
+    LRESULT FindForKeyboard(const NMLVFINDITEMW& find) const;
+
+    const RowSource& source_;
+    HWND hwnd_ = nullptr;
+    win32::UniqueFont font_;
+};
+
+} // namespace quarrow::components

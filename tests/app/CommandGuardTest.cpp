@@ -1,0 +1,85 @@
+// One command at a time: clicks, the Delete key and a close that arrive while a command runs; and a
+// failure no command expected, shown instead of lost.
+
+#include "MainWindowFixture.hpp"
+
+#include "MessagePump.hpp"
+
+#include <stdexcept>
+
+namespace quarrow::app::testing {
+namespace {
+
+using CommandGuard = MainWindowTest;
+
+TEST_F(CommandGuard, ClicksAndTheDeleteKeyDuringAnOpenStartNothing) {
+    WriteFile(L"a.bin", "x");
+    AddFiles({L"a.bin"});
+    window.lstFile().SetSelected(1, true);
+    const std::size_t asked = dialogs.Requests().size();
+    int breaths = 0;
+    progress.onBreathe = [&] {
+        if (breaths++ == 0) {
+            window.Click(ToolbarButton::New);
+            window.Click(ToolbarButton::Open);
+            window.Click(ToolbarButton::Save);
+            SendMessageW(window.lstFile().Handle(), WM_KEYDOWN, VK_DELETE, 0);
+        }
+    };
+    OpenArchive(WriteArchive(L"DATA.PAK", ThreeEntryArchive()));
+    EXPECT_GT(breaths, 0);
+    EXPECT_EQ(dialogs.Requests().size(), asked + 1) << "only the Open's own dialog";
+    EXPECT_EQ(window.workspace().Count(), 3u) << "the archive's rows, none deleted";
+    EXPECT_FALSE(window.Busy().Busy());
+}
+
+TEST_F(CommandGuard, AClickWhileTheFlagIsHeldIsIgnored) {
+    const auto held = window.Busy().TryEnter();
+    ASSERT_TRUE(held);
+    EXPECT_FALSE(window.Busy().TryEnter());
+    window.Click(ToolbarButton::Open);
+    window.Click(ToolbarButton::AddFile);
+    EXPECT_TRUE(dialogs.Requests().empty());
+}
+
+TEST_F(CommandGuard, ACloseDuringACommandWaitsForItsEnd) {
+    bool unloaded = false;
+    window.Unloaded = [&] { unloaded = true; };
+    progress.onBreathe = [&] { SendMessageW(window.Handle(), WM_CLOSE, 0, 0); };
+    OpenArchive(WriteArchive(L"DATA.PAK", ThreeEntryArchive()));
+    EXPECT_EQ(window.workspace().Count(), 3u) << "the Open ran to its end";
+    EXPECT_FALSE(unloaded);
+    ASSERT_NE(window.Handle(), nullptr);
+    win32::PumpPendingMessages();
+    EXPECT_TRUE(unloaded);
+    EXPECT_EQ(window.Handle(), nullptr);
+}
+
+// Fails the first file dialog the way no command expects, and writes down the message boxes.
+class FailingDialogs final : public dialogs::DialogProvider {
+public:
+    std::vector<dialogs::MessageRequest> messages;
+    std::wstring OpenFile(const dialogs::FileDialogRequest&) override { throw std::runtime_error("dialog broke"); }
+    dialogs::FileSelection OpenFiles(const dialogs::FileDialogRequest&) override { return {}; }
+    std::wstring SaveFile(const dialogs::FileDialogRequest&) override { return {}; }
+    std::wstring BrowseFolder(const dialogs::FolderRequest&) override { return {}; }
+    int ShowMessage(const dialogs::MessageRequest& request) override {
+        messages.push_back(request);
+        return IDOK;
+    }
+};
+
+TEST(UnexpectedFailure, IsShownInAMessageBoxAndTheWindowTakesCommandsAgain) {
+    FailingDialogs failing;
+    frmMain window(failing);
+    window.Click(ToolbarButton::Open);
+    ASSERT_EQ(failing.messages.size(), 1u);
+    EXPECT_EQ(failing.messages[0].Style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(failing.messages[0].Text, L"发生了意外的错误，命令没有完成。\r\ndialog broke");
+    EXPECT_FALSE(window.Busy().Busy());
+    window.Click(ToolbarButton::AddFile); // answered as a cancel
+    EXPECT_EQ(window.Button(ToolbarButton::Del).State(), 4);
+}
+
+} // namespace
+} // namespace quarrow::app::testing

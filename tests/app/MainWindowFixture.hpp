@@ -1,0 +1,85 @@
+#pragma once
+// A main window for one test: hidden (so that it goes away at once), asking the scripted dialog
+// provider for every path and answer, and reporting its progress to a recorder instead of a progress
+// window. Helpers write files into a fresh folder and run the commands as clicks would.
+
+#include "frmMain.hpp"
+
+#include "HandMadeArchive.hpp"
+#include "ProgressRecorder.hpp"
+#include "ScriptedDialogProvider.hpp"
+#include "TempDir.hpp"
+#include "Text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quarrow::app::testing {
+
+using quarrow::testing::ProgressRecorder;
+
+// Hands every call on to another progress sink, which outlives it.
+class ForwardingProgress final : public Progress {
+public:
+    explicit ForwardingProgress(Progress& target) : target_(target) {}
+    void Show() override { target_.Show(); }
+    void Close() override { target_.Close(); }
+    void SetStatus(std::wstring_view text) override { target_.SetStatus(text); }
+    void SetItem(std::wstring_view text) override { target_.SetItem(text); }
+    void SetMin(ProgressBar bar, std::int64_t value) override { target_.SetMin(bar, value); }
+    void SetMax(ProgressBar bar, std::int64_t value) override { target_.SetMax(bar, value); }
+    void SetValue(ProgressBar bar, std::int64_t value) override { target_.SetValue(bar, value); }
+    void SetText(ProgressBar bar, std::wstring_view text) override { target_.SetText(bar, text); }
+    void SetVisible(ProgressBar bar, bool visible) override { target_.SetVisible(bar, visible); }
+    void Breathe() override { target_.Breathe(); }
+
+private:
+    Progress& target_;
+};
+
+// The states of the six buttons that the commands switch, in the enable table's order:
+// Pack, Extract, Add file, Add folder, Append content, Delete.
+using SwitchedStates = std::array<std::int16_t, 6>;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    // A file in the test's folder, written with `content`; its full path.
+    std::wstring WriteFile(const std::wstring& name, const std::string& content) const;
+    std::wstring WriteArchive(const std::wstring& name, const quarrow::testing::HandMadeArchive& archive) const;
+    std::wstring PathOf(const std::wstring& name) const;
+
+    // The commands with their dialogs answered; `thenMessage` answers a message box that follows.
+    // Add file with the names chosen in the test's folder.
+    void AddFiles(const std::vector<std::wstring>& names, std::optional<int> thenMessage = std::nullopt);
+    void OpenArchive(const std::wstring& path, std::optional<int> thenMessage = std::nullopt);
+    // Pack answered with `target` (empty: cancelled).
+    void Pack(const std::wstring& target, std::optional<int> thenMessage = std::nullopt);
+    void Extract(const std::wstring& folder, std::optional<int> thenMessage = std::nullopt);
+
+    SwitchedStates States() const;
+    std::int16_t State(ToolbarButton button) const { return window.Button(button).State(); }
+    std::vector<std::wstring> VisibleRow(std::size_t row) const;
+    std::vector<std::wstring> MasterRow(std::size_t row) const;
+    const dialogs::RecordedRequest& LastRequest() const;
+
+    quarrow::testing::TempDir dir;
+    dialogs::ScriptedDialogProvider dialogs;
+    ProgressRecorder progress;
+    std::vector<HWND> progressOwners;
+    frmMain window{dialogs, [this](HWND owner) -> std::unique_ptr<Progress> {
+                       progressOwners.push_back(owner);
+                       return std::make_unique<ForwardingProgress>(progress);
+                   }};
+};
+
+// A small archive of three entries, one of them with a Chinese directory.
+quarrow::testing::HandMadeArchive ThreeEntryArchive();
+
+} // namespace quarrow::app::testing

@@ -1,0 +1,170 @@
+// Add file and Pack: files picked in the add-file dialog, packed byte for byte into a new archive;
+// what the engine refuses is reported and leaves everything as it was.
+
+#include "MainWindowFixture.hpp"
+
+#include "StatusTexts.hpp"
+
+#include <filesystem>
+
+namespace quarrow::app::testing {
+namespace {
+
+using quarrow::testing::ReadFileBytes;
+
+void Append(std::vector<std::uint8_t>& bytes, std::initializer_list<std::uint8_t> more) {
+    bytes.insert(bytes.end(), more);
+}
+
+void AppendText(std::vector<std::uint8_t>& bytes, const std::string& text) {
+    bytes.insert(bytes.end(), text.begin(), text.end());
+}
+
+void AppendZeros(std::vector<std::uint8_t>& bytes, std::size_t count) { bytes.insert(bytes.end(), count, 0); }
+
+// An index entry: size and data offset (both below 256 here), 16 reserved bytes, the 40-byte name.
+void AppendEntry(std::vector<std::uint8_t>& bytes, std::uint8_t size, std::uint8_t offset, const std::string& name) {
+    Append(bytes, {size, 0, 0, 0, offset, 0, 0, 0});
+    AppendZeros(bytes, 16);
+    AppendText(bytes, name);
+    AppendZeros(bytes, 40 - name.size());
+}
+
+using AddFileCommand = MainWindowTest;
+
+TEST_F(AddFileCommand, AsksForSeveralFilesAndListsEachInTheOrderChosen) {
+    WriteFile(L"a.bin", "0123456789");
+    WriteFile(L"档案.txt", "hello");
+    AddFiles({L"档案.txt", L"a.bin"});
+
+    const dialogs::RecordedRequest& request = dialogs.Requests().at(0);
+    ASSERT_EQ(request.Kind, dialogs::DialogKind::OpenFiles);
+    EXPECT_EQ(request.File.Owner, window.Handle());
+    EXPECT_EQ(request.File.Title, L"增加档案...");
+    EXPECT_EQ(request.File.Flags, 6656u);
+    EXPECT_EQ(request.File.Filename, L"");
+    EXPECT_EQ(request.File.Filter, L"所有类型档案(*.*)|*.*");
+    EXPECT_EQ(request.File.FilterIndex, 1);
+
+    const std::wstring folder = WideFromPath(dir.Path());
+    ASSERT_EQ(window.lstFile().Count(), 2u);
+    EXPECT_EQ(VisibleRow(1), (std::vector<std::wstring>{L"档案.txt", L"5", folder}));
+    EXPECT_EQ(MasterRow(2), (std::vector<std::wstring>{PathOf(L"a.bin"), L"10", L"", L"a.bin"}));
+    EXPECT_EQ(States(), (SwitchedStates{0, 4, 0, 0, 4, 0}));
+    EXPECT_EQ(GetFocus(), window.lstFile().Handle());
+    EXPECT_FALSE(window.bSaved());
+}
+
+TEST_F(AddFileCommand, TheSameFileTwiceGivesTwoRows) {
+    WriteFile(L"a.bin", "x");
+    AddFiles({L"a.bin"});
+    AddFiles({L"a.bin"});
+    EXPECT_EQ(window.workspace().Count(), 2u);
+}
+
+TEST_F(AddFileCommand, AFileThatCannotBeReadIsNamedAndLeftOut) {
+    WriteFile(L"a.bin", "x");
+    AddFiles({L"gone.bin", L"a.bin"}, IDOK);
+    ASSERT_EQ(window.workspace().Count(), 1u);
+    EXPECT_EQ(VisibleRow(1)[0], L"a.bin");
+    const dialogs::MessageRequest& message = LastRequest().Message;
+    EXPECT_EQ(message.Title, L"增加档案");
+    EXPECT_EQ(message.Style, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+    EXPECT_NE(message.Text.find(PathOf(L"gone.bin")), std::wstring::npos) << message.Text;
+}
+
+TEST_F(AddFileCommand, ACancelSetsDeleteByTheRowsThereAre) {
+    AddFiles({});
+    EXPECT_EQ(States(), (SwitchedStates{4, 4, 0, 0, 4, 4}));
+    WriteFile(L"a.bin", "x");
+    AddFiles({L"a.bin"});
+    AddFiles({});
+    EXPECT_EQ(States(), (SwitchedStates{0, 4, 0, 0, 4, 0}));
+    EXPECT_EQ(window.workspace().Count(), 1u);
+}
+
+using PackCommand = MainWindowTest;
+
+TEST_F(PackCommand, TwoFilesOfTenAndFiveBytesMakeTheArchiveOfTheFormatExample) {
+    WriteFile(L"a.bin", "0123456789");
+    WriteFile(L"b.txt", "hello");
+    AddFiles({L"a.bin", L"b.txt"});
+    std::wstring stateWhileRunning;
+    progress.onBreathe = [&] { stateWhileRunning = window.StatusText(kStatePanel); };
+    Pack(PathOf(L"NEW")); // typed without ".PAK"
+
+    const dialogs::FileDialogRequest& request = LastRequest().File;
+    ASSERT_EQ(LastRequest().Kind, dialogs::DialogKind::SaveFile);
+    EXPECT_EQ(request.Owner, window.Handle());
+    EXPECT_EQ(request.Title, L"打包PAK文件...");
+    EXPECT_EQ(request.Flags, 6146u);
+    EXPECT_EQ(request.Filename, L"New.PAK");
+    EXPECT_EQ(request.Filter, L"三国群英传II PAK档案(*.PAK)|*.PAK");
+
+    std::vector<std::uint8_t> expected;
+    AppendText(expected, "PAKS");
+    Append(expected, {2, 0, 0, 0, 49, 0, 0, 0, 0x3F, 0x40, 0, 0}); // 2 entries, index at 49, 16447
+    AppendZeros(expected, 8);
+    AppendText(expected, "0123456789hello");
+    AppendZeros(expected, 49 - 39);
+    AppendEntry(expected, 10, 24, "a.bin");
+    AppendEntry(expected, 5, 34, "b.txt");
+    ASSERT_EQ(expected.size(), 177u);
+    EXPECT_EQ(ReadFileBytes(dir.Path() / L"NEW.PAK"), expected);
+
+    EXPECT_EQ(MasterRow(1)[2], L"24");
+    EXPECT_EQ(MasterRow(2)[2], L"34");
+    EXPECT_EQ(window.txtPAKName(), PathOf(L"NEW.PAK"));
+    EXPECT_TRUE(window.bSaved());
+    EXPECT_EQ(window.workspace().Count(), 2u) << "the list keeps its rows";
+    EXPECT_EQ(States(), (SwitchedStates{0, 4, 4, 4, 0, 4}));
+    EXPECT_EQ(stateWhileRunning, L"打包中");
+    EXPECT_EQ(window.StatusText(kElapsedPanel).rfind(L"使用时间：", 0), 0u);
+    EXPECT_EQ(window.StatusText(kStatePanel), L"打包完成！");
+    EXPECT_EQ(progress.With("stages.value "), (std::vector<std::string>{"1", "2", "3"}));
+}
+
+TEST_F(PackCommand, ASourceGoneSinceItWasAddedIsReportedAndTheOldArchiveKept) {
+    WriteFile(L"a.bin", "0123456789");
+    const std::wstring vanishing = WriteFile(L"b.txt", "hello");
+    AddFiles({L"a.bin", L"b.txt"});
+    const std::string previous = "what the user had before";
+    const std::wstring target = WriteFile(L"OLD.PAK", previous);
+    std::filesystem::remove(PathFromWide(vanishing));
+    const SwitchedStates before = States();
+    Pack(target, IDOK);
+
+    const dialogs::MessageRequest& message = LastRequest().Message;
+    EXPECT_EQ(message.Title, L"打包错误");
+    EXPECT_EQ(message.Style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_NE(message.Text.find(L"第 2 个档案 " + vanishing), std::wstring::npos) << message.Text;
+    const auto kept = ReadFileBytes(PathFromWide(target));
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), previous);
+    EXPECT_EQ(States(), before);
+    EXPECT_FALSE(window.bSaved());
+    EXPECT_EQ(window.txtPAKName(), L"");
+    EXPECT_EQ(window.StatusText(kStatePanel), L"就绪") << "the status is put back";
+    EXPECT_EQ(MasterRow(1)[2], L"") << "no offsets were assigned";
+}
+
+TEST_F(PackCommand, ANameTooLongForTheIndexIsRefusedBeforeAnythingIsWritten) {
+    const std::wstring name = L"a-name-of-forty-one-bytes-to-store-it.bin";
+    ASSERT_EQ(name.size(), 41u);
+    WriteFile(name, "x");
+    AddFiles({name});
+    Pack(PathOf(L"NEW.PAK"), IDOK);
+    EXPECT_NE(LastRequest().Message.Text.find(L"超过40个字节"), std::wstring::npos) << LastRequest().Message.Text;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / L"NEW.PAK"));
+}
+
+TEST_F(PackCommand, ACancelledSaveDialogWritesNothing) {
+    WriteFile(L"a.bin", "x");
+    AddFiles({L"a.bin"});
+    Pack(L"");
+    EXPECT_TRUE(progress.events.empty());
+    EXPECT_FALSE(window.bSaved());
+    EXPECT_EQ(States(), (SwitchedStates{0, 4, 0, 0, 4, 0}));
+}
+
+} // namespace
+} // namespace quarrow::app::testing
