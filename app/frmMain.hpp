@@ -98,6 +98,7 @@ private:
     void btnSave_Click();
     void btnExtract_Click();
     void btnAddFile_Click();
+    void btnAddFolder_Click();
     void btnDel_Click();
     void btnHelp_Click();
     void btnAbout_Click();

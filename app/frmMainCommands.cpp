@@ -12,6 +12,7 @@
 #include "ArchiveReader.hpp"
 #include "ArchiveWriter.hpp"
 #include "Extractor.hpp"
+#include "FolderScanner.hpp"
 #include "MessagePump.hpp"
 #include "Text.hpp"
 
@@ -54,10 +55,9 @@ void frmMain::RunCommand(ToolbarButton button) {
     case ToolbarButton::Help: btnHelp_Click(); break;
     case ToolbarButton::About: btnAbout_Click(); break;
     case ToolbarButton::AddFile: btnAddFile_Click(); break;
+    case ToolbarButton::AddFolder: btnAddFolder_Click(); break;
+    case ToolbarButton::AddContent: break; // the append-content window is not built yet
     case ToolbarButton::Del: btnDel_Click(); break;
-    case ToolbarButton::AddFolder:
-    case ToolbarButton::AddContent:
-        break; // the folder scan and the append-content window are not built yet
     }
 }
 
@@ -186,6 +186,30 @@ void frmMain::btnAddFile_Click() {
         ApplyEnableRule(Outcome::AddFileCancelled);
     }
     lstFile_->SetFocus();
+}
+
+void frmMain::btnAddFolder_Click() {
+    txtFolder_.clear();
+    txtFolder_ = BrowseFolder();
+    const DWORD start = GetTickCount();
+    std::int64_t fileCount = 0;
+    if (!txtFolder_.empty()) {
+        {
+            const auto progress = NewProgressWindow(Handle());
+            const ProgressShown shown(*progress);
+            SetStatusText(kStatePanel, kAddFolderStatus.running);
+            const auto directories = CollectDirectories(txtFolder_, *progress);
+            const auto files = CollectFiles(directories, *progress);
+            fileCount = AddCollectedFiles(workspace_, txtFolder_, files);
+        }
+        lstFile_->Refresh();
+        ApplyEnableRule(Outcome::AddFolderChosen);
+    } else {
+        ApplyEnableRule(Outcome::AddFolderCancelled);
+    }
+    lstFile_->SetFocus();
+    SetStatusText(kElapsedPanel, std::wstring(kAddFolderStatus.elapsedLabel) + FormatElapsed(start, GetTickCount()));
+    SetStatusText(kStatePanel, DecimalText(fileCount) + std::wstring(kAddFolderCountSuffix));
 }
 
 void frmMain::btnDel_Click() {
