@@ -7,6 +7,7 @@
 #include "StatusTexts.hpp"
 #include "UserMessages.hpp"
 #include "dlgAbout.hpp"
+#include "dlgAddContent.hpp"
 #include "dlgHelp.hpp"
 
 #include "ArchiveReader.hpp"
@@ -56,7 +57,7 @@ void frmMain::RunCommand(ToolbarButton button) {
     case ToolbarButton::About: btnAbout_Click(); break;
     case ToolbarButton::AddFile: btnAddFile_Click(); break;
     case ToolbarButton::AddFolder: btnAddFolder_Click(); break;
-    case ToolbarButton::AddContent: break; // the append-content window is not built yet
+    case ToolbarButton::AddContent: btnAddContent_Click(); break;
     case ToolbarButton::Del: btnDel_Click(); break;
     }
 }
@@ -210,6 +211,13 @@ void frmMain::btnAddFolder_Click() {
     lstFile_->SetFocus();
     SetStatusText(kElapsedPanel, std::wstring(kAddFolderStatus.elapsedLabel) + FormatElapsed(start, GetTickCount()));
     SetStatusText(kStatePanel, DecimalText(fileCount) + std::wstring(kAddFolderCountSuffix));
+}
+
+void frmMain::btnAddContent_Click() {
+    if (!AddContentWindow()) {
+        addContent_ = std::make_unique<dlgAddContent>(*this);
+    }
+    addContent_->Show();
 }
 
 void frmMain::btnDel_Click() {
