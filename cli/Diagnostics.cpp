@@ -3,6 +3,7 @@
 #include "ArchiveReader.hpp"
 #include "Console.hpp"
 #include "Text.hpp"
+#include "SystemMessage.hpp"
 
 #include <string>
 
@@ -16,7 +17,7 @@ bool OpenArchive(const std::filesystem::path& archive, Workspace& workspace, Pro
     if (check.problem == ArchiveProblem::CannotOpen && std::filesystem::exists(archive, ignored)) {
         // A file that is there but cannot be read (in use, denied) may well be an archive: saying it
         // is none would send the user looking for the wrong trouble.
-        ReportError("cannot open " + DisplayPath(archive) + ": " + check.error.message());
+        ReportError("cannot open " + DisplayPath(archive) + ": " + SystemMessage(check.error));
         return false;
     }
     if (!check) {
@@ -24,7 +25,7 @@ bool OpenArchive(const std::filesystem::path& archive, Workspace& workspace, Pro
         if (*check.problem != ArchiveProblem::BadMagic) {
             std::string reason = DisplayPath(archive) + " " + std::string(Describe(*check.problem));
             if (check.error) {
-                reason += ": " + check.error.message();
+                reason += ": " + SystemMessage(check.error);
             }
             ReportError(reason);
         }

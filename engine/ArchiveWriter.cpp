@@ -7,6 +7,7 @@
 #include "StreamCopy.hpp"
 #include "TemporaryFile.hpp"
 #include "Text.hpp"
+#include "SystemMessage.hpp"
 
 #include <variant>
 #include <vector>
@@ -37,7 +38,7 @@ std::string DescribePack(PackProblem problem, std::size_t position, const Worksp
     }
     text += ": " + std::string(Describe(problem));
     if (error) {
-        text += ": " + error.message();
+        text += ": " + SystemMessage(error);
     }
     return text;
 }

@@ -6,6 +6,7 @@
 #include "TemporaryFile.hpp"
 #include "Text.hpp"
 #include "modPAK.hpp"
+#include "SystemMessage.hpp"
 
 #include <optional>
 
@@ -17,8 +18,8 @@ std::string Describe(const SkippedEntry& skipped) {
     case SkipReason::UndecodableName: return "the stored name is not valid code page 936 text";
     case SkipReason::NotInArchive: return "the entry has no place in the archive";
     case SkipReason::DataOutsideArchive: return "the entry's data lies outside the archive";
-    case SkipReason::CannotWrite: return "cannot write it: " + skipped.error.message();
-    case SkipReason::CannotRead: return "cannot read it from the archive: " + skipped.error.message();
+    case SkipReason::CannotWrite: return "cannot write it: " + SystemMessage(skipped.error);
+    case SkipReason::CannotRead: return "cannot read it from the archive: " + SystemMessage(skipped.error);
     }
     return "skipped";
 }
