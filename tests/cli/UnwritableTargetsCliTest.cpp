@@ -75,7 +75,15 @@ std::shared_ptr<void> Protect(Guard guard, const std::filesystem::path& path) {
     return std::make_shared<testing::ReadOnlyAttribute>(path);
 }
 
-class UnwritableOnWindows : public UnwritableTargets, public ::testing::WithParamInterface<Guard> {};
+class UnwritableOnWindows : public UnwritableTargets, public ::testing::WithParamInterface<Guard> {
+protected:
+    void SetUp() override {
+        if (GetParam() == Guard::ReadOnly && !testing::ReadOnlyAttributeBites(dir.Path())) {
+            GTEST_SKIP() << "the read-only attribute does not stop writes here (Wine running as root)";
+        }
+        UnwritableTargets::SetUp();
+    }
+};
 
 TEST_P(UnwritableOnWindows, PackOverTheArchive) {
     const auto before = SnapshotOf(box);

@@ -7,6 +7,7 @@
 #include "ArchiveWriter.hpp"
 #include "ContentAppender.hpp"
 #include "Extractor.hpp"
+#include "File.hpp"
 #include "FolderSnapshot.hpp"
 #include "HandMadeArchive.hpp"
 #include "TempDir.hpp"
@@ -44,6 +45,9 @@ protected:
     std::vector<std::uint8_t> archiveBytes;
 
     void SetUp() override {
+        if (GetParam() == Guard::ReadOnly && !testing::ReadOnlyAttributeBites(dir.Path())) {
+            GTEST_SKIP() << "the read-only attribute does not stop writes here (Wine running as root)";
+        }
         HandMadeArchive archive;
         archive.Add("FREE.TXT", "free").Add("TAKEN.TXT", "new content");
         archiveBytes = archive.Bytes();

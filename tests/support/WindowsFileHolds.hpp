@@ -42,4 +42,26 @@ private:
     std::filesystem::path path_;
 };
 
+// Whether the read-only attribute stops a write here. Windows enforces it; Wine maps it to the file's
+// permission bits, which do not stop a process running as root, so tests of it run only where it bites.
+inline bool ReadOnlyAttributeBites(const std::filesystem::path& folder) {
+    const auto probe = folder / "read-only-probe";
+    HANDLE created = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(created);
+    bool bites = false;
+    {
+        const ReadOnlyAttribute readOnly(probe);
+        HANDLE opened = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        bites = opened == INVALID_HANDLE_VALUE;
+        if (!bites) {
+            CloseHandle(opened);
+        }
+    }
+    DeleteFileW(probe.c_str());
+    return bites;
+}
+
 } // namespace quarrow::testing
