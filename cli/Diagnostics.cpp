@@ -2,8 +2,8 @@
 
 #include "ArchiveReader.hpp"
 #include "Console.hpp"
-#include "Text.hpp"
 #include "SystemMessage.hpp"
+#include "Text.hpp"
 
 #include <string>
 

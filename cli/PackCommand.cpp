@@ -4,8 +4,8 @@
 #include "Console.hpp"
 #include "Diagnostics.hpp"
 #include "FolderScanner.hpp"
-#include "Text.hpp"
 #include "SystemMessage.hpp"
+#include "Text.hpp"
 
 namespace quarrow::cli {
 

@@ -5,9 +5,9 @@
 #include "ProgressText.hpp"
 #include "StoredName.hpp"
 #include "StreamCopy.hpp"
+#include "SystemMessage.hpp"
 #include "TemporaryFile.hpp"
 #include "Text.hpp"
-#include "SystemMessage.hpp"
 
 #include <variant>
 #include <vector>

@@ -4,9 +4,9 @@
 #include "PakFormat.hpp"
 #include "ProgressText.hpp"
 #include "StreamCopy.hpp"
+#include "SystemMessage.hpp"
 #include "Text.hpp"
 #include "modPAK.hpp"
-#include "SystemMessage.hpp"
 
 namespace quarrow {
 

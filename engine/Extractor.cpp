@@ -3,10 +3,10 @@
 #include "File.hpp"
 #include "ProgressText.hpp"
 #include "StreamCopy.hpp"
+#include "SystemMessage.hpp"
 #include "TemporaryFile.hpp"
 #include "Text.hpp"
 #include "modPAK.hpp"
-#include "SystemMessage.hpp"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "File.hpp"
 
-#include "Text.hpp"
 #include "SystemMessage.hpp"
+#include "Text.hpp"
 
 namespace quarrow {
 
