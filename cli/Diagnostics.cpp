@@ -2,6 +2,7 @@
 
 #include "ArchiveReader.hpp"
 #include "Console.hpp"
+#include "SystemMessage.hpp"
 #include "Text.hpp"
 
 #include <string>
@@ -12,12 +13,19 @@ void ReportError(std::string_view text) { Write(Stream::Err, "quarrow-cli: " + s
 
 bool OpenArchive(const std::filesystem::path& archive, Workspace& workspace, Progress& progress) {
     const ArchiveCheck check = CheckArchive(archive);
+    std::error_code ignored;
+    if (check.problem == ArchiveProblem::CannotOpen && std::filesystem::exists(archive, ignored)) {
+        // A file that is there but cannot be read (in use, denied) may well be an archive: saying it
+        // is none would send the user looking for the wrong trouble.
+        ReportError("cannot open " + DisplayPath(archive) + ": " + SystemMessage(check.error));
+        return false;
+    }
     if (!check) {
         Write(Stream::Err, Utf8FromWide(InvalidArchiveMessage(archive)) + "\n");
         if (*check.problem != ArchiveProblem::BadMagic) {
             std::string reason = DisplayPath(archive) + " " + std::string(Describe(*check.problem));
             if (check.error) {
-                reason += ": " + check.error.message();
+                reason += ": " + SystemMessage(check.error);
             }
             ReportError(reason);
         }

@@ -4,6 +4,7 @@
 #include "Console.hpp"
 #include "Diagnostics.hpp"
 #include "FolderScanner.hpp"
+#include "SystemMessage.hpp"
 #include "Text.hpp"
 
 namespace quarrow::cli {
@@ -19,7 +20,7 @@ bool BuildWorkspace(const std::vector<std::filesystem::path>& inputs, Workspace&
         if (std::filesystem::is_directory(input, error)) {
             AddFolder(workspace, WideFromPath(input), progress);
         } else if (auto failure = workspace.AddFileEntry(input)) {
-            ReportError("cannot add " + DisplayPath(input) + ": " + failure.message());
+            ReportError("cannot add " + DisplayPath(input) + ": " + SystemMessage(failure));
             complete = false;
         }
     }

@@ -5,6 +5,7 @@
 #include "ProgressText.hpp"
 #include "StoredName.hpp"
 #include "StreamCopy.hpp"
+#include "SystemMessage.hpp"
 #include "TemporaryFile.hpp"
 #include "Text.hpp"
 
@@ -37,7 +38,7 @@ std::string DescribePack(PackProblem problem, std::size_t position, const Worksp
     }
     text += ": " + std::string(Describe(problem));
     if (error) {
-        text += ": " + error.message();
+        text += ": " + SystemMessage(error);
     }
     return text;
 }
@@ -181,25 +182,34 @@ void PackArchive(Workspace& workspace, const std::filesystem::path& target, Prog
     // Something worth keeping is replaced only once the new archive is safely on the disk.
     const bool replacing = std::filesystem::exists(target, ignored);
 
-    TemporaryFile archive(target);
-    {
-        const ProgressShown shown(progress);
-        progress.SetVisible(ProgressBar::Stages, true);
-        progress.SetMin(ProgressBar::Stages, 0);
-        progress.SetMax(ProgressBar::Stages, 3);
+    try {
+        TemporaryFile archive(target);
+        {
+            const ProgressShown shown(progress);
+            progress.SetVisible(ProgressBar::Stages, true);
+            progress.SetMin(ProgressBar::Stages, 0);
+            progress.SetMax(ProgressBar::Stages, 3);
 
-        AssignOffsets(workspace.Count(), progress);
-        progress.SetValue(ProgressBar::Stages, 1);
+            AssignOffsets(workspace.Count(), progress);
+            progress.SetValue(ProgressBar::Stages, 1);
 
-        SequentialWriter writer(archive.Get(), 0);
-        writer.WriteZeros(static_cast<std::uint64_t>(kDataStart)); // the header comes last, over these
-        CopyContents(workspace, writer, progress);
-        progress.SetValue(ProgressBar::Stages, 2);
+            SequentialWriter writer(archive.Get(), 0);
+            writer.WriteZeros(static_cast<std::uint64_t>(kDataStart)); // the header comes last, over these
+            CopyContents(workspace, writer, progress);
+            progress.SetValue(ProgressBar::Stages, 2);
 
-        WriteStructureAndIndex(workspace, plan, archive.Get(), writer, progress);
-        progress.SetValue(ProgressBar::Stages, 3);
+            WriteStructureAndIndex(workspace, plan, archive.Get(), writer, progress);
+            progress.SetValue(ProgressBar::Stages, 3);
+        }
+        archive.Commit(replacing);
+    } catch (const FileError& error) {
+        // Sources fail as PackError; what fails here is the archive. Its temporary file is this run's
+        // own affair: the user knows the archive by the name they chose.
+        if (error.Path() == target) {
+            throw;
+        }
+        throw FileError(error.Operation(), target, error.Code());
     }
-    archive.Commit(replacing);
 
     for (std::size_t position = 1; position <= workspace.Count(); ++position) {
         workspace.SetDataOffset(position, plan.layout.dataOffsets[position - 1]);

@@ -4,6 +4,7 @@
 #include "PakFormat.hpp"
 #include "ProgressText.hpp"
 #include "StreamCopy.hpp"
+#include "SystemMessage.hpp"
 #include "Text.hpp"
 #include "modPAK.hpp"
 
@@ -18,7 +19,7 @@ std::string Describe(const AppendOutcome& outcome) {
         return "appended";
     }
     switch (outcome.skip) {
-    case AppendSkip::Unreadable: return "cannot read it: " + outcome.error.message();
+    case AppendSkip::Unreadable: return "cannot read it: " + SystemMessage(outcome.error);
     case AppendSkip::ArchiveTooLarge: return "the archive would be larger than 2,147,483,647 bytes";
     }
     return "skipped";

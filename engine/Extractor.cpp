@@ -3,6 +3,7 @@
 #include "File.hpp"
 #include "ProgressText.hpp"
 #include "StreamCopy.hpp"
+#include "SystemMessage.hpp"
 #include "TemporaryFile.hpp"
 #include "Text.hpp"
 #include "modPAK.hpp"
@@ -17,8 +18,8 @@ std::string Describe(const SkippedEntry& skipped) {
     case SkipReason::UndecodableName: return "the stored name is not valid code page 936 text";
     case SkipReason::NotInArchive: return "the entry has no place in the archive";
     case SkipReason::DataOutsideArchive: return "the entry's data lies outside the archive";
-    case SkipReason::CannotWrite: return "cannot write it: " + skipped.error.message();
-    case SkipReason::CannotRead: return "cannot read it from the archive: " + skipped.error.message();
+    case SkipReason::CannotWrite: return "cannot write it: " + SystemMessage(skipped.error);
+    case SkipReason::CannotRead: return "cannot read it from the archive: " + SystemMessage(skipped.error);
     }
     return "skipped";
 }
@@ -100,6 +101,27 @@ private:
     }
 };
 
+// The chosen folder is made once, before the first entry: when it cannot be (a file stands in its
+// place, the disk refuses), the run stops with one error instead of failing every entry for the same
+// reason. An empty name is no folder at all.
+void PrepareDestination(const std::filesystem::path& destination) {
+    if (destination.empty()) {
+        throw FileError(FileOperation::Create, destination, std::make_error_code(std::errc::invalid_argument));
+    }
+    std::error_code error;
+    if (std::filesystem::is_directory(destination, error)) {
+        return;
+    }
+    error.clear();
+    std::filesystem::create_directories(destination, error);
+    if (!error && !std::filesystem::is_directory(destination, error)) {
+        error = std::make_error_code(std::errc::not_a_directory);
+    }
+    if (error) {
+        throw FileError(FileOperation::Create, destination, error);
+    }
+}
+
 } // namespace
 
 ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archivePath,
@@ -113,6 +135,9 @@ ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesyste
     const File archive = File::Open(archivePath, File::Mode::Read);
     const std::uint64_t archiveSize = archive.Size();
     const auto n = static_cast<std::int64_t>(workspace.Count());
+    if (n > 0) {
+        PrepareDestination(destination);
+    }
     progress.SetMin(ProgressBar::Items, 0);
     progress.SetMax(ProgressBar::Items, n);
     progress.SetStatus(L"解包PAK内容：");

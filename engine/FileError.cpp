@@ -1,5 +1,6 @@
 #include "File.hpp"
 
+#include "SystemMessage.hpp"
 #include "Text.hpp"
 
 namespace quarrow {
@@ -22,7 +23,7 @@ const char* Verb(FileOperation operation) {
 }
 
 std::string Describe(FileOperation operation, const std::filesystem::path& path, std::error_code code) {
-    return std::string(Verb(operation)) + " " + Utf8FromWide(WideFromPath(path)) + ": " + code.message();
+    return std::string(Verb(operation)) + " " + Utf8FromWide(WideFromPath(path)) + ": " + SystemMessage(code);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "File.hpp"
 
+#include "FileFaults.hpp"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,9 +25,49 @@ int OpenFlags(File::Mode mode) {
     return O_RDONLY;
 }
 
+std::size_t ReadUpTo(int descriptor, const std::filesystem::path& path, std::uint64_t offset, char* bytes,
+                     std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(descriptor, bytes + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError(FileOperation::Read, path, LastError());
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+void WriteAll(int descriptor, const std::filesystem::path& path, std::uint64_t offset, const char* bytes,
+              std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pwrite(descriptor, bytes + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError(FileOperation::Write, path, LastError());
+        }
+        if (n == 0) {
+            throw FileError(FileOperation::Write, path, std::make_error_code(std::errc::no_space_on_device));
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
 } // namespace
 
 File File::Open(const std::filesystem::path& path, Mode mode) {
+    if (FileFaults* faults = InstalledFileFaults()) {
+        faults->BeforeOpen(path, mode);
+    }
     File file;
     file.path_ = path;
     do {
@@ -43,6 +85,9 @@ File File::Open(const std::filesystem::path& path, Mode mode) {
 }
 
 std::optional<File> File::TryCreateNew(const std::filesystem::path& path) {
+    if (FileFaults* faults = InstalledFileFaults()) {
+        faults->BeforeOpen(path, Mode::CreateNew);
+    }
     File file;
     file.path_ = path;
     do {
@@ -84,49 +129,32 @@ std::uint64_t File::Size() const {
 }
 
 std::size_t File::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const {
-    std::size_t done = 0;
-    auto* bytes = static_cast<char*>(buffer);
-    while (done < count) {
-        const ssize_t n = ::pread(descriptor_, bytes + done, count - done, static_cast<off_t>(offset + done));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileError(FileOperation::Read, path_, LastError());
-        }
-        if (n == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(n);
+    const TransferAllowance allowance = AllowTransfer(FileOperation::Read, path_, offset, count);
+    const std::size_t done = ReadUpTo(descriptor_, path_, offset, static_cast<char*>(buffer), allowance.allowed);
+    if (allowance.allowed < count && allowance.failure) {
+        throw FileError(FileOperation::Read, path_, allowance.failure);
     }
     return done;
 }
 
 void File::WriteAt(std::uint64_t offset, const void* buffer, std::size_t count) {
-    std::size_t done = 0;
-    const auto* bytes = static_cast<const char*>(buffer);
-    while (done < count) {
-        const ssize_t n = ::pwrite(descriptor_, bytes + done, count - done, static_cast<off_t>(offset + done));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileError(FileOperation::Write, path_, LastError());
-        }
-        if (n == 0) {
-            throw FileError(FileOperation::Write, path_, std::make_error_code(std::errc::no_space_on_device));
-        }
-        done += static_cast<std::size_t>(n);
+    const TransferAllowance allowance = AllowTransfer(FileOperation::Write, path_, offset, count);
+    WriteAll(descriptor_, path_, offset, static_cast<const char*>(buffer), allowance.allowed);
+    if (allowance.allowed < count) {
+        throw FileError(FileOperation::Write, path_,
+                        allowance.failure ? allowance.failure : std::make_error_code(std::errc::io_error));
     }
 }
 
 void File::Truncate(std::uint64_t size) {
+    CheckOperation(FileOperation::Truncate, path_);
     if (::ftruncate(descriptor_, static_cast<off_t>(size)) != 0) {
         throw FileError(FileOperation::Truncate, path_, LastError());
     }
 }
 
 void File::Flush() {
+    CheckOperation(FileOperation::Flush, path_);
     if (::fsync(descriptor_) != 0) {
         throw FileError(FileOperation::Flush, path_, LastError());
     }
@@ -138,8 +166,11 @@ void File::Close() {
     }
     const int descriptor = descriptor_;
     descriptor_ = -1;
-    if (::close(descriptor) != 0 && errno != EINTR) {
-        throw FileError(FileOperation::Close, path_, LastError());
+    const bool closed = ::close(descriptor) == 0 || errno == EINTR;
+    const std::error_code error = LastError();
+    CheckOperation(FileOperation::Close, path_); // after the real close: a failing close still closes
+    if (!closed) {
+        throw FileError(FileOperation::Close, path_, error);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "File.hpp"
 
+#include "FileFaults.hpp"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -32,9 +34,50 @@ OVERLAPPED At(std::uint64_t offset) {
 
 constexpr std::size_t kMaxChunk = 1u << 30;
 
+std::size_t ReadUpTo(HANDLE handle, const std::filesystem::path& path, std::uint64_t offset, char* bytes,
+                     std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const DWORD chunk = static_cast<DWORD>(std::min(count - done, kMaxChunk));
+        OVERLAPPED at = At(offset + done);
+        DWORD read = 0;
+        if (!ReadFile(handle, bytes + done, chunk, &read, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF) {
+                break;
+            }
+            throw FileError(FileOperation::Read, path, LastError());
+        }
+        if (read == 0) {
+            break;
+        }
+        done += read;
+    }
+    return done;
+}
+
+void WriteAll(HANDLE handle, const std::filesystem::path& path, std::uint64_t offset, const char* bytes,
+              std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const DWORD chunk = static_cast<DWORD>(std::min(count - done, kMaxChunk));
+        OVERLAPPED at = At(offset + done);
+        DWORD written = 0;
+        if (!WriteFile(handle, bytes + done, chunk, &written, &at)) {
+            throw FileError(FileOperation::Write, path, LastError());
+        }
+        if (written == 0) {
+            throw FileError(FileOperation::Write, path, std::make_error_code(std::errc::no_space_on_device));
+        }
+        done += written;
+    }
+}
+
 } // namespace
 
 File File::Open(const std::filesystem::path& path, Mode mode) {
+    if (FileFaults* faults = InstalledFileFaults()) {
+        faults->BeforeOpen(path, mode);
+    }
     File file;
     file.path_ = path;
     const DWORD access = mode == Mode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
@@ -50,6 +93,9 @@ File File::Open(const std::filesystem::path& path, Mode mode) {
 }
 
 std::optional<File> File::TryCreateNew(const std::filesystem::path& path) {
+    if (FileFaults* faults = InstalledFileFaults()) {
+        faults->BeforeOpen(path, Mode::CreateNew);
+    }
     File file;
     file.path_ = path;
     HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -90,44 +136,25 @@ std::uint64_t File::Size() const {
 }
 
 std::size_t File::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const {
-    std::size_t done = 0;
-    auto* bytes = static_cast<char*>(buffer);
-    while (done < count) {
-        const DWORD chunk = static_cast<DWORD>(std::min(count - done, kMaxChunk));
-        OVERLAPPED at = At(offset + done);
-        DWORD read = 0;
-        if (!ReadFile(AsHandle(handle_), bytes + done, chunk, &read, &at)) {
-            if (GetLastError() == ERROR_HANDLE_EOF) {
-                break;
-            }
-            throw FileError(FileOperation::Read, path_, LastError());
-        }
-        if (read == 0) {
-            break;
-        }
-        done += read;
+    const TransferAllowance allowance = AllowTransfer(FileOperation::Read, path_, offset, count);
+    const std::size_t done = ReadUpTo(AsHandle(handle_), path_, offset, static_cast<char*>(buffer), allowance.allowed);
+    if (allowance.allowed < count && allowance.failure) {
+        throw FileError(FileOperation::Read, path_, allowance.failure);
     }
     return done;
 }
 
 void File::WriteAt(std::uint64_t offset, const void* buffer, std::size_t count) {
-    std::size_t done = 0;
-    const auto* bytes = static_cast<const char*>(buffer);
-    while (done < count) {
-        const DWORD chunk = static_cast<DWORD>(std::min(count - done, kMaxChunk));
-        OVERLAPPED at = At(offset + done);
-        DWORD written = 0;
-        if (!WriteFile(AsHandle(handle_), bytes + done, chunk, &written, &at)) {
-            throw FileError(FileOperation::Write, path_, LastError());
-        }
-        if (written == 0) {
-            throw FileError(FileOperation::Write, path_, std::make_error_code(std::errc::no_space_on_device));
-        }
-        done += written;
+    const TransferAllowance allowance = AllowTransfer(FileOperation::Write, path_, offset, count);
+    WriteAll(AsHandle(handle_), path_, offset, static_cast<const char*>(buffer), allowance.allowed);
+    if (allowance.allowed < count) {
+        throw FileError(FileOperation::Write, path_,
+                        allowance.failure ? allowance.failure : std::make_error_code(std::errc::io_error));
     }
 }
 
 void File::Truncate(std::uint64_t size) {
+    CheckOperation(FileOperation::Truncate, path_);
     FILE_END_OF_FILE_INFO info{};
     info.EndOfFile.QuadPart = static_cast<LONGLONG>(size);
     if (!SetFileInformationByHandle(AsHandle(handle_), FileEndOfFileInfo, &info, sizeof info)) {
@@ -136,6 +163,7 @@ void File::Truncate(std::uint64_t size) {
 }
 
 void File::Flush() {
+    CheckOperation(FileOperation::Flush, path_);
     if (!FlushFileBuffers(AsHandle(handle_))) {
         throw FileError(FileOperation::Flush, path_, LastError());
     }
@@ -147,8 +175,11 @@ void File::Close() {
     }
     HANDLE handle = AsHandle(handle_);
     handle_ = nullptr;
-    if (!CloseHandle(handle)) {
-        throw FileError(FileOperation::Close, path_, LastError());
+    const bool closed = CloseHandle(handle) != 0;
+    const std::error_code error = LastError();
+    CheckOperation(FileOperation::Close, path_); // after the real close: a failing close still closes
+    if (!closed) {
+        throw FileError(FileOperation::Close, path_, error);
     }
 }
 

@@ -34,6 +34,15 @@ bool IsNetworkPath(std::wstring_view path) {
 #endif
 }
 
+bool IsDriveOnly(std::wstring_view path) {
+#ifdef _WIN32
+    return path.size() == 2 && path[1] == L':';
+#else
+    (void)path;
+    return false;
+#endif
+}
+
 } // namespace
 
 std::wstring SystemPathHead(std::wstring_view path) {
@@ -76,7 +85,11 @@ std::wstring CollapseSeparators(std::wstring_view path) {
 
 std::wstring JoinSystemPath(std::wstring_view folder, std::wstring_view name) {
     std::wstring joined(folder);
-    joined.push_back(kSystemSeparator);
+    // A separator after no folder, or after a bare drive (C:), would make the path start at a root
+    // instead of where the folder stands.
+    if (!joined.empty() && !IsDriveOnly(joined)) {
+        joined.push_back(kSystemSeparator);
+    }
     joined.append(name);
     return CollapseSeparators(joined);
 }

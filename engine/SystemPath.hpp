@@ -23,7 +23,8 @@ std::wstring SystemPathTail(std::wstring_view path);
 // Replaces every run of separators by one, except the two that begin a network path (\\server\share).
 std::wstring CollapseSeparators(std::wstring_view path);
 
-// `folder`, one separator, `name`, with runs of separators collapsed.
+// `folder`, one separator, `name`, with runs of separators collapsed. An empty folder adds nothing,
+// and a bare drive (C:) no separator, so that a relative folder never turns into a root.
 std::wstring JoinSystemPath(std::wstring_view folder, std::wstring_view name);
 
 // A stored name's separators ("\") as this system's, and back.

@@ -2,6 +2,7 @@
 
 #include "Cp936.hpp"
 #include "File.hpp"
+#include "FileFaults.hpp"
 #include "PakFormat.hpp"
 #include "Text.hpp"
 
@@ -54,6 +55,9 @@ constexpr wchar_t kSeparator = L'/';
 // The result is ignored on purpose: an existing level must not stop the chain, and a level that
 // cannot be made shows up as a failed write into it.
 void CreateOneDirectory(const std::wstring& path) {
+    if (FileFaults* faults = InstalledFileFaults(); faults && !faults->BeforeCreateDirectory(PathFromWide(path))) {
+        return;
+    }
 #ifdef _WIN32
     CreateDirectoryW(path.c_str(), nullptr);
 #else

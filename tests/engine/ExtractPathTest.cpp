@@ -54,11 +54,18 @@ TEST(TargetFor, JoinsDestinationDirectoryPartAndFileName) {
     EXPECT_EQ(TargetFor(L"D:\\", L"A.BMP").file, L"D:\\A.BMP");
     EXPECT_EQ(TargetFor(L"D:\\OUT", L"A.BMP").folder, L"D:\\OUT\\");
     EXPECT_EQ(TargetFor(L"\\\\SERVER\\SHARE", L"A\\B.BMP").file, L"\\\\SERVER\\SHARE\\A\\B.BMP");
+    // A bare drive or no folder at all stays relative: nothing may land at a root that nobody chose.
+    EXPECT_EQ(TargetFor(L"D:", L"A\\B.BMP").file, L"D:A\\B.BMP");
+    EXPECT_EQ(TargetFor(L"", L"A\\B.BMP").file, L"A\\B.BMP");
+    EXPECT_EQ(TargetFor(L"", L"B.BMP").file, L"B.BMP");
 #else
     EXPECT_EQ(TargetFor(L"/out", L"DATA\\IMG\\A.BMP").folder, L"/out/DATA/IMG");
     EXPECT_EQ(TargetFor(L"/out", L"DATA\\IMG\\A.BMP").file, L"/out/DATA/IMG/A.BMP");
     EXPECT_EQ(TargetFor(L"/", L"A.BMP").file, L"/A.BMP");
     EXPECT_EQ(TargetFor(L"/out/", L"A.BMP").folder, L"/out/");
+    // No folder at all stays relative: nothing may land at the root, which nobody chose.
+    EXPECT_EQ(TargetFor(L"", L"A\\B.BMP").file, L"A/B.BMP");
+    EXPECT_EQ(TargetFor(L"", L"B.BMP").file, L"B.BMP");
 #endif
 }
 

@@ -188,5 +188,28 @@ TEST(ExtractArchive, AMissingArchiveIsAnErrorOfTheWholeRun) {
     EXPECT_FALSE(std::filesystem::exists(dir / "out"));
 }
 
+TEST(ExtractArchive, ADestinationThatCannotBeAFolderStopsTheRunBeforeAnyEntry) {
+    TempDir dir;
+    HandMadeArchive archive;
+    archive.Add("A.TXT", "a").Add("SUB\\B.TXT", "b");
+    WriteFileBytes(dir / "a.pak", archive.Bytes());
+    WriteFileText(dir / "file", "a file where the folder should be");
+    const Workspace workspace = Open(dir / "a.pak");
+    for (const auto& destination : {dir / "file", dir / "file" / "below", std::filesystem::path()}) {
+        ProgressRecorder progress;
+        try {
+            ExtractArchive(workspace, dir / "a.pak", destination, progress);
+            ADD_FAILURE() << "extracted into " << destination;
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.Operation(), FileOperation::Create);
+            EXPECT_EQ(error.Path(), destination);
+            EXPECT_TRUE(error.Code());
+        }
+        EXPECT_EQ(progress.events.back(), "close");
+        EXPECT_TRUE(progress.With("items.value ").empty());
+    }
+    EXPECT_EQ(Tree(dir.Path()), (std::vector<std::string>{"a.pak", "file"}));
+}
+
 } // namespace
 } // namespace quarrow

@@ -1,6 +1,8 @@
 #include "File.hpp"
 
+#include "SystemMessage.hpp"
 #include "TempDir.hpp"
+#include "Text.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,22 @@ TEST(File, MissingFileFailsWithItsNameAndOperation) {
         EXPECT_EQ(error.Operation(), FileOperation::Open);
         EXPECT_EQ(error.Path(), dir / "missing.pak");
         EXPECT_NE(std::string(error.what()).find("missing.pak"), std::string::npos);
+    }
+}
+
+TEST(File, TheSystemsReasonIsOneLineOfUtf8) {
+    // Windows words it in the user's language (Chinese here, under Wine), which must reach a UTF-8
+    // console or log intact.
+    TempDir dir;
+    try {
+        File::Open(dir / "missing" / "a.pak", File::Mode::Read);
+        FAIL() << "opening a missing file succeeded";
+    } catch (const FileError& error) {
+        const std::string what = error.what();
+        EXPECT_EQ(what.find_first_of("\r\n"), std::string::npos) << what;
+        EXPECT_EQ(Utf8FromWide(WideFromUtf8(what)), what) << "not UTF-8: " << what;
+        EXPECT_TRUE(what.ends_with(": " + SystemMessage(error.Code()))) << what;
+        EXPECT_FALSE(SystemMessage(error.Code()).empty());
     }
 }
 

@@ -3,12 +3,14 @@
 #include "TempDir.hpp"
 #include "Text.hpp"
 
+#include <cerrno>
 #include <stdexcept>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -123,5 +125,97 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     run.err = ReadText(errPath);
     return run;
 }
+
+#ifdef _WIN32
+
+RunningProgram::RunningProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                               const std::filesystem::path& folder) {
+    std::wstring commandLine = Quoted(program.wstring());
+    for (const auto& argument : arguments) {
+        commandLine += L" " + Quoted(WideFromUtf8(argument));
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        folder.c_str(), &startup, &process)) {
+        throw std::runtime_error("cannot start " + program.string());
+    }
+    CloseHandle(process.hThread);
+    process_ = process.hProcess;
+}
+
+RunningProgram::~RunningProgram() {
+    if (!ended_) {
+        Kill();
+    }
+    CloseHandle(static_cast<HANDLE>(process_));
+}
+
+bool RunningProgram::Running() {
+    if (!ended_ && WaitForSingleObject(static_cast<HANDLE>(process_), 0) == WAIT_OBJECT_0) {
+        ended_ = true;
+    }
+    return !ended_;
+}
+
+void RunningProgram::Kill() {
+    TerminateProcess(static_cast<HANDLE>(process_), 137);
+    WaitForSingleObject(static_cast<HANDLE>(process_), INFINITE);
+    ended_ = true;
+}
+
+#else
+
+RunningProgram::RunningProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                               const std::filesystem::path& folder) {
+    const std::string programText = program.string();
+    const std::string folderText = folder.string();
+    std::vector<char*> argv{const_cast<char*>(programText.c_str())};
+    for (const auto& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        const int null = ::open("/dev/null", O_RDWR);
+        if (::chdir(folderText.c_str()) != 0 || null < 0 || ::dup2(null, 0) < 0 || ::dup2(null, 1) < 0 ||
+            ::dup2(null, 2) < 0) {
+            ::_exit(127);
+        }
+        ::execv(programText.c_str(), argv.data());
+        ::_exit(127);
+    }
+    if (pid_ < 0) {
+        throw std::runtime_error("cannot start " + programText);
+    }
+}
+
+RunningProgram::~RunningProgram() {
+    if (!ended_) {
+        Kill();
+    }
+}
+
+bool RunningProgram::Running() {
+    int status = 0;
+    if (!ended_ && ::waitpid(pid_, &status, WNOHANG) == pid_) {
+        ended_ = true;
+    }
+    return !ended_;
+}
+
+void RunningProgram::Kill() {
+    if (ended_) {
+        return; // reaped: the number may already be another process's
+    }
+    ::kill(pid_, SIGKILL);
+    int status = 0;
+    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    ended_ = true;
+}
+
+#endif
 
 } // namespace quarrow::testing

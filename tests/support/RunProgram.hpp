@@ -17,4 +17,28 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                       const std::filesystem::path& folder);
 
+// A program left running, for tests that stop it midway. Its output streams are discarded.
+class RunningProgram {
+public:
+    RunningProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                   const std::filesystem::path& folder);
+    // Kills the program if it still runs.
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // False once the program has ended by itself.
+    bool Running();
+    // Ends the program at once, as kill -9 (TerminateProcess on Windows) does, and waits for its end.
+    void Kill();
+
+private:
+#ifdef _WIN32
+    void* process_ = nullptr;
+#else
+    int pid_ = -1;
+#endif
+    bool ended_ = false;
+};
+
 } // namespace quarrow::testing

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 namespace quarrow::testing {
@@ -21,8 +22,17 @@ public:
         std::filesystem::create_directories(path_);
     }
     ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        // A program that the test ran may hold its folder or files for a moment after it ended (Wine
+        // releases a finished process's handles, its current folder among them, a little later):
+        // try again for a while rather than leave the folder behind.
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::error_code error;
+            std::filesystem::remove_all(path_, error);
+            if (!error) {
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

@@ -1,0 +1,186 @@
+// Pack on a failing disk: whatever fails and wherever it fails, the pack ends with an error that names
+// the archive, an archive the user already had stays as it was, and no temporary file stays behind.
+#include "ArchiveWriter.hpp"
+
+#include "FaultPlan.hpp"
+#include "FolderSnapshot.hpp"
+#include "ProgressRecorder.hpp"
+#include "StreamCopy.hpp"
+#include "TempDir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace quarrow {
+namespace {
+
+using testing::FaultPlan;
+using testing::ProgressRecorder;
+using testing::SnapshotOf;
+using testing::TempDir;
+using testing::WriteFileText;
+
+class PackFaults : public ::testing::Test {
+protected:
+    TempDir dir;
+    Workspace workspace;
+    std::filesystem::path folder = dir / "out";
+    std::filesystem::path target = folder / "A.PAK";
+
+    void AddSource(const std::string& name, std::size_t size) {
+        WriteFileText(dir / "src" / name, std::string(size, name[0]));
+        ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / name));
+    }
+
+    void SetUp() override {
+        AddSource("ten", 10);
+        AddSource("three hundred", 300);
+        AddSource("empty", 0);
+        AddSource("thousand", 1000);
+        WriteFileText(target, "the user's old archive");
+        WriteFileText(folder / "notes.txt", "the user's notes");
+    }
+
+    // The bytes a successful pack of the workspace reads and writes, measured in a folder of its own.
+    FaultPlan Measure() {
+        FaultPlan counting = FaultPlan::Counting();
+        Workspace copy = workspace;
+        NullProgress progress;
+        const ScopedFileFaults scoped(counting);
+        PackArchive(copy, dir / "measure.pak", progress);
+        return counting;
+    }
+
+    // Packs a copy of the workspace under `plan` and returns the error it ended with.
+    std::optional<FileError> PackFailing(FaultPlan& plan, ProgressRecorder& progress) {
+        Workspace copy = workspace;
+        try {
+            const ScopedFileFaults scoped(plan);
+            PackArchive(copy, target, progress);
+        } catch (const FileError& error) {
+            ExpectUnchanged(copy);
+            return error;
+        }
+        ADD_FAILURE() << "the pack succeeded";
+        return std::nullopt;
+    }
+
+    void ExpectUnchanged(const Workspace& copy) {
+        for (std::size_t i = 1; i <= copy.Count(); ++i) {
+            EXPECT_FALSE(copy.Entry(i).dataOffset.has_value());
+        }
+        EXPECT_TRUE(copy.ArchivePath().empty());
+    }
+};
+
+TEST_F(PackFaults, AWriteFailingAtAnyByteLeavesTheOldArchiveAndNoTemporaryFile) {
+    const auto before = SnapshotOf(folder);
+    const std::uint64_t total = Measure().BytesWritten();
+    ASSERT_GT(total, 1300u);
+    for (std::uint64_t after = 0; after < total && !HasFailure(); ++after) {
+        SCOPED_TRACE("write fails after " + std::to_string(after) + " bytes");
+        // Alternately a full disk and a disk that fails once.
+        const bool full = after % 2 == 0;
+        FaultPlan plan = full ? FaultPlan::DiskFull(after)
+                              : FaultPlan::FailTransfer(FileOperation::Write, after, std::errc::io_error, false);
+        ProgressRecorder progress;
+        const auto error = PackFailing(plan, progress);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(plan.FaultsCaused(), 1);
+        EXPECT_EQ(error->Operation(), FileOperation::Write);
+        EXPECT_EQ(error->Path(), target);
+        EXPECT_EQ(error->Code(), full ? std::errc::no_space_on_device : std::errc::io_error);
+        EXPECT_EQ(progress.events.back(), "close");
+        EXPECT_EQ(SnapshotOf(folder), before);
+    }
+}
+
+TEST_F(PackFaults, ASourceFailingAtAnyByteStopsThePackAndNamesTheEntry) {
+    const auto before = SnapshotOf(folder);
+    const std::uint64_t total = Measure().BytesRead();
+    ASSERT_EQ(total, 1310u);
+    const std::uint64_t ends[] = {10, 310, 1310}; // the sources' last bytes, in list order
+    for (std::uint64_t after = 0; after < total && !HasFailure(); ++after) {
+        SCOPED_TRACE("read fails after " + std::to_string(after) + " bytes");
+        FaultPlan plan = FaultPlan::FailTransfer(FileOperation::Read, after, std::errc::io_error, false);
+        Workspace copy = workspace;
+        NullProgress progress;
+        try {
+            const ScopedFileFaults scoped(plan);
+            PackArchive(copy, target, progress);
+            ADD_FAILURE() << "the pack succeeded";
+        } catch (const PackError& error) {
+            const std::size_t expected = after < ends[0] ? 1 : after < ends[1] ? 2 : 4;
+            EXPECT_EQ(error.Problem(), PackProblem::SourceUnreadable);
+            EXPECT_EQ(error.Position(), expected);
+            EXPECT_EQ(error.Error(), std::errc::io_error);
+        }
+        ExpectUnchanged(copy);
+        EXPECT_EQ(SnapshotOf(folder), before);
+    }
+}
+
+struct FailingCall {
+    const char* name;
+    FileOperation operation;
+};
+
+class PackCallFaults : public PackFaults, public ::testing::WithParamInterface<FailingCall> {};
+
+TEST_P(PackCallFaults, LeaveTheOldArchiveAndNoTemporaryFile) {
+    const auto before = SnapshotOf(folder);
+    FaultPlan plan = FaultPlan::FailCall(GetParam().operation, 1);
+    plan.applies = [&](const std::filesystem::path& path) { return path.parent_path() == folder; };
+    ProgressRecorder progress;
+    const auto error = PackFailing(plan, progress);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(plan.FaultsCaused(), 1);
+    EXPECT_EQ(error->Operation(), GetParam().operation);
+    EXPECT_EQ(error->Path(), target);
+    EXPECT_NE(std::string(error->what()).find("A.PAK"), std::string::npos) << error->what();
+    EXPECT_EQ(SnapshotOf(folder), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, PackCallFaults,
+    ::testing::Values(FailingCall{"CreatingTheTemporaryFile", FileOperation::Create},
+                      FailingCall{"FlushingBeforeTheOldArchiveIsReplaced", FileOperation::Flush},
+#ifdef _WIN32
+                      // Elsewhere the file is closed after its rename, when the new archive stands.
+                      FailingCall{"ClosingBeforeTheRename", FileOperation::Close},
+#endif
+                      FailingCall{"ReplacingTheOldArchive", FileOperation::Replace}),
+    [](const ::testing::TestParamInfo<FailingCall>& info) { return std::string(info.param.name); });
+
+TEST_F(PackFaults, AFullDiskAtTheCopyBuffersEdgesLeavesTheOldArchive) {
+    WriteFileText(dir / "src" / "large", std::string(2 * kCopyChunk + 5, 'L'));
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "large"));
+    const auto before = SnapshotOf(folder);
+    const std::uint64_t total = Measure().BytesWritten();
+    const std::uint64_t chunk = kCopyChunk;
+    for (const std::uint64_t after : {std::uint64_t{0}, chunk - 1, chunk, chunk + 1, 2 * chunk, total - 65, total - 1}) {
+        SCOPED_TRACE("disk full after " + std::to_string(after) + " bytes");
+        FaultPlan plan = FaultPlan::DiskFull(after);
+        ProgressRecorder progress;
+        const auto error = PackFailing(plan, progress);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->Code(), std::errc::no_space_on_device);
+        EXPECT_EQ(SnapshotOf(folder), before);
+    }
+}
+
+TEST_F(PackFaults, WithoutAnOldArchiveAFailedPackLeavesNoFileAtAll) {
+    std::filesystem::remove(target);
+    const auto before = SnapshotOf(folder);
+    const std::uint64_t total = Measure().BytesWritten();
+    for (std::uint64_t after = 0; after < total; after += 97) {
+        FaultPlan plan = FaultPlan::DiskFull(after);
+        ProgressRecorder progress;
+        ASSERT_TRUE(PackFailing(plan, progress));
+        EXPECT_EQ(SnapshotOf(folder), before) << "disk full after " << after << " bytes";
+    }
+}
+
+} // namespace
+} // namespace quarrow
