@@ -40,9 +40,13 @@ private:
     std::wstring state_;
 };
 
-void ReportFinished(frmMain& window, const CommandStatus& status, DWORD start) {
+void ReportFinished(frmMain& window, const CommandStatus& status, DWORD start, std::wstring_view finished) {
     window.SetStatusText(kElapsedPanel, std::wstring(status.elapsedLabel) + FormatElapsed(start, GetTickCount()));
-    window.SetStatusText(kStatePanel, status.finished);
+    window.SetStatusText(kStatePanel, finished);
+}
+
+void ReportFinished(frmMain& window, const CommandStatus& status, DWORD start) {
+    ReportFinished(window, status, start, status.finished);
 }
 
 } // namespace
@@ -190,7 +194,6 @@ void frmMain::btnAddFile_Click() {
 }
 
 void frmMain::btnAddFolder_Click() {
-    txtFolder_.clear();
     txtFolder_ = BrowseFolder();
     const DWORD start = GetTickCount();
     std::int64_t fileCount = 0;
@@ -209,8 +212,8 @@ void frmMain::btnAddFolder_Click() {
         ApplyEnableRule(Outcome::AddFolderCancelled);
     }
     lstFile_->SetFocus();
-    SetStatusText(kElapsedPanel, std::wstring(kAddFolderStatus.elapsedLabel) + FormatElapsed(start, GetTickCount()));
-    SetStatusText(kStatePanel, DecimalText(fileCount) + std::wstring(kAddFolderCountSuffix));
+    // Reported after a cancelled browse too, with no files.
+    ReportFinished(*this, kAddFolderStatus, start, DecimalText(fileCount) + std::wstring(kAddFolderCountSuffix));
 }
 
 void frmMain::btnAddContent_Click() {
