@@ -1,60 +1,8 @@
 #include "ModalWindow.hpp"
 
-#include "CentredPlacement.hpp"
-#include "StandardControls.hpp"
-#include "Twips.hpp"
-
-#include <iterator>
-#include <string_view>
-#include <system_error>
-#include <utility>
-
 namespace quarrow::app {
 
-namespace {
-
-constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME;
-
-struct OwnedWindowSearch {
-    HWND owner;
-    std::wstring_view className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectOwnedWindow(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<OwnedWindowSearch*>(lParam);
-    wchar_t className[64];
-    const int length = GetClassNameW(window, className, static_cast<int>(std::size(className)));
-    if (GetWindow(window, GW_OWNER) == search.owner &&
-        std::wstring_view(className, static_cast<std::size_t>(length)) == search.className) {
-        search.found.push_back(window);
-    }
-    return TRUE;
-}
-
-bool IsTextBox(HWND control) {
-    wchar_t className[16];
-    return GetClassNameW(control, className, static_cast<int>(std::size(className))) > 0 &&
-           CompareStringOrdinal(className, -1, L"Edit", -1, TRUE) == CSTR_EQUAL;
-}
-
-} // namespace
-
 ModalWindow::~ModalWindow() { EnableOwner(); }
-
-void ModalWindow::CreateFrame(const wchar_t* className, const wchar_t* caption, SIZE clientTwips, HWND owner) {
-    RegisterWindowClass(className, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE));
-    RECT frame{0, 0, win32::TwipsToPixelsX(clientTwips.cx), win32::TwipsToPixelsY(clientTwips.cy)};
-    AdjustWindowRectEx(&frame, kFrameStyle, FALSE, kFrameExStyle);
-    const SIZE frameSize{frame.right - frame.left, frame.bottom - frame.top};
-    const POINT at = CentredOnOwner(owner ? GetAncestor(owner, GA_ROOT) : nullptr, frameSize);
-    if (!CreateHandle(kFrameExStyle, className, caption, kFrameStyle, at.x, at.y, frameSize.cx, frameSize.cy,
-                      owner)) {
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                                "the system refused to create a window");
-    }
-}
 
 void ModalWindow::RunModal() {
     const HWND window = Handle();
@@ -106,38 +54,8 @@ LRESULT ModalWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         EnableOwner();
         return 0;
-    case WM_CTLCOLORSTATIC:
-        // The system greys read-only text boxes; these keep the look of a text box, white for reading.
-        if (IsTextBox(reinterpret_cast<HWND>(lParam))) {
-            return reinterpret_cast<LRESULT>(PaintAsTextBox(reinterpret_cast<HDC>(wParam)));
-        }
-        break;
-    case WM_SETFOCUS:
-        if (const HWND target = FocusTarget()) {
-            SetFocus(target);
-            return 0;
-        }
-        break;
     default:
-        break;
-    }
-    return DefaultHandling(message, wParam, lParam);
-}
-
-std::vector<HWND> OwnedWindows(HWND owner, const wchar_t* className) {
-    if (!owner || !IsWindow(owner)) {
-        return {};
-    }
-    // A window owned through one of the owner's controls is owned by the owner itself.
-    OwnedWindowSearch search{GetAncestor(owner, GA_ROOT), className, {}};
-    EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), &CollectOwnedWindow,
-                      reinterpret_cast<LPARAM>(&search));
-    return std::move(search.found);
-}
-
-void CloseOwnedWindows(HWND owner, const wchar_t* className) {
-    for (const HWND window : OwnedWindows(owner, className)) {
-        SendMessageW(window, WM_CLOSE, 0, 0);
+        return SecondaryWindow::HandleMessage(message, wParam, lParam);
     }
 }
 

@@ -68,6 +68,22 @@ HWND CreateControlBox(HWND parent, int id, const TwipsRect& at) {
     return CreateChild(WS_EX_CLIENTEDGE, L"STATIC", L"", WS_CLIPCHILDREN, at, parent, id);
 }
 
+HWND CreateTitledFrame(HWND parent, int id, const std::wstring& title, const TwipsRect& at, HFONT font) {
+    // A frame paints only its border and title. Transparent, it is not clipped out of its parent, which
+    // paints the background inside it.
+    const HWND frame =
+        CreateChild(WS_EX_TRANSPARENT, L"BUTTON", title.c_str(), BS_GROUPBOX | WS_CLIPSIBLINGS, at, parent, id);
+    SetFont(frame, font);
+    SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return frame;
+}
+
+HWND CreatePushButton(HWND parent, int id, const std::wstring& caption, const TwipsRect& at, HFONT font) {
+    const HWND button = CreateChild(0, L"BUTTON", caption.c_str(), BS_PUSHBUTTON | WS_TABSTOP, at, parent, id);
+    SetFont(button, font);
+    return button;
+}
+
 void FitLabelToText(HWND label) {
     const int length = GetWindowTextLengthW(label);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

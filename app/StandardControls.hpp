@@ -1,7 +1,7 @@
 #pragma once
 // The system's standard child controls that the secondary windows are built from (labels, a read-only
-// text box, an image and a box that holds labels), placed by rectangles in twips as their layouts are
-// given. The fonts and the bitmap stay the caller's and must outlive the controls.
+// text box, an image, a box that holds labels, a titled frame and push buttons), placed by rectangles in
+// twips as their layouts are given. The fonts and the bitmap stay the caller's and must outlive the controls.
 
 #include <windows.h>
 
@@ -33,6 +33,13 @@ HWND CreateImage(HWND parent, int id, HBITMAP bitmap, const TwipsRect& at);
 
 // A box with a sunken border that holds other controls and gives them the window's background.
 HWND CreateControlBox(HWND parent, int id, const TwipsRect& at);
+
+// A frame with its title in the top border, drawn around controls that are its siblings: it takes no
+// clicks, and it lies beneath every sibling created before it, so that it never paints over them.
+HWND CreateTitledFrame(HWND parent, int id, const std::wstring& title, const TwipsRect& at, HFONT font);
+
+// A push button that reports its clicks to the parent (WM_COMMAND, BN_CLICKED) and can take the focus.
+HWND CreatePushButton(HWND parent, int id, const std::wstring& caption, const TwipsRect& at, HFONT font);
 
 // Widens and heightens a label to its text on one line where the text needs more room, so that none of
 // it is cut off; a label with room to spare keeps its size.

@@ -151,6 +151,56 @@ dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFi
     return Message(owner, std::move(text), L"增加档案", MB_OK | MB_ICONWARNING);
 }
 
+namespace {
+
+constexpr wchar_t kAppendTitle[] = L"附加档案内容";
+constexpr wchar_t kLargestArchive[] = L"2,147,483,647";
+
+std::wstring AppendSkipText(const AppendOutcome& outcome) {
+    switch (outcome.skip) {
+    case AppendSkip::Unreadable: return L"无法读取：" + ReasonText(outcome.error);
+    case AppendSkip::ArchiveTooLarge: return L"写入后PAK文件会超过" + std::wstring(kLargestArchive) + L"字节";
+    }
+    return L"没有写入";
+}
+
+} // namespace
+
+dialogs::MessageRequest AppendTooLarge(HWND owner, const AppendRefused& refused) {
+    return Message(owner,
+                   WideFromPath(refused.Archive()) + kNewLine + L"附加这些档案后PAK文件会有 " +
+                       DecimalText(refused.WouldBe()) + L" 字节，超过" + kLargestArchive + L"字节的上限。" +
+                       kNewLine + kNewLine + L"没有写入任何内容；PAK文件没有改变。",
+                   kAppendTitle, MB_OK | MB_ICONSTOP);
+}
+
+dialogs::MessageRequest AppendFailed(HWND owner, const std::filesystem::path& archive, const FileError& error) {
+    std::wstring text = WideFromPath(archive) + L" 无法写入！" + kNewLine + ReasonText(error.Code());
+    if (error.Path() != archive) {
+        text += kNewLine + WideFromPath(error.Path());
+    }
+    return Message(owner, std::move(text) + kNewLine + kNewLine + L"附加没有完成。", kAppendTitle,
+                   MB_OK | MB_ICONSTOP);
+}
+
+dialogs::MessageRequest FilesNotAppended(HWND owner, const std::vector<AppendOutcome>& outcomes) {
+    std::wstring text = L"以下档案没有写入PAK文件：";
+    std::size_t listed = 0;
+    std::size_t skipped = 0;
+    for (const AppendOutcome& outcome : outcomes) {
+        if (outcome.block) {
+            continue;
+        }
+        ++skipped;
+        if (listed < kListedLines) {
+            text += kNewLine + WideFromPath(outcome.source) + L"：" + AppendSkipText(outcome);
+            ++listed;
+        }
+    }
+    text += MoreLines(skipped);
+    return Message(owner, std::move(text), kAppendTitle, MB_OK | MB_ICONWARNING);
+}
+
 dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error) {
     std::wstring text = L"发生了意外的错误，命令没有完成。";
     try {

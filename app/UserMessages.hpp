@@ -4,6 +4,7 @@
 
 #include "ArchiveReader.hpp"
 #include "ArchiveWriter.hpp"
+#include "ContentAppender.hpp"
 #include "DialogProvider.hpp"
 #include "Extractor.hpp"
 #include "File.hpp"
@@ -39,6 +40,13 @@ struct UnreadableFile {
     std::error_code error;
 };
 dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFile>& files);
+
+// Append content: refused before anything was written, because the archive would grow too large.
+dialogs::MessageRequest AppendTooLarge(HWND owner, const AppendRefused& refused);
+// Append content: the archive could not be opened or written.
+dialogs::MessageRequest AppendFailed(HWND owner, const std::filesystem::path& archive, const FileError& error);
+// Append content: the files the run left out, each with its reason.
+dialogs::MessageRequest FilesNotAppended(HWND owner, const std::vector<AppendOutcome>& outcomes);
 
 // A failure no command expected.
 dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error);

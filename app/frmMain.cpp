@@ -3,6 +3,7 @@
 #include "ArchiveDialogs.hpp"
 #include "UserMessages.hpp"
 #include "dlgAbout.hpp"
+#include "dlgAddContent.hpp"
 #include "dlgHelp.hpp"
 #include "dlgSave.hpp"
 
@@ -50,6 +51,15 @@ void frmMain::Click(ToolbarButton button) {
     } catch (...) {
         OnUnhandledException(std::current_exception());
     }
+}
+
+dlgAddContent* frmMain::AddContentWindow() const {
+    return addContent_ && addContent_->Handle() ? addContent_.get() : nullptr;
+}
+
+bool frmMain::TranslateDialogKeys(MSG& msg) const {
+    const dlgAddContent* shown = AddContentWindow();
+    return shown && IsDialogMessageW(shown->Handle(), &msg);
 }
 
 controls::ZID_Button& frmMain::Button(ToolbarButton button) { return *buttons_[static_cast<std::size_t>(button)]; }
@@ -114,6 +124,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void frmMain::Unload() {
     CloseAboutWindow(Handle());
     CloseHelpWindow(Handle());
+    if (addContent_) {
+        addContent_->DestroyHandle();
+    }
     // The progress window lives only while its command runs, and a close waits for the command.
     if (Unloaded) {
         Unloaded();

@@ -11,6 +11,7 @@
 //   SetStatusText(p, t)    status panel 2 (elapsed time) or 3 (state);
 //   ApplyEnableRule(o)     the enable table's row for an outcome;
 //   Busy()                 the flag that keeps a second command from starting while one runs.
+//   AddContentWindow()     the append-content window while it is open.
 
 #include "BusyFlag.hpp"
 #include "EnableRules.hpp"
@@ -38,6 +39,8 @@
 
 namespace quarrow::app {
 
+class dlgAddContent;
+
 class frmMain final : public win32::Window {
 public:
     static constexpr wchar_t kClassName[] = L"frmMain";
@@ -62,6 +65,11 @@ public:
     const Workspace& workspace() const { return workspace_; }
     components::ListView& lstFile() { return *lstFile_; }
     BusyFlag& Busy() { return busy_; }
+    // The append-content window while it is open; null otherwise.
+    dlgAddContent* AddContentWindow() const;
+    // For the program's message loop: true when the message was a key that moves between the controls
+    // of the modeless append-content window (Tab) or closes it (Esc), and has been handled.
+    bool TranslateDialogKeys(MSG& msg) const;
 
     controls::ZID_Button& Button(ToolbarButton button);
     const controls::ZID_Button& Button(ToolbarButton button) const;
@@ -98,6 +106,8 @@ private:
     void btnSave_Click();
     void btnExtract_Click();
     void btnAddFile_Click();
+    void btnAddFolder_Click();
+    void btnAddContent_Click();
     void btnDel_Click();
     void btnHelp_Click();
     void btnAbout_Click();
@@ -123,6 +133,8 @@ private:
     // The host before the bar that draws into it.
     controls::PictureBox picStatus_;
     controls::cNoStatusBar statusBar_;
+    // One at a time; kept after it has closed until the next Append content opens a fresh one.
+    std::unique_ptr<dlgAddContent> addContent_;
 };
 
 } // namespace quarrow::app

@@ -7,11 +7,13 @@
 #include "StatusTexts.hpp"
 #include "UserMessages.hpp"
 #include "dlgAbout.hpp"
+#include "dlgAddContent.hpp"
 #include "dlgHelp.hpp"
 
 #include "ArchiveReader.hpp"
 #include "ArchiveWriter.hpp"
 #include "Extractor.hpp"
+#include "FolderScanner.hpp"
 #include "MessagePump.hpp"
 #include "Text.hpp"
 
@@ -38,9 +40,13 @@ private:
     std::wstring state_;
 };
 
-void ReportFinished(frmMain& window, const CommandStatus& status, DWORD start) {
+void ReportFinished(frmMain& window, const CommandStatus& status, DWORD start, std::wstring_view finished) {
     window.SetStatusText(kElapsedPanel, std::wstring(status.elapsedLabel) + FormatElapsed(start, GetTickCount()));
-    window.SetStatusText(kStatePanel, status.finished);
+    window.SetStatusText(kStatePanel, finished);
+}
+
+void ReportFinished(frmMain& window, const CommandStatus& status, DWORD start) {
+    ReportFinished(window, status, start, status.finished);
 }
 
 } // namespace
@@ -54,10 +60,9 @@ void frmMain::RunCommand(ToolbarButton button) {
     case ToolbarButton::Help: btnHelp_Click(); break;
     case ToolbarButton::About: btnAbout_Click(); break;
     case ToolbarButton::AddFile: btnAddFile_Click(); break;
+    case ToolbarButton::AddFolder: btnAddFolder_Click(); break;
+    case ToolbarButton::AddContent: btnAddContent_Click(); break;
     case ToolbarButton::Del: btnDel_Click(); break;
-    case ToolbarButton::AddFolder:
-    case ToolbarButton::AddContent:
-        break; // the folder scan and the append-content window are not built yet
     }
 }
 
@@ -186,6 +191,36 @@ void frmMain::btnAddFile_Click() {
         ApplyEnableRule(Outcome::AddFileCancelled);
     }
     lstFile_->SetFocus();
+}
+
+void frmMain::btnAddFolder_Click() {
+    txtFolder_ = BrowseFolder();
+    const DWORD start = GetTickCount();
+    std::int64_t fileCount = 0;
+    if (!txtFolder_.empty()) {
+        {
+            const auto progress = NewProgressWindow(Handle());
+            const ProgressShown shown(*progress);
+            SetStatusText(kStatePanel, kAddFolderStatus.running);
+            const auto directories = CollectDirectories(txtFolder_, *progress);
+            const auto files = CollectFiles(directories, *progress);
+            fileCount = AddCollectedFiles(workspace_, txtFolder_, files);
+        }
+        lstFile_->Refresh();
+        ApplyEnableRule(Outcome::AddFolderChosen);
+    } else {
+        ApplyEnableRule(Outcome::AddFolderCancelled);
+    }
+    lstFile_->SetFocus();
+    // Reported after a cancelled browse too, with no files.
+    ReportFinished(*this, kAddFolderStatus, start, DecimalText(fileCount) + std::wstring(kAddFolderCountSuffix));
+}
+
+void frmMain::btnAddContent_Click() {
+    if (!AddContentWindow()) {
+        addContent_ = std::make_unique<dlgAddContent>(*this);
+    }
+    addContent_->Show();
 }
 
 void frmMain::btnDel_Click() {

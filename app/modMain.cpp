@@ -18,12 +18,15 @@ void InitialiseCommonControls() {
     InitCommonControlsEx(&classes);
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(const quarrow::app::frmMain& window) {
     MSG msg;
     BOOL got;
     while ((got = GetMessageW(&msg, nullptr, 0, 0)) != 0) {
         if (got == -1) {
             return 1;
+        }
+        if (window.TranslateDialogKeys(msg)) {
+            continue;
         }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -41,7 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         quarrow::app::frmMain window(dialogs);
         window.Unloaded = [] { PostQuitMessage(0); };
         window.Show();
-        return RunMessageLoop();
+        return RunMessageLoop(window);
     } catch (const std::exception& error) {
         MessageBoxA(nullptr, error.what(), "Quarrow", MB_OK | MB_ICONSTOP);
         return 1;

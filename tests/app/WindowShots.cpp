@@ -1,15 +1,25 @@
-// Shows one of the program's secondary windows over a plain owner window, for scripts/window-screenshots
-// to take its picture:  window_shots about | help
-// The window closes by its close box, or by itself after a minute so that nothing lingers.
+// Shows one of the program's secondary windows for scripts/window-screenshots to take its picture:
+//   window_shots about | help    the About or the Help window over a plain owner window
+//   window_shots append          the append-content window after a run, over the main window
+// It writes "ready" to its output once the window holds what the picture should show. The window closes
+// by its close box, or by itself after a minute so that nothing lingers.
 
 #include "dlgAbout.hpp"
+#include "dlgAddContent.hpp"
 #include "dlgHelp.hpp"
+#include "frmMain.hpp"
+
+#include "ScriptedDialogProvider.hpp"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -45,31 +55,93 @@ HWND CreateOwner() {
                            width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-} // namespace
+void SayReady() {
+    std::fputs("ready\n", stdout);
+    std::fflush(stdout);
+}
 
-int wmain(int argc, wchar_t** argv) {
-    const std::wstring_view which = argc == 2 ? argv[1] : L"";
-    if (which != L"about" && which != L"help") {
-        std::fputs("usage: window_shots about|help\n", stderr);
-        return 2;
-    }
+int ShowModalWindow(std::wstring_view which) {
     const HWND owner = CreateOwner();
     if (!owner) {
         std::fputs("window_shots: could not create the owner window\n", stderr);
         return 1;
     }
     SetTimer(owner, kGiveUpTimer, kGiveUpMs, nullptr);
-    int result = 0;
-    try {
-        if (which == L"about") {
-            quarrow::app::ShowAboutWindow(owner);
-        } else {
-            quarrow::app::ShowHelpWindow(owner);
-        }
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "window_shots: %s\n", error.what());
-        result = 1;
+    SayReady(); // the window shows as soon as its loop runs
+    if (which == L"about") {
+        quarrow::app::ShowAboutWindow(owner);
+    } else {
+        quarrow::app::ShowHelpWindow(owner);
     }
     DestroyWindow(owner);
-    return result;
+    return 0;
+}
+
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
+
+// The main window packs files of 10 and 5 bytes into a 177-byte archive; the append window then lists
+// a 10-byte and a 4-byte file and runs Start, which puts them at B3h - BCh and BFh - C2h. The dialogs
+// are answered by script, as in the tests.
+int ShowAppendWindowAfterARun() {
+    using quarrow::app::AddContentControl;
+    using quarrow::app::ToolbarButton;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"Quarrow window shots";
+    std::filesystem::create_directories(folder);
+    WriteBytes(folder / L"A.BIN", "0123456789");
+    WriteBytes(folder / L"B.BIN", "hello");
+    WriteBytes(folder / L"LOGO.BMP", "ABCDEFGHIJ");
+    WriteBytes(folder / L"城池.DAT", "wxyz");
+    std::filesystem::remove(folder / L"EXAMPLE.PAK");
+
+    quarrow::dialogs::ScriptedDialogProvider dialogs;
+    dialogs.AnswerOpenFiles({folder.wstring(), {L"A.BIN", L"B.BIN"}});
+    dialogs.AnswerSaveFile((folder / L"EXAMPLE.PAK").wstring());
+    dialogs.AnswerOpenFiles({folder.wstring(), {L"LOGO.BMP", L"城池.DAT"}});
+    {
+        quarrow::app::frmMain window(dialogs);
+        window.Unloaded = [] { PostQuitMessage(0); };
+        window.Show();
+        window.Click(ToolbarButton::AddFile);
+        window.Click(ToolbarButton::Save);
+        window.Click(ToolbarButton::AddContent);
+        const quarrow::app::dlgAddContent* shown = window.AddContentWindow();
+        if (!shown) {
+            std::fputs("window_shots: the append-content window did not open\n", stderr);
+            return 1;
+        }
+        SendMessageW(shown->Control(AddContentControl::cmdBrowse), BM_CLICK, 0, 0);
+        SendMessageW(shown->Control(AddContentControl::cmdStart), BM_CLICK, 0, 0);
+        SayReady();
+        SetTimer(nullptr, 0, kGiveUpMs, &GiveUp);
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (!window.TranslateDialogKeys(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return dialogs.Mismatches().empty() ? 0 : 1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring_view which = argc == 2 ? argv[1] : L"";
+    if (which != L"about" && which != L"help" && which != L"append") {
+        std::fputs("usage: window_shots about|help|append\n", stderr);
+        return 2;
+    }
+    try {
+        return which == L"append" ? ShowAppendWindowAfterARun() : ShowModalWindow(which);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "window_shots: %s\n", error.what());
+        return 1;
+    }
 }
