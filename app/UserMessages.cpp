@@ -127,7 +127,12 @@ dialogs::MessageRequest PackFailed(HWND owner, const std::filesystem::path& targ
 }
 
 dialogs::MessageRequest ExtractFailed(HWND owner, const FileError& error) {
-    return Message(owner, WideFromPath(error.Path()) + L" 无法读取！" + kNewLine + ReasonText(error.Code()),
+    // The archive that cannot be read, or the chosen folder that cannot be made or written into.
+    const bool reading = error.Operation() == FileOperation::Open || error.Operation() == FileOperation::Read ||
+                         error.Operation() == FileOperation::Size;
+    return Message(owner,
+                   WideFromPath(error.Path()) + (reading ? L" 无法读取！" : L" 无法写入！") + kNewLine +
+                       ReasonText(error.Code()),
                    L"解包错误", MB_OK | MB_ICONSTOP);
 }
 

@@ -29,7 +29,7 @@ dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::pat
 dialogs::MessageRequest PackRefused(HWND owner, const PackError& error);
 dialogs::MessageRequest PackFailed(HWND owner, const std::filesystem::path& target, const FileError& error);
 
-// Extract: the archive could not be read at all.
+// Extract: the archive could not be read at all, or the chosen folder cannot take the entries.
 dialogs::MessageRequest ExtractFailed(HWND owner, const FileError& error);
 // Extract: what was written and every entry that was skipped, with its reason.
 dialogs::MessageRequest EntriesSkipped(HWND owner, const ExtractionResult& result);

@@ -1,0 +1,74 @@
+// Files that another program holds, and a destination that cannot be a folder: each command says
+// which file and why, and nothing the user had is changed.
+
+#include "MainWindowFixture.hpp"
+
+#include "StatusTexts.hpp"
+#include "WindowsFileHolds.hpp"
+
+#include <filesystem>
+
+namespace quarrow::app::testing {
+namespace {
+
+using quarrow::testing::HeldWithoutSharing;
+using quarrow::testing::ReadFileBytes;
+
+std::string ContentOf(const std::wstring& path) {
+    const auto bytes = ReadFileBytes(PathFromWide(path));
+    return std::string(bytes.begin(), bytes.end());
+}
+
+bool StartsWith(const std::wstring& text, const std::wstring& start) { return text.rfind(start, 0) == 0; }
+
+using HeldFiles = MainWindowTest;
+
+TEST_F(HeldFiles, PackOverAnArchiveAnotherProgramHoldsSaysSoAndKeepsIt) {
+    WriteFile(L"a.bin", "0123456789");
+    AddFiles({L"a.bin"});
+    const std::wstring target = WriteFile(L"GAME.PAK", "the game's own archive");
+    {
+        const HeldWithoutSharing game(PathFromWide(target));
+        Pack(target, IDOK);
+    }
+    const dialogs::MessageRequest& message = LastRequest().Message;
+    EXPECT_EQ(message.Title, L"打包错误");
+    EXPECT_TRUE(StartsWith(message.Text, target + L" 写入失败！\r\n")) << message.Text;
+    EXPECT_NE(message.Text.find(L"已有的档案没有改变。"), std::wstring::npos);
+    EXPECT_EQ(ContentOf(target), "the game's own archive");
+    EXPECT_FALSE(window.bSaved());
+    EXPECT_EQ(window.StatusText(kStatePanel), L"就绪");
+    for (const auto& item : std::filesystem::directory_iterator(dir.Path())) {
+        EXPECT_EQ(item.path().wstring().find(L"quarrow-tmp"), std::wstring::npos) << "left behind: " << item.path();
+    }
+}
+
+TEST_F(HeldFiles, ExtractIntoAFolderThatIsAFileSaysItCannotWriteThere) {
+    OpenArchive(WriteArchive(L"DATA.PAK", ThreeEntryArchive()));
+    const std::wstring notAFolder = WriteFile(L"OUT", "a file where the folder should be");
+    Extract(notAFolder, IDOK);
+
+    const dialogs::MessageRequest& message = LastRequest().Message;
+    EXPECT_EQ(message.Title, L"解包错误");
+    EXPECT_TRUE(StartsWith(message.Text, notAFolder + L" 无法写入！\r\n")) << message.Text;
+    EXPECT_EQ(ContentOf(notAFolder), "a file where the folder should be");
+    EXPECT_EQ(window.StatusText(kStatePanel), L"开启完成！") << "the status is put back";
+}
+
+TEST_F(HeldFiles, ExtractOverAFileAnotherProgramHoldsSkipsOnlyThatEntry) {
+    OpenArchive(WriteArchive(L"DATA.PAK", ThreeEntryArchive()));
+    const std::wstring held = WriteFile(L"OUT\\B.TXT", "open in an editor");
+    {
+        const HeldWithoutSharing editor(PathFromWide(held));
+        Extract(PathOf(L"OUT"), IDOK);
+    }
+    const dialogs::MessageRequest& message = LastRequest().Message;
+    EXPECT_EQ(message.Title, L"解包");
+    EXPECT_NE(message.Text.find(L"“B.TXT”：无法写入："), std::wstring::npos) << message.Text;
+    EXPECT_EQ(ContentOf(held), "open in an editor");
+    EXPECT_EQ(ContentOf(PathOf(L"OUT\\DATA\\IMG\\A.BMP")), "abc") << "the other entries are written";
+    EXPECT_EQ(window.StatusText(kStatePanel), L"解包完成！");
+}
+
+} // namespace
+} // namespace quarrow::app::testing
