@@ -1,0 +1,195 @@
+"""A private X display with Wine on it, and the few things a user does there: wait for a window by its
+caption, move the pointer, click, type, press keys, and look at the screen.
+
+Everything goes through the X server from outside the program (xdotool sends real pointer and key
+events through the XTEST extension), so the program sees what it would see from a person.
+"""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import time
+
+
+class StepFailed(Exception):
+    """A step of a story did not come out as it should."""
+
+
+def _run(args, **kwargs):
+    return subprocess.run(args, check=True, capture_output=True, text=True, **kwargs)
+
+
+class Window:
+    """A top-level window on the display, known by its X window id."""
+
+    def __init__(self, desktop, xid, caption):
+        self.desktop = desktop
+        self.xid = xid
+        self.caption = caption
+
+    def geometry(self):
+        """(x, y, width, height) of the window's frame on the screen."""
+        out = self.desktop.xdotool("getwindowgeometry", "--shell", self.xid)
+        values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def is_visible(self):
+        return self.xid in self.desktop.visible_windows()
+
+    def screenshot(self, path):
+        """The window's own picture. A grab of the whole screen shows a second Wine window black on
+        a display without a window manager; the window by itself reads right."""
+        with open(path, "wb") as png:
+            xwd = subprocess.Popen(["xwd", "-id", self.xid, "-silent"], stdout=subprocess.PIPE,
+                                   env=self.desktop.env)
+            subprocess.run(["convert", "xwd:-", "png:-"], stdin=xwd.stdout, stdout=png, check=True)
+            xwd.wait()
+        return path
+
+
+class Desktop:
+    """Xvfb on a display of its own, a Wine prefix, and the programs started on them."""
+
+    def __init__(self, prefix, screen="1280x1024x24"):
+        self.prefix = prefix
+        self.screen = screen
+        self.env = dict(os.environ)
+        self.xvfb = None
+        self.programs = []
+
+    # ---- the session
+
+    def start(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as displayfd:
+            number = displayfd.readline().strip()
+        if not number:
+            raise StepFailed("Xvfb did not start")
+        self.env.update({
+            "DISPLAY": ":" + number,
+            "WINEPREFIX": self.prefix,
+            "WINEDEBUG": "-all",
+            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+            "LANG": "zh_CN.UTF-8",
+            "LC_ALL": "zh_CN.UTF-8",
+        })
+        # The pointer waits in a corner until a story moves it.
+        self.xdotool("mousemove", "1279", "1023")
+
+    def stop(self):
+        for program in self.programs:
+            if program.poll() is None:
+                program.kill()
+        subprocess.run(["wineserver", "-k"], env=self.env, capture_output=True)
+        for program in self.programs:
+            try:
+                program.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                pass
+        if self.xvfb is not None:
+            self.xvfb.send_signal(signal.SIGTERM)
+            self.xvfb.wait()
+
+    def wine(self, *args, timeout=120):
+        """Runs a Wine command to its end (registry settings, the prefix's first start)."""
+        return subprocess.run(["wine", *args], env=self.env, capture_output=True, timeout=timeout)
+
+    def start_program(self, exe, log_path):
+        """Starts a Windows program; what it and Wine print goes to the log file."""
+        with open(log_path, "wb") as log:
+            program = subprocess.Popen(["wine", exe], env=self.env, stdout=log, stderr=subprocess.STDOUT)
+        self.programs.append(program)
+        return program
+
+    # ---- looking
+
+    def xdotool(self, *args):
+        return _run(["xdotool", *args], env=self.env).stdout
+
+    def visible_windows(self):
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", ""], env=self.env,
+                                capture_output=True, text=True)
+        return set(result.stdout.split())
+
+    def window_name(self, xid):
+        result = subprocess.run(["xdotool", "getwindowname", xid], env=self.env, capture_output=True,
+                                text=True)
+        return result.stdout.rstrip("\n")
+
+    def find_window(self, caption):
+        """The visible window whose caption is exactly the given text, or None."""
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + re.escape(caption) + "$"],
+                                env=self.env, capture_output=True, text=True)
+        ids = result.stdout.split()
+        return Window(self, ids[-1], caption) if ids else None
+
+    def wait_for_window(self, caption, timeout=60):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            window = self.find_window(caption)
+            if window is not None:
+                return window
+            time.sleep(0.25)
+        raise StepFailed(f'no window "{caption}" appeared within {timeout} s')
+
+    def wait_until_gone(self, window, timeout=60):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if not window.is_visible():
+                return
+            time.sleep(0.25)
+        raise StepFailed(f'the window "{window.caption}" was still open after {timeout} s')
+
+    def wait_until(self, what, condition, timeout=60):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if condition():
+                return
+            time.sleep(0.25)
+        raise StepFailed(f"{what}: not within {timeout} s")
+
+    def screenshot(self, path):
+        """The whole screen."""
+        with open(path, "wb") as png:
+            xwd = subprocess.Popen(["xwd", "-root", "-silent"], stdout=subprocess.PIPE, env=self.env)
+            subprocess.run(["convert", "xwd:-", "png:-"], stdin=xwd.stdout, stdout=png, check=True)
+            xwd.wait()
+        return path
+
+    # ---- acting
+
+    def move_to(self, x, y):
+        self.xdotool("mousemove", str(x), str(y))
+
+    def click_at(self, x, y, button=1):
+        self.move_to(x, y)
+        # Wine reads the pointer's position from the motion event; the press comes a moment later,
+        # as it would from a hand.
+        time.sleep(0.1)
+        self.xdotool("click", str(button))
+
+    def press(self):
+        self.xdotool("mousedown", "1")
+
+    def release(self):
+        self.xdotool("mouseup", "1")
+
+    def type_text(self, text):
+        self.xdotool("type", "--delay", "30", text)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "50", *keys)
+
+    def focus(self, window):
+        self.xdotool("windowfocus", "--sync", window.xid)
+
+
+def tools_present():
+    """The programs the suite drives the display with; missing ones are named."""
+    return [tool for tool in ("Xvfb", "xdotool", "xwd", "convert", "wine", "wineserver") if shutil.which(tool) is None]

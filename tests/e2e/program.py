@@ -1,0 +1,182 @@
+"""Quarrow's windows as a user sees them: where the toolbar buttons and the lists stand, and the
+dialogs a command opens. Positions come from the windows' layout in twips (15 to a pixel at the
+96 DPI of the test display)."""
+
+import os
+import subprocess
+import time
+
+from desktop import StepFailed
+
+MAIN_CAPTION = "Quarrow V1.1.0"
+OPEN_DIALOG = "打开PAK文件..."
+PACK_DIALOG = "打包PAK文件..."
+ADD_FILES_DIALOG = "增加档案..."
+FOLDER_BROWSER = "选择文件夹"  # Wine's caption for the folder browser
+PROGRESS_WINDOW = "处理中。。。"
+UNSAVED_PROMPT = "保存？"
+OPEN_ERROR = "打开错误"
+APPEND_WINDOW = "附加档案内容"
+HELP_WINDOW = "使用说明"
+
+
+def pixels(twips):
+    return twips // 15
+
+
+# Toolbar buttons: row, left and width in twips. Each strip is 390 twips high and its buttons 375.
+BUTTONS = {
+    "New": (0, 240, 1335), "Open": (0, 1680, 1575), "Save": (0, 3360, 1575), "Extract": (0, 5040, 1575),
+    "Help": (0, 6840, 1215), "About": (0, 8160, 855),
+    "AddFile": (1, 240, 1215), "AddFolder": (1, 1560, 1215), "AddContent": (1, 2880, 1575), "Del": (1, 4560, 1215),
+}
+STRIP_HEIGHT = 390
+BUTTON_HEIGHT = 375
+MAIN_CLIENT = (pixels(9495), pixels(7320))
+LIST_TOP, LIST_HEIGHT = pixels(840), pixels(6135)
+STATUS_HEIGHT = pixels(375)
+FIRST_ROW_Y = LIST_TOP + 24  # below the column headers, inside the first row
+
+APPEND_CLIENT = (pixels(8415), pixels(5055))
+APPEND_BUTTONS = {"Browse": (6960, 480), "Delete": (6960, 1080), "Start": (5640, 4560), "Cancel": (7080, 4560)}
+APPEND_BUTTON_SIZE = (1215, 375)
+
+
+def windows_path(path):
+    """How a Linux path reads to the program: Wine's drive Z: is the root."""
+    return "Z:" + os.path.realpath(path).replace("/", "\\")
+
+
+class TopWindow:
+    """A top-level window of the program with a known client size."""
+
+    def __init__(self, desktop, window, client_size):
+        self.desktop = desktop
+        self.window = window
+        self.client_size = client_size
+
+    def client_offset(self):
+        """Where the client area starts inside the frame: the frame's sides are equally wide, and
+        whatever is left above the client area is border and caption."""
+        _, _, width, height = self.window.geometry()
+        border = (width - self.client_size[0]) // 2
+        return border, height - self.client_size[1] - border
+
+    def to_screen(self, x, y):
+        left, top, _, _ = self.window.geometry()
+        dx, dy = self.client_offset()
+        return left + dx + x, top + dy + y
+
+    def click(self, x, y):
+        self.desktop.click_at(*self.to_screen(x, y))
+
+    def region(self, x, y, width, height):
+        """The raw RGB pixels of a rectangle of the client area."""
+        dx, dy = self.client_offset()
+        xwd = subprocess.Popen(["xwd", "-id", self.window.xid, "-silent"], stdout=subprocess.PIPE,
+                               env=self.desktop.env)
+        crop = subprocess.run(["convert", "xwd:-", "-crop", f"{width}x{height}+{x + dx}+{y + dy}", "+repage",
+                               "rgb:-"], stdin=xwd.stdout, capture_output=True, check=True)
+        xwd.wait()
+        return crop.stdout
+
+    def screenshot(self, path):
+        return self.window.screenshot(path)
+
+
+class MainWindow(TopWindow):
+    def __init__(self, desktop, window):
+        super().__init__(desktop, window, MAIN_CLIENT)
+
+    @staticmethod
+    def button_rect(name):
+        row, left, width = BUTTONS[name]
+        return pixels(left), pixels(row * STRIP_HEIGHT), pixels(width), pixels(BUTTON_HEIGHT)
+
+    def button_centre(self, name):
+        x, y, width, height = self.button_rect(name)
+        return x + width // 2, y + height // 2
+
+    def button_pixels(self, name):
+        return self.region(*self.button_rect(name))
+
+    def click_button(self, name):
+        self.click(*self.button_centre(name))
+
+    def list_pixels(self):
+        return self.region(0, LIST_TOP, MAIN_CLIENT[0], LIST_HEIGHT)
+
+    def status_pixels(self):
+        return self.region(0, MAIN_CLIENT[1] - STATUS_HEIGHT, MAIN_CLIENT[0], STATUS_HEIGHT)
+
+    def park_pointer(self):
+        """Moves the pointer off the window, so that no button shows the hover look."""
+        self.desktop.move_to(1279, 1023)
+
+
+class AppendWindow(TopWindow):
+    def __init__(self, desktop, window):
+        super().__init__(desktop, window, APPEND_CLIENT)
+
+    def click_button(self, name):
+        left, top = APPEND_BUTTONS[name]
+        width, height = APPEND_BUTTON_SIZE
+        self.click(pixels(left + width // 2), pixels(top + height // 2))
+
+
+def wait_for_pixels(what, read, condition, timeout=60):
+    """Reads a region until the condition holds of it; returns the pixels."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        current = read()
+        if condition(current):
+            return current
+        time.sleep(0.3)
+    raise StepFailed(f"{what}: not within {timeout} s")
+
+
+def wait_for_change(what, read, before, timeout=60):
+    return wait_for_pixels(what, read, lambda current: current != before, timeout)
+
+
+def wait_for_settled(what, read, timeout=60, quiet=1.0):
+    """Reads a region until it stays the same for the given time."""
+    deadline = time.monotonic() + timeout
+    last = read()
+    since = time.monotonic()
+    while time.monotonic() < deadline:
+        time.sleep(0.3)
+        current = read()
+        if current != last:
+            last, since = current, time.monotonic()
+        elif time.monotonic() - since >= quiet:
+            return current
+    raise StepFailed(f"{what}: still changing after {timeout} s")
+
+
+def type_into_file_dialog(desktop, caption, text, timeout=60):
+    """Waits for a file dialog, types into its file name box (which has the focus when it opens) and
+    confirms; returns the dialog's window."""
+    dialog = desktop.wait_for_window(caption, timeout)
+    time.sleep(0.5)  # the dialog fills its folder view before it reads keys
+    desktop.focus(dialog)
+    desktop.type_text(text)
+    desktop.key("Return")
+    return dialog
+
+
+def browse_to_folder(desktop, path, timeout=60):
+    """Picks a folder in Wine's folder browser the way a keyboard user does: from the desktop down to
+    the file system's root "/", then each folder of the path in turn, opening it with the right arrow
+    key and finding the next one by typing its name. Wine's browser takes the selected tree item,
+    not what is typed into its edit box."""
+    dialog = desktop.wait_for_window(FOLDER_BROWSER, timeout)
+    time.sleep(1.0)  # the tree is filled and focused after the window shows
+    desktop.focus(dialog)
+    desktop.key("Home", "Down")  # the desktop, then its first child: "/"
+    for part in os.path.realpath(path).strip("/").split("/"):
+        desktop.key("Right")
+        time.sleep(0.7)  # the children are listed, and the tree's typed search starts afresh
+        desktop.type_text(part)
+    time.sleep(0.5)
+    return dialog

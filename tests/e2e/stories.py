@@ -1,0 +1,374 @@
+"""A user's stories with Quarrow.exe, each in a fresh run of the program, each step checked on the
+screen or on disk and photographed."""
+
+import os
+import subprocess
+import time
+
+import pak
+from desktop import StepFailed, Window
+from program import (ADD_FILES_DIALOG, APPEND_WINDOW, FIRST_ROW_Y, HELP_WINDOW, MAIN_CAPTION, OPEN_DIALOG,
+                     OPEN_ERROR, PACK_DIALOG, PROGRESS_WINDOW, UNSAVED_PROMPT, AppendWindow, MainWindow,
+                     browse_to_folder, type_into_file_dialog, wait_for_change, wait_for_pixels,
+                     wait_for_settled, windows_path)
+
+
+def write_file(path, content):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as stored:
+        stored.write(content)
+
+
+def make_game_tree(folder, seed):
+    """A small tree like a game's resources: nested folders, a name in Chinese, an empty file, and
+    contents of assorted sizes."""
+    write_file(os.path.join(folder, "SCRIPT.TXT"), b"scene %d\r\n" % seed * 40)
+    write_file(os.path.join(folder, "DATA", "MAP.DAT"), bytes((i * seed) % 256 for i in range(5000)))
+    write_file(os.path.join(folder, "DATA", "EMPTY.BIN"), b"")
+    write_file(os.path.join(folder, "PIC", "武将.BMP"), bytes((i * 7 + seed) % 251 for i in range(12345)))
+    write_file(os.path.join(folder, "PIC", "SUB", "LOGO.PCX"), b"PCX" * (300 + seed))
+
+
+class Story:
+    """One story: its scratch folder, its screenshots, and the program it drives."""
+
+    def __init__(self, session, name):
+        self.session = session
+        self.desktop = session.desktop
+        self.name = name
+        self.work = os.path.join(session.scratch, name)
+        self.shots = os.path.join(session.shots, name)
+        os.makedirs(self.work)
+        os.makedirs(self.shots, exist_ok=True)
+        self.number = 0
+        self.current_step = "starting"
+        self.main = None
+
+    # ---- bookkeeping
+
+    def step(self, title):
+        self.current_step = title
+        print(f"  {self.name}: {title}", flush=True)
+
+    def shot(self, label, window=None):
+        self.number += 1
+        target = window or self.main
+        return target.screenshot(os.path.join(self.shots, f"{self.number:02d}-{label}.png"))
+
+    def save_failure_pictures(self):
+        """The whole screen and every visible window, for a step that failed."""
+        self.desktop.screenshot(os.path.join(self.shots, "FAILED-screen.png"))
+        for xid in sorted(self.desktop.visible_windows()):
+            name = self.desktop.window_name(xid)
+            if name:
+                Window(self.desktop, xid, name).screenshot(os.path.join(self.shots, f"FAILED-window-{xid}.png"))
+        return self.shots
+
+    def cli(self, *args):
+        return subprocess.run([self.session.cli, *args], capture_output=True, check=True)
+
+    # ---- the program
+
+    def start_program(self):
+        self.step("start Quarrow.exe")
+        self.desktop.start_program(self.session.quarrow, os.path.join(self.shots, "program.log"))
+        self.main = MainWindow(self.desktop, self.desktop.wait_for_window(MAIN_CAPTION, 90))
+        self.main.park_pointer()
+        # The first paint is done once the list and the toolbar stop changing.
+        wait_for_settled("the main window's first paint", lambda: self.main.region(0, 0, *self.main.client_size))
+        self.empty_list = self.main.list_pixels()
+        self.shot("started")
+
+    def close_program(self):
+        self.step("close the program")
+        self.desktop.focus(self.main.window)
+        self.desktop.key("alt+F4")
+        self.desktop.wait_until_gone(self.main.window, 30)
+
+    def wait_no_progress_window(self):
+        self.desktop.wait_until("the progress window closes",
+                                lambda: self.desktop.find_window(PROGRESS_WINDOW) is None)
+
+    def open_archive(self, archive):
+        disabled_extract = self.main.button_pixels("Extract")
+        self.step(f"open {os.path.basename(archive)} through the open dialog")
+        self.main.click_button("Open")
+        dialog = type_into_file_dialog(self.desktop, OPEN_DIALOG, windows_path(archive))
+        self.desktop.wait_until_gone(dialog)
+        self.main.park_pointer()
+        # Extract comes alive when the archive is open.
+        wait_for_change("the Extract button is enabled after Open", lambda: self.main.button_pixels("Extract"),
+                        disabled_extract)
+        self.wait_no_progress_window()
+        wait_for_settled("the list after Open", self.main.list_pixels)
+        self.shot("opened")
+
+
+# ---- the stories
+
+def open_and_extract(story):
+    """Open a PAK through the open dialog, extract it through the folder browser: the extracted tree
+    holds exactly the archive's content."""
+    source = os.path.join(story.work, "game")
+    make_game_tree(source, 3)
+    archive = os.path.join(story.work, "GAME.PAK")
+    story.cli("pack", archive, source)
+    expected = pak.read_contents(archive)
+    destination = os.path.join(story.work, "extracted")
+    os.makedirs(destination)
+
+    story.start_program()
+    story.open_archive(archive)
+    if story.main.list_pixels() == story.empty_list:
+        raise StepFailed("the list stayed empty after Open")
+
+    story.step("extract through the folder browser")
+    status_before = story.main.status_pixels()
+    story.main.click_button("Extract")
+    browser = browse_to_folder(story.desktop, destination)
+    story.shot("folder-chosen", browser)
+    story.desktop.key("Return")
+    story.desktop.wait_until_gone(browser)
+    story.main.park_pointer()
+    story.desktop.wait_until("every entry is on disk", lambda: pak.tree_contents(destination).keys() == expected.keys())
+    story.wait_no_progress_window()
+    wait_for_change("the status bar reports the extraction", story.main.status_pixels, status_before)
+    wait_for_settled("the status bar after Extract", story.main.status_pixels)
+    story.shot("extracted")
+    extracted = pak.tree_contents(destination)
+    if extracted != expected:
+        differing = sorted(name for name in expected if extracted.get(name) != expected[name])
+        raise StepFailed(f"the extracted files differ from the archive's entries: {differing}")
+    if expected != pak.tree_contents(source):
+        raise StepFailed("the archive made for the story does not hold the source tree")
+    story.close_program()
+
+
+def new_add_delete_pack(story):
+    """New after an unsaved change (answering the prompt), Add folder, Add file, Delete of a selected
+    row, Pack through the save dialog under a name typed without ".PAK": the archive on disk is
+    byte-identical to what quarrow-cli packs from the same inputs."""
+    tree = os.path.join(story.work, "tree")
+    make_game_tree(tree, 5)
+    extra = os.path.join(story.work, "extra")
+    write_file(os.path.join(extra, "STRAY.TXT"), b"added, then dropped by New")
+    write_file(os.path.join(extra, "NOTE.TXT"), b"note kept in the archive\r\n")
+    write_file(os.path.join(extra, "DROP.BIN"), b"\x00\x01deleted before packing")
+
+    story.start_program()
+    story.step("Add file: one stray file, so that the workspace holds something unsaved")
+    story.main.click_button("AddFile")
+    dialog = type_into_file_dialog(story.desktop, ADD_FILES_DIALOG, windows_path(os.path.join(extra, "STRAY.TXT")))
+    story.desktop.wait_until_gone(dialog)
+    story.main.park_pointer()
+    wait_for_change("the stray file is listed", story.main.list_pixels, story.empty_list)
+    story.shot("stray-added")
+
+    story.step("New: the prompt asks to save; the answer is No")
+    story.main.click_button("New")
+    prompt = story.desktop.wait_for_window(UNSAVED_PROMPT)
+    time.sleep(0.5)
+    story.shot("prompt", prompt)
+    story.desktop.focus(prompt)
+    story.desktop.key("n")
+    story.desktop.wait_until_gone(prompt)
+    story.main.park_pointer()
+    wait_for_pixels("the list is empty after New", story.main.list_pixels, lambda now: now == story.empty_list)
+    story.shot("new")
+
+    story.step("Add folder through the folder browser")
+    story.main.click_button("AddFolder")
+    browser = browse_to_folder(story.desktop, tree)
+    story.shot("folder-chosen", browser)
+    story.desktop.key("Return")
+    story.desktop.wait_until_gone(browser)
+    story.main.park_pointer()
+    wait_for_change("the folder's files are listed", story.main.list_pixels, story.empty_list)
+    story.wait_no_progress_window()
+    after_folder = wait_for_settled("the list after Add folder", story.main.list_pixels)
+    story.shot("folder-added")
+
+    story.step("Add file: two files picked together in the file dialog")
+    story.main.click_button("AddFile")
+    dialog = story.desktop.wait_for_window(ADD_FILES_DIALOG)
+    time.sleep(0.5)
+    story.desktop.focus(dialog)
+    story.desktop.type_text(windows_path(extra))  # a folder: the dialog goes there
+    story.desktop.key("Return")
+    time.sleep(1.0)
+    story.desktop.type_text('"NOTE.TXT" "DROP.BIN"')
+    story.shot("two-files-typed", dialog)
+    story.desktop.key("Return")
+    story.desktop.wait_until_gone(dialog)
+    story.main.park_pointer()
+    wait_for_change("the two files are listed", story.main.list_pixels, after_folder)
+    with_files = wait_for_settled("the list after Add file", story.main.list_pixels)
+    story.shot("files-added")
+
+    story.step("Delete: select the last row (DROP.BIN) and press the Delete button")
+    story.main.click(40, FIRST_ROW_Y)
+    story.desktop.key("End")
+    selected = wait_for_change("the last row is selected", story.main.list_pixels, with_files)
+    story.shot("row-selected")
+    story.main.click_button("Del")
+    story.main.park_pointer()
+    wait_for_change("the row is gone", story.main.list_pixels, selected)
+    story.shot("row-deleted")
+
+    story.step("Pack through the save dialog, typing a name without .PAK")
+    target = os.path.join(story.work, "BUILT.PAK")
+    story.main.click_button("Save")
+    dialog = type_into_file_dialog(story.desktop, PACK_DIALOG, windows_path(os.path.join(story.work, "BUILT")))
+    story.desktop.wait_until_gone(dialog)
+    story.main.park_pointer()
+    story.desktop.wait_until("the archive is written", lambda: os.path.exists(target))
+    story.wait_no_progress_window()
+    wait_for_settled("the status bar after Pack", story.main.status_pixels)
+    story.shot("packed")
+
+    reference = os.path.join(story.work, "REFERENCE.PAK")
+    story.cli("pack", reference, tree, os.path.join(extra, "NOTE.TXT"))
+    with open(target, "rb") as built, open(reference, "rb") as expected:
+        if built.read() != expected.read():
+            raise StepFailed(f"{target} differs from what quarrow-cli packs from the same inputs ({reference})")
+    names = [entry.name for entry in pak.read_index(target)]
+    if "NOTE.TXT" not in names or "DROP.BIN" in names or "STRAY.TXT" in names:
+        raise StepFailed(f"the packed archive holds the wrong files: {names}")
+    story.close_program()
+
+
+def append_content(story):
+    """Append content: two files picked in the window's file dialog and Start; the archive grows by
+    exactly the files plus 2 bytes each, its old bytes untouched, and it still opens with its old
+    index."""
+    source = os.path.join(story.work, "game")
+    make_game_tree(source, 7)
+    archive = os.path.join(story.work, "TARGET.PAK")
+    story.cli("pack", archive, source)
+    with open(archive, "rb") as original:
+        before = original.read()
+    index_before = [(entry.name, entry.offset, entry.size) for entry in pak.read_index(archive)]
+    additions = os.path.join(story.work, "additions")
+    first, second = b"first appended block", bytes(range(256)) * 9
+    write_file(os.path.join(additions, "ONE.DAT"), first)
+    write_file(os.path.join(additions, "TWO.DAT"), second)
+
+    story.start_program()
+    story.open_archive(archive)
+
+    story.step("open the append-content window")
+    story.main.click_button("AddContent")
+    window = AppendWindow(story.desktop, story.desktop.wait_for_window(APPEND_WINDOW))
+    empty = wait_for_settled("the append window's first paint", lambda: window.region(0, 0, *window.client_size))
+    story.shot("append-window", window)
+
+    story.step("pick two files through the window's file dialog")
+    window.click_button("Browse")
+    dialog = story.desktop.wait_for_window(ADD_FILES_DIALOG)
+    time.sleep(0.5)
+    story.desktop.focus(dialog)
+    story.desktop.type_text(windows_path(additions))
+    story.desktop.key("Return")
+    time.sleep(1.0)
+    story.desktop.type_text('"ONE.DAT" "TWO.DAT"')
+    story.desktop.key("Return")
+    story.desktop.wait_until_gone(dialog)
+    picked = wait_for_change("the two files are listed", lambda: window.region(0, 0, *window.client_size), empty)
+    story.shot("files-picked", window)
+
+    story.step("Start")
+    window.click_button("Start")
+    expected_size = len(before) + len(first) + 2 + len(second) + 2
+    story.desktop.wait_until("the archive has grown", lambda: os.path.getsize(archive) == expected_size)
+    story.wait_no_progress_window()
+    wait_for_change("the window shows the addresses", lambda: window.region(0, 0, *window.client_size), picked)
+    wait_for_settled("the append window after Start", lambda: window.region(0, 0, *window.client_size))
+    story.shot("appended", window)
+
+    with open(archive, "rb") as grown:
+        after = grown.read()
+    if after != before + b"\r\n" + first + b"\r\n" + second:
+        raise StepFailed("the archive is not its old bytes followed by each file after a line break")
+    index_after = [(entry.name, entry.offset, entry.size) for entry in pak.read_index(archive)]
+    if index_after != index_before:
+        raise StepFailed("the archive's index changed")
+    listed = story.cli("list", archive).stdout.decode("utf-8")
+    if len(listed.splitlines()) != len(index_before):
+        raise StepFailed(f"quarrow-cli lists the grown archive differently:\n{listed}")
+
+    story.step("close the append window")
+    window.click_button("Cancel")
+    story.desktop.wait_until_gone(window.window)
+    story.close_program()
+
+
+def open_not_a_pak(story):
+    """Open of a file that is not a PAK: the message box with its title, and the workspace as it
+    was."""
+    source = os.path.join(story.work, "game")
+    make_game_tree(source, 11)
+    archive = os.path.join(story.work, "REAL.PAK")
+    story.cli("pack", archive, source)
+    impostor = os.path.join(story.work, "NOTES.PAK")
+    write_file(impostor, b"This is a text file with a .PAK name, not an archive.\r\n")
+
+    story.start_program()
+    story.open_archive(archive)
+    list_before = story.main.list_pixels()
+    status_before = story.main.status_pixels()
+
+    story.step("open a file that is not a PAK")
+    story.main.click_button("Open")
+    dialog = type_into_file_dialog(story.desktop, OPEN_DIALOG, windows_path(impostor))
+    story.desktop.wait_until_gone(dialog)
+    message = story.desktop.wait_for_window(OPEN_ERROR)
+    time.sleep(0.5)
+    story.shot("message", message)
+    story.desktop.focus(message)
+    story.desktop.key("Return")
+    story.desktop.wait_until_gone(message)
+    story.main.park_pointer()
+    time.sleep(0.5)
+    if story.main.list_pixels() != list_before:
+        raise StepFailed("the list changed after the refused Open")
+    if story.main.status_pixels() != status_before:
+        raise StepFailed("the status bar changed after the refused Open")
+    story.shot("unchanged")
+    with open(impostor, "rb") as untouched:
+        if untouched.read() != b"This is a text file with a .PAK name, not an archive.\r\n":
+            raise StepFailed("the refused file was changed")
+    story.close_program()
+
+
+def button_look(story):
+    """Hovering and pressing a toolbar button changes its look; releasing on it clicks it."""
+    story.start_program()
+    story.step("the Help button at rest, hovered and pressed")
+    normal = story.main.button_pixels("Help")
+    story.desktop.move_to(*story.main.to_screen(*story.main.button_centre("Help")))
+    hovered = wait_for_change("the button shows the hover look", lambda: story.main.button_pixels("Help"), normal)
+    story.shot("hovered")
+    story.desktop.press()
+    pressed = wait_for_change("the button shows the pressed look", lambda: story.main.button_pixels("Help"), hovered)
+    story.shot("pressed")
+    if pressed == normal:
+        raise StepFailed("the pressed button looks like the button at rest")
+
+    story.step("release on the button: the Help window opens")
+    story.desktop.release()
+    help_window = story.desktop.wait_for_window(HELP_WINDOW)
+    time.sleep(0.5)
+    story.shot("help", help_window)
+    story.desktop.focus(help_window)
+    story.desktop.key("alt+F4")
+    story.desktop.wait_until_gone(help_window)
+
+    story.step("the pointer leaves: the button is at rest again")
+    story.main.park_pointer()
+    wait_for_pixels("the button returns to its look at rest", lambda: story.main.button_pixels("Help"),
+                    lambda now: now == normal)
+    story.shot("rest")
+    story.close_program()
+
+
+STORIES = [open_and_extract, new_add_delete_pack, append_content, open_not_a_pak, button_look]
