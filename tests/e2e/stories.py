@@ -43,6 +43,7 @@ class Story:
         self.number = 0
         self.current_step = "starting"
         self.main = None
+        self.empty_list = None  # the entry list's pixels with no rows, read once the program is up
 
     # ---- bookkeeping
 
