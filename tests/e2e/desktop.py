@@ -21,6 +21,22 @@ def _run(args, **kwargs):
     return subprocess.run(args, check=True, capture_output=True, text=True, **kwargs)
 
 
+def _save_picture(xwd_args, env, path, attempts=3):
+    """Saves what xwd reads (a window, or the whole screen) as a PNG. xwd fails now and then while
+    Wine creates or destroys X windows inside the one it reads; it is asked again."""
+    for attempt in range(attempts):
+        with open(path, "wb") as png:
+            xwd = subprocess.Popen(["xwd", *xwd_args, "-silent"], stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, env=env)
+            converted = subprocess.run(["convert", "xwd:-", "png:-"], stdin=xwd.stdout, stdout=png,
+                                       stderr=subprocess.DEVNULL)
+            xwd.wait()
+        if converted.returncode == 0 and xwd.returncode == 0:
+            return path
+        time.sleep(0.2)
+    raise StepFailed(f"no picture of {' '.join(xwd_args)} could be taken")
+
+
 class Window:
     """A top-level window on the display, known by its X window id."""
 
@@ -35,18 +51,10 @@ class Window:
         values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
-    def is_visible(self):
-        return self.xid in self.desktop.visible_windows()
-
     def screenshot(self, path):
         """The window's own picture. A grab of the whole screen shows a second Wine window black on
         a display without a window manager; the window by itself reads right."""
-        with open(path, "wb") as png:
-            xwd = subprocess.Popen(["xwd", "-id", self.xid, "-silent"], stdout=subprocess.PIPE,
-                                   env=self.desktop.env)
-            subprocess.run(["convert", "xwd:-", "png:-"], stdin=xwd.stdout, stdout=png, check=True)
-            xwd.wait()
-        return path
+        return _save_picture(["-id", self.xid], self.desktop.env, path)
 
 
 class Desktop:
@@ -139,9 +147,11 @@ class Desktop:
         raise StepFailed(f'no window "{caption}" appeared within {timeout} s')
 
     def wait_until_gone(self, window, timeout=60):
+        """Waits until no window with the caption shows (Wine may have given the window a new X
+        window meanwhile)."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            if not window.is_visible():
+            if self.find_window(window.caption) is None:
                 return
             time.sleep(0.25)
         raise StepFailed(f'the window "{window.caption}" was still open after {timeout} s')
@@ -156,11 +166,7 @@ class Desktop:
 
     def screenshot(self, path):
         """The whole screen."""
-        with open(path, "wb") as png:
-            xwd = subprocess.Popen(["xwd", "-root", "-silent"], stdout=subprocess.PIPE, env=self.env)
-            subprocess.run(["convert", "xwd:-", "png:-"], stdin=xwd.stdout, stdout=png, check=True)
-            xwd.wait()
-        return path
+        return _save_picture(["-root"], self.env, path)
 
     # ---- acting
 

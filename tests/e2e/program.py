@@ -55,16 +55,29 @@ class TopWindow:
         self.window = window
         self.client_size = client_size
 
-    def client_offset(self):
-        """Where the client area starts inside the frame: the frame's sides are equally wide, and
-        whatever is left above the client area is border and caption."""
-        _, _, width, height = self.window.geometry()
+    def reading_window(self, read, attempts=3):
+        """Runs a read of the window's X window. xwd fails now and then while Wine creates or destroys
+        X windows inside the one it reads, and Wine may give a window a new X window when it changes
+        how the window is managed: the read is repeated, with the window found again by its caption."""
+        for attempt in range(attempts):
+            try:
+                return read()
+            except subprocess.CalledProcessError:
+                if attempt == attempts - 1:
+                    raise
+                time.sleep(0.2)
+                self.window = self.desktop.wait_for_window(self.window.caption, 10)
+
+    def frame(self):
+        """(left, top) of the frame on the screen and (dx, dy) of the client area inside it: the
+        frame's sides are equally wide, and whatever is left above the client area is border and
+        caption."""
+        left, top, width, height = self.reading_window(self.window.geometry)
         border = (width - self.client_size[0]) // 2
-        return border, height - self.client_size[1] - border
+        return left, top, border, height - self.client_size[1] - border
 
     def to_screen(self, x, y):
-        left, top, _, _ = self.window.geometry()
-        dx, dy = self.client_offset()
+        left, top, dx, dy = self.frame()
         return left + dx + x, top + dy + y
 
     def click(self, x, y):
@@ -72,13 +85,15 @@ class TopWindow:
 
     def region(self, x, y, width, height):
         """The raw RGB pixels of a rectangle of the client area."""
-        dx, dy = self.client_offset()
-        xwd = subprocess.Popen(["xwd", "-id", self.window.xid, "-silent"], stdout=subprocess.PIPE,
-                               env=self.desktop.env)
-        crop = subprocess.run(["convert", "xwd:-", "-crop", f"{width}x{height}+{x + dx}+{y + dy}", "+repage",
-                               "rgb:-"], stdin=xwd.stdout, capture_output=True, check=True)
-        xwd.wait()
-        return crop.stdout
+        def read():
+            _, _, dx, dy = self.frame()
+            xwd = subprocess.Popen(["xwd", "-id", self.window.xid, "-silent"], stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, env=self.desktop.env)
+            crop = subprocess.run(["convert", "xwd:-", "-crop", f"{width}x{height}+{x + dx}+{y + dy}",
+                                   "+repage", "rgb:-"], stdin=xwd.stdout, capture_output=True, check=True)
+            xwd.wait()
+            return crop.stdout
+        return self.reading_window(read)
 
     def screenshot(self, path):
         return self.window.screenshot(path)
@@ -162,6 +177,19 @@ def type_into_file_dialog(desktop, caption, text, timeout=60):
     desktop.focus(dialog)
     desktop.type_text(text)
     desktop.key("Return")
+    return dialog
+
+
+def pick_files_in_dialog(desktop, caption, folder, names, timeout=60):
+    """Waits for a file dialog that takes several files, goes to the folder by typing its path, and
+    types the names, each in quotes, as one selection; the caller confirms. Returns the dialog."""
+    dialog = desktop.wait_for_window(caption, timeout)
+    time.sleep(0.5)  # the dialog fills its folder view before it reads keys
+    desktop.focus(dialog)
+    desktop.type_text(windows_path(folder))
+    desktop.key("Return")  # a folder's path makes the dialog show that folder
+    time.sleep(1.0)
+    desktop.type_text(" ".join(f'"{name}"' for name in names))
     return dialog
 
 

@@ -9,8 +9,8 @@ import pak
 from desktop import StepFailed, Window
 from program import (ADD_FILES_DIALOG, APPEND_WINDOW, FIRST_ROW_Y, HELP_WINDOW, MAIN_CAPTION, OPEN_DIALOG,
                      OPEN_ERROR, PACK_DIALOG, PROGRESS_WINDOW, UNSAVED_PROMPT, AppendWindow, MainWindow,
-                     browse_to_folder, type_into_file_dialog, wait_for_change, wait_for_pixels,
-                     wait_for_settled, windows_path)
+                     browse_to_folder, pick_files_in_dialog, type_into_file_dialog, wait_for_change,
+                     wait_for_pixels, wait_for_settled, windows_path)
 
 
 def write_file(path, content):
@@ -85,6 +85,15 @@ class Story:
         self.desktop.focus(self.main.window)
         self.desktop.key("alt+F4")
         self.desktop.wait_until_gone(self.main.window, 30)
+
+    def answer_message(self, caption, key, label):
+        """Waits for a message box, photographs it, answers it with a key and waits until it is gone."""
+        message = self.desktop.wait_for_window(caption)
+        time.sleep(0.5)  # its first paint
+        self.shot(label, message)
+        self.desktop.focus(message)
+        self.desktop.key(key)
+        self.desktop.wait_until_gone(message)
 
     def wait_no_progress_window(self):
         self.desktop.wait_until("the progress window closes",
@@ -167,12 +176,7 @@ def new_add_delete_pack(story):
 
     story.step("New: the prompt asks to save; the answer is No")
     story.main.click_button("New")
-    prompt = story.desktop.wait_for_window(UNSAVED_PROMPT)
-    time.sleep(0.5)
-    story.shot("prompt", prompt)
-    story.desktop.focus(prompt)
-    story.desktop.key("n")
-    story.desktop.wait_until_gone(prompt)
+    story.answer_message(UNSAVED_PROMPT, "n", "prompt")  # 否(N)
     story.main.park_pointer()
     wait_for_pixels("the list is empty after New", story.main.list_pixels, lambda now: now == story.empty_list)
     story.shot("new")
@@ -191,13 +195,7 @@ def new_add_delete_pack(story):
 
     story.step("Add file: two files picked together in the file dialog")
     story.main.click_button("AddFile")
-    dialog = story.desktop.wait_for_window(ADD_FILES_DIALOG)
-    time.sleep(0.5)
-    story.desktop.focus(dialog)
-    story.desktop.type_text(windows_path(extra))  # a folder: the dialog goes there
-    story.desktop.key("Return")
-    time.sleep(1.0)
-    story.desktop.type_text('"NOTE.TXT" "DROP.BIN"')
+    dialog = pick_files_in_dialog(story.desktop, ADD_FILES_DIALOG, extra, ["NOTE.TXT", "DROP.BIN"])
     story.shot("two-files-typed", dialog)
     story.desktop.key("Return")
     story.desktop.wait_until_gone(dialog)
@@ -265,13 +263,7 @@ def append_content(story):
 
     story.step("pick two files through the window's file dialog")
     window.click_button("Browse")
-    dialog = story.desktop.wait_for_window(ADD_FILES_DIALOG)
-    time.sleep(0.5)
-    story.desktop.focus(dialog)
-    story.desktop.type_text(windows_path(additions))
-    story.desktop.key("Return")
-    time.sleep(1.0)
-    story.desktop.type_text('"ONE.DAT" "TWO.DAT"')
+    dialog = pick_files_in_dialog(story.desktop, ADD_FILES_DIALOG, additions, ["ONE.DAT", "TWO.DAT"])
     story.desktop.key("Return")
     story.desktop.wait_until_gone(dialog)
     picked = wait_for_change("the two files are listed", lambda: window.region(0, 0, *window.client_size), empty)
@@ -322,12 +314,7 @@ def open_not_a_pak(story):
     story.main.click_button("Open")
     dialog = type_into_file_dialog(story.desktop, OPEN_DIALOG, windows_path(impostor))
     story.desktop.wait_until_gone(dialog)
-    message = story.desktop.wait_for_window(OPEN_ERROR)
-    time.sleep(0.5)
-    story.shot("message", message)
-    story.desktop.focus(message)
-    story.desktop.key("Return")
-    story.desktop.wait_until_gone(message)
+    story.answer_message(OPEN_ERROR, "Return", "message")
     story.main.park_pointer()
     time.sleep(0.5)
     if story.main.list_pixels() != list_before:
