@@ -87,8 +87,7 @@ class Desktop:
             "LANG": "zh_CN.UTF-8",
             "LC_ALL": "zh_CN.UTF-8",
         })
-        # The pointer waits in a corner until a story moves it.
-        self.xdotool("mousemove", "1279", "1023")
+        self.park_pointer()
 
     def stop(self):
         for program in self.programs:
@@ -169,6 +168,11 @@ class Desktop:
         return _save_picture(["-root"], self.env, path)
 
     # ---- acting
+
+    def park_pointer(self):
+        """Moves the pointer into the screen's far corner, away from every window."""
+        width, height = (int(side) for side in self.screen.split("x")[:2])
+        self.move_to(width - 1, height - 1)
 
     def move_to(self, x, y):
         self.xdotool("mousemove", str(x), str(y))

@@ -126,7 +126,7 @@ class MainWindow(TopWindow):
 
     def park_pointer(self):
         """Moves the pointer off the window, so that no button shows the hover look."""
-        self.desktop.move_to(1279, 1023)
+        self.desktop.park_pointer()
 
 
 class AppendWindow(TopWindow):
