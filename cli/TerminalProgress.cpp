@@ -37,7 +37,11 @@ void TerminalProgress::Breathe() {
         line = line.substr(0, kWidth / 2 - 2) + L"..." + line.substr(line.size() - (kWidth / 2 - 1));
     }
     line.resize(kWidth, L' ');
-    Write(Stream::Err, "\r" + Utf8FromWide(line));
+    // Appended rather than concatenated: "\r" + std::string trips a false -Wrestrict in GCC 12's
+    // optimised builds.
+    std::string text = "\r";
+    text += Utf8FromWide(line);
+    Write(Stream::Err, text);
     drawn_ = true;
 }
 
