@@ -95,6 +95,16 @@ class Story:
         self.desktop.key(key)
         self.desktop.wait_until_gone(message)
 
+    def choose_folder(self, button, folder):
+        """Presses a toolbar button that asks for a folder, picks the folder in the browser,
+        photographs the choice, confirms it and waits until the browser is gone."""
+        self.main.click_button(button)
+        browser = browse_to_folder(self.desktop, folder)
+        self.shot("folder-chosen", browser)
+        self.desktop.key("Return")
+        self.desktop.wait_until_gone(browser)
+        self.main.park_pointer()
+
     def wait_no_progress_window(self):
         self.desktop.wait_until("the progress window closes",
                                 lambda: self.desktop.find_window(PROGRESS_WINDOW) is None)
@@ -134,12 +144,7 @@ def open_and_extract(story):
 
     story.step("extract through the folder browser")
     status_before = story.main.status_pixels()
-    story.main.click_button("Extract")
-    browser = browse_to_folder(story.desktop, destination)
-    story.shot("folder-chosen", browser)
-    story.desktop.key("Return")
-    story.desktop.wait_until_gone(browser)
-    story.main.park_pointer()
+    story.choose_folder("Extract", destination)
     story.desktop.wait_until("every entry is on disk", lambda: pak.tree_contents(destination).keys() == expected.keys())
     story.wait_no_progress_window()
     wait_for_change("the status bar reports the extraction", story.main.status_pixels, status_before)
@@ -182,12 +187,7 @@ def new_add_delete_pack(story):
     story.shot("new")
 
     story.step("Add folder through the folder browser")
-    story.main.click_button("AddFolder")
-    browser = browse_to_folder(story.desktop, tree)
-    story.shot("folder-chosen", browser)
-    story.desktop.key("Return")
-    story.desktop.wait_until_gone(browser)
-    story.main.park_pointer()
+    story.choose_folder("AddFolder", tree)
     wait_for_change("the folder's files are listed", story.main.list_pixels, story.empty_list)
     story.wait_no_progress_window()
     after_folder = wait_for_settled("the list after Add folder", story.main.list_pixels)
