@@ -15,7 +15,7 @@ namespace {
 bool SamePathText(std::wstring_view a, std::wstring_view b) {
     // Ordinal: the file system's own way of ignoring case, with no locale in between.
     return a.size() == b.size() && (a.empty() || CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                                                                       static_cast<int>(b.size()), TRUE) == CSTR_EQUAL);
+                                                                      static_cast<int>(b.size()), TRUE) == CSTR_EQUAL);
 }
 
 } // namespace
@@ -68,8 +68,7 @@ void AddContentRows::ShowResults(const std::vector<AppendOutcome>& outcomes) {
         throw std::invalid_argument("one outcome per listed file is needed");
     }
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        rows_[i].secondColumn =
-            outcomes[i].block ? outcomes[i].block->AddressText() : std::wstring(kNotAppendedText);
+        rows_[i].secondColumn = outcomes[i].block ? outcomes[i].block->AddressText() : std::wstring(kNotAppendedText);
     }
 }
 

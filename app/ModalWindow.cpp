@@ -48,14 +48,9 @@ void ModalWindow::EnableOwner() {
 
 LRESULT ModalWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CLOSE:
-        Close();
-        return 0;
-    case WM_DESTROY:
-        EnableOwner();
-        return 0;
-    default:
-        return SecondaryWindow::HandleMessage(message, wParam, lParam);
+    case WM_CLOSE: Close(); return 0;
+    case WM_DESTROY: EnableOwner(); return 0;
+    default: return SecondaryWindow::HandleMessage(message, wParam, lParam);
     }
 }
 

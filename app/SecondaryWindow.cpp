@@ -47,8 +47,7 @@ void SecondaryWindow::CreateFrame(const wchar_t* className, const wchar_t* capti
     AdjustWindowRectEx(&frame, kFrameStyle, FALSE, kFrameExStyle);
     const SIZE frameSize{frame.right - frame.left, frame.bottom - frame.top};
     const POINT at = CentredOnOwner(owner ? GetAncestor(owner, GA_ROOT) : nullptr, frameSize);
-    if (!CreateHandle(kFrameExStyle, className, caption, kFrameStyle, at.x, at.y, frameSize.cx, frameSize.cy,
-                      owner)) {
+    if (!CreateHandle(kFrameExStyle, className, caption, kFrameStyle, at.x, at.y, frameSize.cx, frameSize.cy, owner)) {
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
                                 "the system refused to create a window");
     }
@@ -68,8 +67,7 @@ LRESULT SecondaryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return DefaultHandling(message, wParam, lParam);
 }
@@ -80,8 +78,7 @@ std::vector<HWND> OwnedWindows(HWND owner, const wchar_t* className) {
     }
     // A window owned through one of the owner's controls is owned by the owner itself.
     OwnedWindowSearch search{GetAncestor(owner, GA_ROOT), className, {}};
-    EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), &CollectOwnedWindow,
-                      reinterpret_cast<LPARAM>(&search));
+    EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), &CollectOwnedWindow, reinterpret_cast<LPARAM>(&search));
     return std::move(search.found);
 }
 

@@ -13,8 +13,8 @@ HWND TopLevelOwner(HWND window) {
 }
 
 void SendIcon(HWND window, HWND topLevelOwner, const wchar_t* resourceName, WPARAM which, int width, int height) {
-    const auto icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), resourceName, IMAGE_ICON, width, height, LR_SHARED));
+    const auto icon =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), resourceName, IMAGE_ICON, width, height, LR_SHARED));
     if (topLevelOwner) {
         SendMessageW(topLevelOwner, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
     }

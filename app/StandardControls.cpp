@@ -13,10 +13,10 @@ namespace {
 HWND CreateChild(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style, const TwipsRect& at,
                  HWND parent, int id) {
     const RECT pixels = ToPixels(at);
-    const HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, pixels.left,
-                                         pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                         nullptr);
+    const HWND control =
+        CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
+                        pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!control) {
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
                                 "the system refused to create a control");
@@ -45,9 +45,9 @@ HWND CreateLabel(HWND parent, int id, const std::wstring& text, const TwipsRect&
 }
 
 HWND CreateReadOnlyTextBox(HWND parent, int id, const std::wstring& text, const TwipsRect& at, HFONT font) {
-    const HWND textBox = CreateChild(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                                     WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, at,
-                                     parent, id);
+    const HWND textBox =
+        CreateChild(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                    WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, at, parent, id);
     SetFont(textBox, font);
     // The text goes in after the font, so that the lines wrap by the font they are shown in.
     SetWindowTextW(textBox, text.c_str());
@@ -95,7 +95,8 @@ void FitLabelToText(HWND label) {
     }
     const win32::SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
     RECT needed{0, 0, 0, 0};
-    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
 
     RECT current{};
     GetClientRect(label, &current);

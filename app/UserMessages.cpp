@@ -18,7 +18,9 @@ dialogs::MessageRequest Message(HWND owner, std::wstring text, std::wstring titl
 
 std::wstring Quoted(const std::wstring& name) { return L"“" + name + L"”"; }
 
-std::wstring Position(std::size_t position) { return L"第 " + DecimalText(static_cast<long long>(position)) + L" 个档案"; }
+std::wstring Position(std::size_t position) {
+    return L"第 " + DecimalText(static_cast<long long>(position)) + L" 个档案";
+}
 
 std::wstring NameProblemText(NameProblem problem) {
     switch (problem) {
@@ -79,7 +81,8 @@ dialogs::MessageRequest ArchiveRejected(HWND owner, const ArchiveCheck& check) {
     return Message(owner, std::move(text), std::wstring(kInvalidArchiveTitle), MB_OK | MB_ICONSTOP);
 }
 
-dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::path& archive, const std::exception& error) {
+dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::path& archive,
+                                          const std::exception& error) {
     std::wstring text;
     if (const auto* fileError = dynamic_cast<const FileError*>(&error)) {
         text = WideFromPath(archive) + L" 读取失败！" + kNewLine + ReasonText(fileError->Code());
@@ -174,8 +177,8 @@ std::wstring AppendSkipText(const AppendOutcome& outcome) {
 dialogs::MessageRequest AppendTooLarge(HWND owner, const AppendRefused& refused) {
     return Message(owner,
                    WideFromPath(refused.Archive()) + kNewLine + L"附加这些档案后PAK文件会有 " +
-                       DecimalText(refused.WouldBe()) + L" 字节，超过" + kLargestArchive + L"字节的上限。" +
-                       kNewLine + kNewLine + L"没有写入任何内容；PAK文件没有改变。",
+                       DecimalText(refused.WouldBe()) + L" 字节，超过" + kLargestArchive + L"字节的上限。" + kNewLine +
+                       kNewLine + L"没有写入任何内容；PAK文件没有改变。",
                    kAppendTitle, MB_OK | MB_ICONSTOP);
 }
 
@@ -184,8 +187,7 @@ dialogs::MessageRequest AppendFailed(HWND owner, const std::filesystem::path& ar
     if (error.Path() != archive) {
         text += kNewLine + WideFromPath(error.Path());
     }
-    return Message(owner, std::move(text) + kNewLine + kNewLine + L"附加没有完成。", kAppendTitle,
-                   MB_OK | MB_ICONSTOP);
+    return Message(owner, std::move(text) + kNewLine + kNewLine + L"附加没有完成。", kAppendTitle, MB_OK | MB_ICONSTOP);
 }
 
 dialogs::MessageRequest FilesNotAppended(HWND owner, const std::vector<AppendOutcome>& outcomes) {

@@ -23,7 +23,8 @@ std::wstring ReasonText(std::error_code error);
 // Open: the file is no archive, or not one whose index can be read ("打开错误").
 dialogs::MessageRequest ArchiveRejected(HWND owner, const ArchiveCheck& check);
 // Open: the archive changed or failed to read after it was checked.
-dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::path& archive, const std::exception& error);
+dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::path& archive,
+                                          const std::exception& error);
 
 // Pack: refused before anything was written, or failed while writing; the target is as it was.
 dialogs::MessageRequest PackRefused(HWND owner, const PackError& error);

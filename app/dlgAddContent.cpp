@@ -124,8 +124,7 @@ LRESULT dlgAddContent::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         rows_.Clear(); // closing discards the list
         return 0;
-    default:
-        break;
+    default: break;
     }
     return SecondaryWindow::HandleMessage(message, wParam, lParam);
 }

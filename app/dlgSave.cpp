@@ -36,14 +36,13 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 std::int32_t Clamped(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                               std::numeric_limits<std::int32_t>::max()));
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 HWND CreateLabel(HWND parent, DWORD style, int top, int height, HFONT font) {
     const HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style,
-                                       TwipsToPixelsX(kControlLeft), TwipsToPixelsY(top),
-                                       TwipsToPixelsX(kControlWidth), TwipsToPixelsY(height), parent, nullptr,
-                                       GetModuleHandleW(nullptr), nullptr);
+                                       TwipsToPixelsX(kControlLeft), TwipsToPixelsY(top), TwipsToPixelsX(kControlWidth),
+                                       TwipsToPixelsY(height), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (label && font) {
         SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
@@ -92,15 +91,15 @@ void dlgSave::Show() {
 void dlgSave::CreateControls() {
     labelFont_ = controls::FontSpec::MessageFont().Create();
     // The status line ends where the item lines begin, so that the two labels never paint over each other.
-    lblStatus_ = CreateLabel(Handle(), SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, kStatusTop, kFileTop - kStatusTop,
-                             labelFont_.Get());
+    lblStatus_ =
+        CreateLabel(Handle(), SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, kStatusTop, kFileTop - kStatusTop, labelFont_.Get());
     lblFile_ = CreateLabel(Handle(), SS_LEFT | SS_EDITCONTROL, kFileTop, kFileHeight, labelFont_.Get());
     SetCaption(lblStatus_, shown_.status);
     const int barTops[] = {kBarTop, kBar2Top};
     for (std::size_t i = 0; i < bars_.size(); ++i) {
-        bars_[i] = std::make_unique<controls::lumoProgressBar>(Handle(), TwipsToPixelsX(kControlLeft),
-                                                               TwipsToPixelsY(barTops[i]), TwipsToPixelsX(kControlWidth),
-                                                               TwipsToPixelsY(kBarHeight));
+        bars_[i] = std::make_unique<controls::lumoProgressBar>(
+            Handle(), TwipsToPixelsX(kControlLeft), TwipsToPixelsY(barTops[i]), TwipsToPixelsX(kControlWidth),
+            TwipsToPixelsY(kBarHeight));
         bars_[i]->ReadProperties(BarSettings());
     }
 }
@@ -200,15 +199,13 @@ void dlgSave::ShowNow() {
 
 LRESULT dlgSave::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CLOSE:
-        return 0; // it goes when its operation ends
+    case WM_CLOSE: return 0; // it goes when its operation ends
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return DefaultHandling(message, wParam, lParam);
 }

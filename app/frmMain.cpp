@@ -71,9 +71,12 @@ const controls::ZID_Button& frmMain::Button(ToolbarButton button) const {
 void frmMain::ApplyEnableRule(Outcome outcome) {
     const ButtonStates row = EnableRule(outcome, workspace_.Count() == 0);
     const std::pair<SwitchedButton, ToolbarButton> switched[] = {
-        {SwitchedButton::Pack, ToolbarButton::Save},           {SwitchedButton::Extract, ToolbarButton::Extract},
-        {SwitchedButton::AddFile, ToolbarButton::AddFile},     {SwitchedButton::AddFolder, ToolbarButton::AddFolder},
-        {SwitchedButton::AddContent, ToolbarButton::AddContent}, {SwitchedButton::Delete, ToolbarButton::Del},
+        {SwitchedButton::Pack, ToolbarButton::Save},
+        {SwitchedButton::Extract, ToolbarButton::Extract},
+        {SwitchedButton::AddFile, ToolbarButton::AddFile},
+        {SwitchedButton::AddFolder, ToolbarButton::AddFolder},
+        {SwitchedButton::AddContent, ToolbarButton::AddContent},
+        {SwitchedButton::Delete, ToolbarButton::Del},
     };
     for (const auto& [rule, button] : switched) {
         if (const auto state = row[rule]; state && Button(button).State() != *state) {
@@ -112,11 +115,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         DestroyWindow(Handle());
         return 0;
-    case WM_DESTROY:
-        Unload();
-        return 0;
-    default:
-        break;
+    case WM_DESTROY: Unload(); return 0;
+    default: break;
     }
     return DefaultHandling(message, wParam, lParam);
 }

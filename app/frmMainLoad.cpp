@@ -69,9 +69,9 @@ void frmMain::LoadToolbars(int clientWidth) {
         button->Click = [this, which = item.button] { Click(which); };
         buttons_[static_cast<std::size_t>(item.button)] = std::move(button);
     }
-    separator_ = std::make_unique<controls::ucVertical3DLine>(JCToolbar1_->Handle(), TwipsToPixelsX(layout::kSeparatorX),
-                                                              layout::kSeparatorTopPixels,
-                                                              layout::kSeparatorHeightPixels);
+    separator_ =
+        std::make_unique<controls::ucVertical3DLine>(JCToolbar1_->Handle(), TwipsToPixelsX(layout::kSeparatorX),
+                                                     layout::kSeparatorTopPixels, layout::kSeparatorHeightPixels);
 }
 
 void frmMain::LoadEntryList(int clientWidth) {

@@ -17,6 +17,7 @@ inline constexpr int kExitUsage = 2;
 int RunList(const std::filesystem::path& archive, Progress& progress);
 int RunExtract(const std::filesystem::path& archive, const std::filesystem::path& destination, Progress& progress);
 int RunPack(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& inputs, Progress& progress);
-int RunAppend(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& files, Progress& progress);
+int RunAppend(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& files,
+              Progress& progress);
 
 } // namespace quarrow::cli

@@ -36,8 +36,8 @@ int Index(std::size_t row) { return static_cast<int>(row) - 1; }
 ListView::ListView(HWND parent, int x, int y, int width, int height, int id, const RowSource& source)
     : source_(source) {
     EnsureListViewClass();
-    constexpr DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_OWNERDATA |
-                            LVS_SHOWSELALWAYS;
+    constexpr DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS;
     hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, x, y, width, height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) {
@@ -169,18 +169,14 @@ std::optional<LRESULT> ListView::HandleNotify(const NMHDR& header) {
         return std::nullopt;
     }
     switch (header.code) {
-    case LVN_GETDISPINFOW:
-        FillCell(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item);
-        return 0;
-    case LVN_ODFINDITEMW:
-        return FindForKeyboard(*reinterpret_cast<const NMLVFINDITEMW*>(&header));
+    case LVN_GETDISPINFOW: FillCell(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item); return 0;
+    case LVN_ODFINDITEMW: return FindForKeyboard(*reinterpret_cast<const NMLVFINDITEMW*>(&header));
     case LVN_KEYDOWN:
         if (KeyDown) {
             KeyDown(reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey);
         }
         return 0;
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 

@@ -18,7 +18,8 @@ BitmapContext::BitmapContext(win32::UniqueDC dc, win32::UniqueBitmap bitmap) {
 }
 
 BitmapContext::BitmapContext(BitmapContext&& other) noexcept
-    : dc_(std::move(other.dc_)), bitmap_(std::move(other.bitmap_)), replaced_(std::exchange(other.replaced_, nullptr)) {}
+    : dc_(std::move(other.dc_)), bitmap_(std::move(other.bitmap_)), replaced_(std::exchange(other.replaced_, nullptr)) {
+}
 
 BitmapContext& BitmapContext::operator=(BitmapContext&& other) noexcept {
     if (this != &other) {

@@ -16,13 +16,10 @@ constexpr int kArrowRowWidths[] = {7, 5, 3, 1};
 
 std::optional<PixelBox> FaceBoxFor(FaceMode mode, int width, int height) {
     switch (mode) {
-    case FaceMode::Framed:
-        return PixelBox{0, kBoxTop, width - 1, height - 5};
-    case FaceMode::Open:
-        return PixelBox{0, kBoxTop, width - 1, height + 1};
+    case FaceMode::Framed: return PixelBox{0, kBoxTop, width - 1, height - 5};
+    case FaceMode::Open: return PixelBox{0, kBoxTop, width - 1, height + 1};
     case FaceMode::Plain:
-    case FaceMode::Disabled:
-        break;
+    case FaceMode::Disabled: break;
     }
     return std::nullopt;
 }

@@ -21,8 +21,7 @@ std::int16_t CheckButtonState(std::int16_t value, bool isDropDown, bool isOver) 
 
 std::optional<FacePaint> FaceForState(std::int16_t state, bool isDropDown, const SchemeColors& colors) {
     switch (state) {
-    case button_state::kNormal:
-        return FacePaint{colors.faceBottom, colors.faceTop, FaceMode::Plain, kCaptionColor};
+    case button_state::kNormal: return FacePaint{colors.faceBottom, colors.faceTop, FaceMode::Plain, kCaptionColor};
     case button_state::kHot:
         return FacePaint{RgbColor(255, 207, 142), RgbColor(255, 245, 206), FaceMode::Framed, kCaptionColor};
     case button_state::kPressed:
@@ -34,8 +33,7 @@ std::optional<FacePaint> FaceForState(std::int16_t state, bool isDropDown, const
         return FacePaint{RgbColor(255, 119, 0), RgbColor(255, 235, 99), FaceMode::Framed, kCaptionColor};
     case button_state::kDisabled:
         return FacePaint{colors.faceBottom, colors.faceTop, FaceMode::Disabled, kDisabledCaptionColor};
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 

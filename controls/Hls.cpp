@@ -35,8 +35,8 @@ Rgb HLSToRGB(float hue, float saturation, float luminance) {
     float g = luminance;
     float b = luminance;
     if (saturation != 0.0f) {
-        const float min = luminance <= 0.5f ? luminance * (1.0f - saturation)
-                                            : luminance - saturation * (1.0f - luminance);
+        const float min =
+            luminance <= 0.5f ? luminance * (1.0f - saturation) : luminance - saturation * (1.0f - luminance);
         const float max = 2.0f * luminance - min;
         const float d = max - min;
         if (hue < 0.0f) {

@@ -270,9 +270,7 @@ LRESULT JCToolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, brush.Get());
         return 1;
     }
-    case WM_SIZE:
-        OnResize(LOWORD(lParam), HIWORD(lParam));
-        return 0;
+    case WM_SIZE: OnResize(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_PARENTNOTIFY:
         if (LOWORD(wParam) == WM_CREATE) {
             KeepAreasBehindChildren(); // a control was just placed on the strip
@@ -284,8 +282,7 @@ LRESULT JCToolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return DefaultHandling(message, wParam, lParam);
 }

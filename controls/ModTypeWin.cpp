@@ -10,8 +10,7 @@ namespace {
 
 constexpr int kNameCapacity = 260;
 
-template <typename Fn>
-Fn Lookup(HMODULE module, const char* name) {
+template <typename Fn> Fn Lookup(HMODULE module, const char* name) {
     if (!module) {
         return nullptr;
     }

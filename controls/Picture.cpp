@@ -9,8 +9,8 @@ using win32::UniqueIcon;
 
 Picture Picture::FromBitmap(UniqueBitmap bitmap) {
     BITMAP shape{};
-    if (!bitmap || GetObjectType(bitmap.Get()) != OBJ_BITMAP ||
-        GetObjectW(bitmap.Get(), sizeof shape, &shape) == 0 || shape.bmWidth < 1 || shape.bmHeight == 0) {
+    if (!bitmap || GetObjectType(bitmap.Get()) != OBJ_BITMAP || GetObjectW(bitmap.Get(), sizeof shape, &shape) == 0 ||
+        shape.bmWidth < 1 || shape.bmHeight == 0) {
         return {};
     }
     return Picture(std::make_shared<const Owned>(Owned{std::move(bitmap), shape.bmWidth, std::abs(shape.bmHeight)}));

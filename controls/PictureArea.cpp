@@ -161,47 +161,27 @@ void PictureArea::OnButtonUp(std::int16_t button, WPARAM keys, LPARAM position) 
 
 LRESULT PictureArea::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         const win32::PaintDC paint(Handle());
         PaintTo(paint.Get());
         return 0;
     }
-    case WM_PRINTCLIENT:
-        PaintTo(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_SIZE:
-        ResizeImage(LOWORD(lParam), HIWORD(lParam));
-        return 0;
+    case WM_PRINTCLIENT: PaintTo(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_SIZE: ResizeImage(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_MOUSEMOVE:
         if (MouseMove) {
             MouseMove(EventArgs(HeldButtons(wParam), wParam, lParam));
         }
         return 0;
-    case WM_LBUTTONDOWN:
-        OnButtonDown(1, wParam, lParam);
-        return 0;
-    case WM_RBUTTONDOWN:
-        OnButtonDown(2, wParam, lParam);
-        return 0;
-    case WM_MBUTTONDOWN:
-        OnButtonDown(4, wParam, lParam);
-        return 0;
-    case WM_LBUTTONUP:
-        OnButtonUp(1, wParam, lParam);
-        return 0;
-    case WM_RBUTTONUP:
-        OnButtonUp(2, wParam, lParam);
-        return 0;
-    case WM_MBUTTONUP:
-        OnButtonUp(4, wParam, lParam);
-        return 0;
-    case WM_CAPTURECHANGED:
-        leftPressedInside_ = false;
-        return 0;
-    default:
-        return DefaultHandling(message, wParam, lParam);
+    case WM_LBUTTONDOWN: OnButtonDown(1, wParam, lParam); return 0;
+    case WM_RBUTTONDOWN: OnButtonDown(2, wParam, lParam); return 0;
+    case WM_MBUTTONDOWN: OnButtonDown(4, wParam, lParam); return 0;
+    case WM_LBUTTONUP: OnButtonUp(1, wParam, lParam); return 0;
+    case WM_RBUTTONUP: OnButtonUp(2, wParam, lParam); return 0;
+    case WM_MBUTTONUP: OnButtonUp(4, wParam, lParam); return 0;
+    case WM_CAPTURECHANGED: leftPressedInside_ = false; return 0;
+    default: return DefaultHandling(message, wParam, lParam);
     }
 }
 

@@ -18,8 +18,8 @@ bool PictureBox::Create(HWND parent, int x, int y, int width, int height, int id
     // An own context keeps the font and colours between paints; redrawing on every size change keeps
     // layouts that depend on the width right.
     RegisterWindowClass(kClassName, CS_OWNDC | CS_HREDRAW | CS_VREDRAW, GetSysColorBrush(COLOR_BTNFACE));
-    const HWND window = CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, width,
-                                     height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    const HWND window = CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, width, height,
+                                     parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
     return window != nullptr;
 }
 
@@ -86,8 +86,7 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         dc_ = nullptr;
         break;
-    default:
-        break;
+    default: break;
     }
     return DefaultHandling(message, wParam, lParam);
 }

@@ -48,7 +48,7 @@ private:
     FontSpec font_;
     win32::UniqueFont gdiFont_;
     std::uint32_t foreColor_ = kDefaultForeColor;
-    HDC dc_ = nullptr;  // the window's own context, released by the system with the window
+    HDC dc_ = nullptr; // the window's own context, released by the system with the window
 };
 
 } // namespace quarrow::controls

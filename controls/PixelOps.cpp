@@ -11,8 +11,7 @@ namespace quarrow::controls {
 namespace {
 
 // Runs `change(hls)` on the colour of every pixel and stores the result, alpha untouched.
-template <typename Change>
-void ForEachPixelHls(std::span<std::uint8_t> bgra, Change change) {
+template <typename Change> void ForEachPixelHls(std::span<std::uint8_t> bgra, Change change) {
     for (std::size_t i = 0; i + kBytesPerPixel <= bgra.size(); i += kBytesPerPixel) {
         std::uint8_t* pixel = &bgra[i];
         Hls hls = RGBToHLS(pixel[kRed], pixel[kGreen], pixel[kBlue]);

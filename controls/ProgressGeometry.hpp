@@ -21,9 +21,7 @@ double ProgressFraction(std::int32_t value, std::int32_t min, std::int32_t max);
 double ProgressPercent(std::int32_t value, std::int32_t min, std::int32_t max);
 
 // A control wider than tall fills from left to right; any other fills from the bottom up.
-constexpr bool IsHorizontal(int width, int height) {
-    return width > height;
-}
+constexpr bool IsHorizontal(int width, int height) { return width > height; }
 
 // The spacing of a segmented bar: blocks repeat every `step` + `gap` pixels.
 struct BlockSpacing {
@@ -38,9 +36,7 @@ inline constexpr BlockSpacing kClassicSegments{8, 2};
 
 // The visual style's spacing from its chunk and space sizes. The style's step already holds one
 // space, so its period is chunk + 2 × space.
-constexpr BlockSpacing ThemedSpacing(int chunkSize, int spaceSize) {
-    return {chunkSize + spaceSize, spaceSize};
-}
+constexpr BlockSpacing ThemedSpacing(int chunkSize, int spaceSize) { return {chunkSize + spaceSize, spaceSize}; }
 
 // The area inside the border: 1 pixel in on every side for a border (2 for the full 3-D edge, which
 // the themed look does not draw), none when there is no border (borderStyle 0 or below).

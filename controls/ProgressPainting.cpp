@@ -52,9 +52,7 @@ void DrawBorder(HDC dc, std::int32_t appearance, const PixelRect& rect, bool rai
     const int r = rect.right;
     const int b = rect.bottom;
     switch (appearance) {
-    case 0:
-        DrawPolyline(dc, RgbColor(0, 0, 0), {{l, t}, {r - 1, t}, {r - 1, b - 1}, {l, b - 1}, {l, t}});
-        break;
+    case 0: DrawPolyline(dc, RgbColor(0, 0, 0), {{l, t}, {r - 1, t}, {r - 1, b - 1}, {l, b - 1}, {l, t}}); break;
     case 1:
         if (raised) {
             DrawPolyline(dc, kHighlightColour, {{l, b - 2}, {l, t}, {r - 1, t}});
@@ -69,8 +67,7 @@ void DrawBorder(HDC dc, std::int32_t appearance, const PixelRect& rect, bool rai
         DrawEdge(dc, &edge, raised ? EDGE_RAISED : EDGE_SUNKEN, BF_RECT | BF_SOFT);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -12,9 +12,7 @@
 
 namespace quarrow::controls {
 
-inline RECT ToRECT(const PixelRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
+inline RECT ToRECT(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // Saves everything selected and set in a context (font, colours, clip) and puts it back when it ends,
 // so that a surface kept between paints starts every paint alike.

@@ -20,8 +20,7 @@ using PropertyValue = std::variant<bool, std::int32_t, std::uint32_t, double, st
 class PropertyBag {
 public:
     // The value stored under `key`; the default when the key is missing or holds another type.
-    template <typename T>
-    T Read(std::wstring_view key, const T& defaultValue) const {
+    template <typename T> T Read(std::wstring_view key, const T& defaultValue) const {
         const PropertyValue* stored = Find(key);
         if (stored) {
             if (const T* value = std::get_if<T>(stored)) {
@@ -33,8 +32,7 @@ public:
 
     // Stores `value` unless it equals the default; a key written earlier is then removed, so that the
     // bag always reads back what was last written.
-    template <typename T>
-    void Write(std::wstring_view key, const T& value, const T& defaultValue) {
+    template <typename T> void Write(std::wstring_view key, const T& value, const T& defaultValue) {
         if (value == defaultValue) {
             Remove(key);
         } else {
@@ -43,10 +41,7 @@ public:
     }
 
     // Stores `value` whatever it is (for settings that are always saved, such as a font).
-    template <typename T>
-    void WriteAlways(std::wstring_view key, const T& value) {
-        Store(key, PropertyValue(value));
-    }
+    template <typename T> void WriteAlways(std::wstring_view key, const T& value) { Store(key, PropertyValue(value)); }
 
     bool Contains(std::wstring_view key) const { return Find(key) != nullptr; }
     // The stored keys in the order they were first written.

@@ -8,7 +8,8 @@ int IdealPanelWidth(int measuredTextWidth, int minWidth) {
     return std::max(measuredTextWidth + kPanelTextPadding, minWidth);
 }
 
-std::vector<PixelRect> LayOutStatusPanels(std::span<const PanelLayoutInput> panels, const PixelRect& bar, int iconSize) {
+std::vector<PixelRect> LayOutStatusPanels(std::span<const PanelLayoutInput> panels, const PixelRect& bar,
+                                          int iconSize) {
     std::vector<PixelRect> rects(panels.size());
     if (panels.empty()) {
         return rects;

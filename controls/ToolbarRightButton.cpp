@@ -10,12 +10,9 @@ constexpr std::int16_t kPressed = 2;
 
 std::pair<OleColor, OleColor> RightButtonColors(RightButtonLook look, const SchemeColors& colors) {
     switch (look) {
-    case RightButtonLook::Hot:
-        return {RgbColor(255, 244, 204), RgbColor(255, 197, 125)};
-    case RightButtonLook::Pressed:
-        return {RgbColor(255, 154, 87), RgbColor(255, 212, 144)};
-    case RightButtonLook::Rest:
-        break;
+    case RightButtonLook::Hot: return {RgbColor(255, 244, 204), RgbColor(255, 197, 125)};
+    case RightButtonLook::Pressed: return {RgbColor(255, 154, 87), RgbColor(255, 212, 144)};
+    case RightButtonLook::Rest: break;
     }
     return {colors.buttonTop, colors.buttonBottom};
 }

@@ -10,25 +10,19 @@ const SchemeColors& ColorsOf(ColorScheme scheme) {
     static constexpr SchemeColors kSilver{RgbColor(244, 244, 251), RgbColor(153, 151, 180), RgbColor(124, 124, 148),
                                           RgbColor(75, 75, 111),   RgbColor(180, 179, 200), RgbColor(118, 116, 146)};
     switch (scheme) {
-    case ColorScheme::Blue:
-        return kBlue;
-    case ColorScheme::Olive:
-        return kOlive;
-    case ColorScheme::Silver:
-        break;
+    case ColorScheme::Blue: return kBlue;
+    case ColorScheme::Olive: return kOlive;
+    case ColorScheme::Silver: break;
     }
     return kSilver;
 }
 
 ColorScheme SchemeForThemeColor(std::int32_t themeColor) {
     switch (themeColor) {
-    case 0:
-        return ColorScheme::Blue;
+    case 0: return ColorScheme::Blue;
     case 2:
-    case 3:
-        return ColorScheme::Olive;
-    default:
-        return ColorScheme::Silver;
+    case 3: return ColorScheme::Olive;
+    default: return ColorScheme::Silver;
     }
 }
 

@@ -17,9 +17,9 @@ inline constexpr std::int32_t kAutomaticThemeColor = 4;
 struct SchemeColors {
     OleColor faceTop;
     OleColor faceBottom;
-    OleColor bottomLine;   // the strip's last row
-    OleColor dark;         // the grip dots, and the frame of a button's hot and pressed boxes
-    OleColor buttonTop;    // the strip's right-end button at rest
+    OleColor bottomLine; // the strip's last row
+    OleColor dark;       // the grip dots, and the frame of a button's hot and pressed boxes
+    OleColor buttonTop;  // the strip's right-end button at rest
     OleColor buttonBottom;
 };
 

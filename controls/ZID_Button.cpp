@@ -53,8 +53,8 @@ std::int16_t SavedInt16(const PropertyBag& bag, std::wstring_view key, std::int1
 ZID_Button::ZID_Button(HWND parent, int x, int y, int width)
     : SystemSchemeDetector([](HWND hWnd) { return SystemColorScheme(hWnd); }), imgArrow_(CreateArrowGlyphIcon()) {
     RegisterWindowClass(kClassName, 0);
-    CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, x,
-                 y, width, ButtonHeight(), parent);
+    CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, x, y, width,
+                 ButtonHeight(), parent);
     if (!Handle()) {
         throw std::runtime_error("the toolbar button window could not be created");
     }
@@ -300,19 +300,15 @@ void ZID_Button::Changed(std::wstring_view property) {
 
 LRESULT ZID_Button::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1; // PicMain covers everything
-    case WM_SIZE:
-        OnResize(LOWORD(lParam), HIWORD(lParam));
-        return 0;
+    case WM_ERASEBKGND: return 1; // PicMain covers everything
+    case WM_SIZE: OnResize(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_TIMER:
         if (wParam == kHoverTimerId && tmrOver_ && tmrOver_->Running()) {
             OnTimerTick();
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return DefaultHandling(message, wParam, lParam);
 }

@@ -98,8 +98,8 @@ void cNoStatusBar::DrawPanels(StatusBarPainter& painter, HDC dc, int barRight) {
     std::vector<PixelRect> rects;
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         const Panel& panel = panels_[i];
-        paints.push_back(PanelPaint{panel.rect, panel.text, panel.icon.Get(), iconSize_, panel.style,
-                                    i + 1 == panels_.size()});
+        paints.push_back(
+            PanelPaint{panel.rect, panel.text, panel.icon.Get(), iconSize_, panel.style, i + 1 == panels_.size()});
         rects.push_back(panel.rect);
     }
     const std::size_t drawn = CutPanelsAtBarEnd(rects, barRight);
@@ -111,8 +111,9 @@ void cNoStatusBar::DrawPanels(StatusBarPainter& painter, HDC dc, int barRight) {
         // Each panel starts with default drawing: one handler's choice is not the next panel's.
         bool doDefault = true;
         if ((paint.style & kPanelOwnerDraw) && OwnerDraw) {
-            StatusPanelOwnerDraw event{dc, static_cast<int>(i + 1), paint.rect.left, paint.rect.top,
-                                       paint.rect.right, paint.rect.bottom, true};
+            StatusPanelOwnerDraw event{
+                dc,  static_cast<int>(i + 1), paint.rect.left, paint.rect.top, paint.rect.right, paint.rect.bottom,
+                true};
             OwnerDraw(event);
             paint.rect = PixelRect{event.left, event.top, event.right, event.bottom};
             doDefault = event.doDefault;
@@ -292,7 +293,7 @@ HICON cNoStatusBar::PanelhIcon(const PanelRef& panel) const { return At(panel).i
 void cNoStatusBar::SetPanelhIcon(const PanelRef& panel, win32::UniqueIcon icon) {
     Panel& target = At(panel);
     if (icon.Get() == target.icon.Get()) {
-        icon.Detach();  // the panel owns this icon already; replacing it would destroy it
+        icon.Detach(); // the panel owns this icon already; replacing it would destroy it
     } else {
         target.icon = std::move(icon);
     }
@@ -378,7 +379,7 @@ win32::UniqueIcon cNoStatusBar::IconOfImage(int imageIndex) const {
         try {
             return imageSource_->ExtractIcon(imageIndex + 1);
         } catch (const std::exception&) {
-            return {};  // an image the object cannot give is a panel without an icon
+            return {}; // an image the object cannot give is a panel without an icon
         }
     }
     if (imageList_) {

@@ -42,7 +42,7 @@ struct StatusPanelSettings {
 // default drawing then uses, or clear `doDefault` to leave the panel to itself.
 struct StatusPanelOwnerDraw {
     HDC hdc = nullptr;
-    int panel = 0;  // 1-based
+    int panel = 0; // 1-based
     int left = 0;
     int top = 0;
     int right = 0;
@@ -91,9 +91,9 @@ public:
     void SetImageList(IImageListSource& source);
 
     bool SimpleMode() const { return simpleMode_; }
-    void SetSimpleMode(bool simple);  // draws
+    void SetSimpleMode(bool simple); // draws
     const std::wstring& SimpleText() const { return simpleText_; }
-    void SetSimpleText(std::wstring text);  // draws in simple mode
+    void SetSimpleText(std::wstring text); // draws in simple mode
 
     // Whether the bar paints with the visual style when the system offers one. Setting it raises
     // 0x8004041C when the system has no visual styles. Draws.
@@ -101,7 +101,7 @@ public:
     void SetAllowXPStyles(bool allow);
 
     bool SizeGrip() const { return sizeGrip_; }
-    void SetSizeGrip(bool show);  // draws
+    void SetSizeGrip(bool show); // draws
 
     // The host's font. Writing it gives the host the new font and re-measures the bar's height; the
     // next Draw shows it. Before Create there is no font: reading gives an empty description.
@@ -144,12 +144,12 @@ public:
     void SetPanelhIcon(const PanelRef& panel, win32::UniqueIcon icon);
 
     UINT PanelStyle(const PanelRef& panel) const;
-    void SetPanelStyle(const PanelRef& panel, UINT style);  // draws
+    void SetPanelStyle(const PanelRef& panel, UINT style); // draws
 
     int PanelMinWidth(const PanelRef& panel) const;
 
     int PanelIdealWidth(const PanelRef& panel) const;
-    void SetPanelIdealWidth(const PanelRef& panel, int width);  // lays out without drawing
+    void SetPanelIdealWidth(const PanelRef& panel, int width); // lays out without drawing
 
     std::int32_t PanelItemData(const PanelRef& panel) const;
     void SetPanelItemData(const PanelRef& panel, std::int32_t data);
@@ -189,7 +189,7 @@ private:
     std::vector<Panel> panels_;
     bool sizeGrip_ = false;
     HIMAGELIST imageList_ = nullptr;
-    IImageListSource* imageSource_ = nullptr;  // set when icons must come from the object itself
+    IImageListSource* imageSource_ = nullptr; // set when icons must come from the object itself
     int iconSize_ = 0;
     int leftOffset_ = 0;
     int topOffset_ = 0;

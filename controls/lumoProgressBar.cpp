@@ -25,9 +25,7 @@ lumoProgressBar::lumoProgressBar(HWND parent, int x, int y, int width, int heigh
     }
 }
 
-lumoProgressBar::~lumoProgressBar() {
-    DestroyHandle();
-}
+lumoProgressBar::~lumoProgressBar() { DestroyHandle(); }
 
 LRESULT lumoProgressBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -36,16 +34,10 @@ LRESULT lumoProgressBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         Paint(paint.Get());
         return 0;
     }
-    case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1; // the paint covers everything; erasing first would only flicker
-    case WM_SIZE:
-        Redraw();
-        return 0;
-    default:
-        return DefaultHandling(message, wParam, lParam);
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_ERASEBKGND: return 1; // the paint covers everything; erasing first would only flicker
+    case WM_SIZE: Redraw(); return 0;
+    default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
@@ -59,9 +51,7 @@ void lumoProgressBar::Redraw() {
     }
 }
 
-double lumoProgressBar::Percent() const {
-    return ProgressPercent(value_, min_, max_);
-}
+double lumoProgressBar::Percent() const { return ProgressPercent(value_, min_, max_); }
 
 template <typename T> void lumoProgressBar::Store(T& member, T value, std::wstring_view name) {
     member = std::move(value);
@@ -75,57 +65,23 @@ void lumoProgressBar::Changed(std::wstring_view name) const {
     }
 }
 
-void lumoProgressBar::Min(std::int32_t value) {
-    Store(min_, value, L"Min");
-}
-void lumoProgressBar::Max(std::int32_t value) {
-    Store(max_, value, L"Max");
-}
-void lumoProgressBar::Value(std::int32_t value) {
-    Store(value_, value, L"Value");
-}
-void lumoProgressBar::Text(std::wstring value) {
-    Store(text_, std::move(value), L"Text");
-}
-void lumoProgressBar::ShowText(bool value) {
-    Store(showText_, value, L"ShowText");
-}
-void lumoProgressBar::TextAlignX(std::int32_t value) {
-    Store(textAlignX_, value, L"TextAlignX");
-}
-void lumoProgressBar::TextAlignY(std::int32_t value) {
-    Store(textAlignY_, value, L"TextAlignY");
-}
-void lumoProgressBar::Segments(bool value) {
-    Store(segments_, value, L"Segments");
-}
-void lumoProgressBar::XpStyle(bool value) {
-    Store(xpStyle_, value, L"XpStyle");
-}
-void lumoProgressBar::BorderStyle(std::int32_t value) {
-    Store(borderStyle_, value, L"BorderStyle");
-}
-void lumoProgressBar::Appearance(std::int32_t value) {
-    Store(appearance_, value, L"Appearance");
-}
-void lumoProgressBar::BackColor(OleColor value) {
-    Store(backColor_, value, L"BackColor");
-}
-void lumoProgressBar::ForeColor(OleColor value) {
-    Store(foreColor_, value, L"ForeColor");
-}
-void lumoProgressBar::BarColor(OleColor value) {
-    Store(barColor_, value, L"BarColor");
-}
-void lumoProgressBar::BarForeColor(OleColor value) {
-    Store(barForeColor_, value, L"BarForeColor");
-}
-void lumoProgressBar::BackPictureMode(std::int32_t value) {
-    Store(backPictureMode_, value, L"BackPictureMode");
-}
-void lumoProgressBar::BarPictureMode(std::int32_t value) {
-    Store(barPictureMode_, value, L"BarPictureMode");
-}
+void lumoProgressBar::Min(std::int32_t value) { Store(min_, value, L"Min"); }
+void lumoProgressBar::Max(std::int32_t value) { Store(max_, value, L"Max"); }
+void lumoProgressBar::Value(std::int32_t value) { Store(value_, value, L"Value"); }
+void lumoProgressBar::Text(std::wstring value) { Store(text_, std::move(value), L"Text"); }
+void lumoProgressBar::ShowText(bool value) { Store(showText_, value, L"ShowText"); }
+void lumoProgressBar::TextAlignX(std::int32_t value) { Store(textAlignX_, value, L"TextAlignX"); }
+void lumoProgressBar::TextAlignY(std::int32_t value) { Store(textAlignY_, value, L"TextAlignY"); }
+void lumoProgressBar::Segments(bool value) { Store(segments_, value, L"Segments"); }
+void lumoProgressBar::XpStyle(bool value) { Store(xpStyle_, value, L"XpStyle"); }
+void lumoProgressBar::BorderStyle(std::int32_t value) { Store(borderStyle_, value, L"BorderStyle"); }
+void lumoProgressBar::Appearance(std::int32_t value) { Store(appearance_, value, L"Appearance"); }
+void lumoProgressBar::BackColor(OleColor value) { Store(backColor_, value, L"BackColor"); }
+void lumoProgressBar::ForeColor(OleColor value) { Store(foreColor_, value, L"ForeColor"); }
+void lumoProgressBar::BarColor(OleColor value) { Store(barColor_, value, L"BarColor"); }
+void lumoProgressBar::BarForeColor(OleColor value) { Store(barForeColor_, value, L"BarForeColor"); }
+void lumoProgressBar::BackPictureMode(std::int32_t value) { Store(backPictureMode_, value, L"BackPictureMode"); }
+void lumoProgressBar::BarPictureMode(std::int32_t value) { Store(barPictureMode_, value, L"BarPictureMode"); }
 
 void lumoProgressBar::Font(const FontSpec& value) {
     font_ = value;
@@ -134,12 +90,8 @@ void lumoProgressBar::Font(const FontSpec& value) {
     Changed(L"Font");
 }
 
-void lumoProgressBar::Picture(const controls::Picture& value) {
-    SetPicture(picBack_, value);
-}
-void lumoProgressBar::BarPicture(const controls::Picture& value) {
-    SetPicture(picBar_, value);
-}
+void lumoProgressBar::Picture(const controls::Picture& value) { SetPicture(picBack_, value); }
+void lumoProgressBar::BarPicture(const controls::Picture& value) { SetPicture(picBar_, value); }
 
 void lumoProgressBar::SetPicture(PictureHolder& holder, const controls::Picture& value) {
     holder.SetPicture(value);

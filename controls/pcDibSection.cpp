@@ -88,12 +88,10 @@ bool pcDibSection::CreateFromHBitmap(HBITMAP hBmp) {
 
 bool pcDibSection::CreateFromPicture(const Picture& picThis) {
     switch (picThis.Kind()) {
-    case Picture::Type::Bitmap:
-        return CreateFromHBitmap(picThis.Bitmap());
+    case Picture::Type::Bitmap: return CreateFromHBitmap(picThis.Bitmap());
     case Picture::Type::Icon:
         return Create(picThis.Width(), picThis.Height()) && picThis.Draw(hdc(), 0, 0, Width(), Height());
-    case Picture::Type::None:
-        break;
+    case Picture::Type::None: break;
     }
     return false;
 }
@@ -103,12 +101,12 @@ void pcDibSection::LoadPictureBlt(HDC lHDC, int lSrcLeft, int lSrcTop, int lSrcW
     if (!surface_) {
         return;
     }
-    BitBlt(hdc(), 0, 0, OwnSizeIfNegative(lSrcWidth, Width()), OwnSizeIfNegative(lSrcHeight, Height()), lHDC,
-           lSrcLeft, lSrcTop, eRop);
+    BitBlt(hdc(), 0, 0, OwnSizeIfNegative(lSrcWidth, Width()), OwnSizeIfNegative(lSrcHeight, Height()), lHDC, lSrcLeft,
+           lSrcTop, eRop);
 }
 
-void pcDibSection::PaintPicture(HDC lHDC, int lDestLeft, int lDestTop, int lDestWidth, int lDestHeight,
-                                int lSrcLeft, int lSrcTop, DWORD eRop) const {
+void pcDibSection::PaintPicture(HDC lHDC, int lDestLeft, int lDestTop, int lDestWidth, int lDestHeight, int lSrcLeft,
+                                int lSrcTop, DWORD eRop) const {
     if (!surface_) {
         return;
     }

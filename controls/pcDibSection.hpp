@@ -43,9 +43,8 @@ public:
                       int lSrcLeft = 0, int lSrcTop = 0, DWORD eRop = SRCCOPY) const;
     // The system's alpha blend (source over, per-pixel premultiplied alpha times lConstantAlpha / 255).
     // A blend the system refuses leaves the destination as it was.
-    void AlphaPaintPicture(HDC lHDC, int lDestLeft = 0, int lDestTop = 0, int lDestWidth = -1,
-                           int lDestHeight = -1, int lSrcLeft = 0, int lSrcTop = 0,
-                           BYTE lConstantAlpha = 255) const;
+    void AlphaPaintPicture(HDC lHDC, int lDestLeft = 0, int lDestTop = 0, int lDestWidth = -1, int lDestHeight = -1,
+                           int lSrcLeft = 0, int lSrcTop = 0, BYTE lConstantAlpha = 255) const;
 
     // True while a DrawDib handle is open. Setting true opens one if the system has the engine; when it
     // has not, the property stays false and drawing uses the block copy.

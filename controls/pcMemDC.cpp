@@ -16,8 +16,8 @@ void pcMemDC::Draw(HDC hdc, int xSrc, int ySrc, int WidthSrc, int HeightSrc, int
     if (!surface_) {
         return;
     }
-    BitBlt(hdc, xDst, yDst, WidthSrc < 1 ? width_ : WidthSrc, HeightSrc < 1 ? height_ : HeightSrc, surface_.Dc(),
-           xSrc, ySrc, SRCCOPY);
+    BitBlt(hdc, xDst, yDst, WidthSrc < 1 ? width_ : WidthSrc, HeightSrc < 1 ? height_ : HeightSrc, surface_.Dc(), xSrc,
+           ySrc, SRCCOPY);
 }
 
 void pcMemDC::CreateSurface(int width, int height) {

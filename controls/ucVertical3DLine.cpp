@@ -65,21 +65,15 @@ void ucVertical3DLine::PaintTo(HDC dc) const {
 
 LRESULT ucVertical3DLine::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1; // the lines cover the whole window
+    case WM_ERASEBKGND: return 1; // the lines cover the whole window
     case WM_PAINT: {
         const win32::PaintDC paint(Handle());
         PaintTo(paint.Get());
         return 0;
     }
-    case WM_PRINTCLIENT:
-        PaintTo(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_SIZE:
-        OnResize(LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    default:
-        return DefaultHandling(message, wParam, lParam);
+    case WM_PRINTCLIENT: PaintTo(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_SIZE: OnResize(LOWORD(lParam), HIWORD(lParam)); return 0;
+    default: return DefaultHandling(message, wParam, lParam);
     }
 }
 

@@ -108,9 +108,7 @@ bool GCommonDialog::VBGetOpenFileName2(FileDialogArguments& arguments) {
     return ShowFileDialog(arguments, false, true);
 }
 
-bool GCommonDialog::VBGetSaveFileName2(FileDialogArguments& arguments) {
-    return ShowFileDialog(arguments, true, true);
-}
+bool GCommonDialog::VBGetSaveFileName2(FileDialogArguments& arguments) { return ShowFileDialog(arguments, true, true); }
 
 bool GCommonDialog::VBGetOpenFileName(FileDialogArguments& arguments) {
     arguments.flags &= ~static_cast<DWORD>(OFN_ENABLETEMPLATE);
@@ -126,8 +124,8 @@ bool GCommonDialog::ShowFileDialog(FileDialogArguments& arguments, bool save, bo
     const bool multiSelect = !save && arguments.MultiSelect;
     const bool useTemplate = templateAllowed && AsksForTemplate(arguments.flags) && arguments.hInstance != nullptr;
     const DWORD choices = save ? SaveDialogFlagWord(arguments.OverWritePrompt)
-                               : OpenDialogFlagWord({arguments.FileMustExist, arguments.MultiSelect,
-                                                     arguments.ReadOnly, arguments.HideReadOnly});
+                               : OpenDialogFlagWord({arguments.FileMustExist, arguments.MultiSelect, arguments.ReadOnly,
+                                                     arguments.HideReadOnly});
     recordFlags_ = WithHookAndTemplate(choices, arguments.Hook, useTemplate);
     const std::wstring filterList = SystemFilterList(arguments.Filter);
     std::size_t fileLength = multiSelect ? lengths_.Multiple : lengths_.Single;
@@ -167,7 +165,7 @@ bool GCommonDialog::ShowFileDialog(FileDialogArguments& arguments, bool save, bo
 }
 
 BOOL GCommonDialog::RunHooked(bool hooked, CommonDialogEventSink* sink, bool childDialog,
-                             const std::function<BOOL()>& systemCall) {
+                              const std::function<BOOL()>& systemCall) {
     HookScope scope(*this, hooked, sink, childDialog);
     return systemCall();
 }
@@ -187,19 +185,11 @@ UINT_PTR GCommonDialog::DialogHook(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lP
     }
     try {
         switch (msg) {
-        case WM_DESTROY:
-            eventSink_->DialogClose();
-            return 0;
-        case WM_NOTIFY:
-            return lParam ? DispatchNotification(hDlg, *reinterpret_cast<const NMHDR*>(lParam)) : 0;
-        case WM_INITDIALOG:
-            eventSink_->InitDialog(hDlg);
-            return 0;
-        case WM_COMMAND:
-            eventSink_->WMCommand(hDlg, wParam, lParam);
-            return 0;
-        default:
-            return 0;
+        case WM_DESTROY: eventSink_->DialogClose(); return 0;
+        case WM_NOTIFY: return lParam ? DispatchNotification(hDlg, *reinterpret_cast<const NMHDR*>(lParam)) : 0;
+        case WM_INITDIALOG: eventSink_->InitDialog(hDlg); return 0;
+        case WM_COMMAND: eventSink_->WMCommand(hDlg, wParam, lParam); return 0;
+        default: return 0;
         }
     } catch (...) {
         handlerError_ = std::current_exception();
@@ -209,23 +199,16 @@ UINT_PTR GCommonDialog::DialogHook(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lP
 
 UINT_PTR GCommonDialog::DispatchNotification(HWND hDlg, const NMHDR& header) {
     switch (header.code) {
-    case CDN_SELCHANGE:
-        eventSink_->FileChange(hDlg);
-        return 0;
-    case CDN_FOLDERCHANGE:
-        eventSink_->FolderChange(hDlg);
-        return 0;
+    case CDN_SELCHANGE: eventSink_->FileChange(hDlg); return 0;
+    case CDN_FOLDERCHANGE: eventSink_->FolderChange(hDlg); return 0;
     case CDN_FILEOK: {
         // An Explorer-style dialog reads the answer from the hook dialog's message result.
         const bool accepted = eventSink_->ConfirmOK();
         SetWindowLongPtrW(hDlg, DWLP_MSGRESULT, accepted ? 0 : 1);
         return accepted ? 0 : 1;
     }
-    case CDN_TYPECHANGE:
-        eventSink_->TypeChange(hDlg);
-        return 0;
-    default:
-        return 0;
+    case CDN_TYPECHANGE: eventSink_->TypeChange(hDlg); return 0;
+    default: return 0;
     }
 }
 

@@ -70,7 +70,7 @@ struct PrintDialogArguments {
     int ToPage = 0;
     int Min = 0; // page range the dialog accepts; equal values disable the page boxes
     int Max = 0;
-    DWORD flags = 0; // the print dialog's own flags, handed on
+    DWORD flags = 0;      // the print dialog's own flags, handed on
     std::wstring Printer; // the device to preselect; empty for the system's default printer
     HWND Owner = nullptr;
     bool Hook = false;

@@ -10,16 +10,11 @@ namespace {
 
 const char* KindName(DialogKind kind) {
     switch (kind) {
-    case DialogKind::OpenFile:
-        return "an open dialog";
-    case DialogKind::OpenFiles:
-        return "an open dialog for several files";
-    case DialogKind::SaveFile:
-        return "a save dialog";
-    case DialogKind::Folder:
-        return "a folder browser";
-    case DialogKind::Message:
-        return "a message box";
+    case DialogKind::OpenFile: return "an open dialog";
+    case DialogKind::OpenFiles: return "an open dialog for several files";
+    case DialogKind::SaveFile: return "a save dialog";
+    case DialogKind::Folder: return "a folder browser";
+    case DialogKind::Message: return "a message box";
     }
     return "a dialog";
 }
@@ -27,12 +22,9 @@ const char* KindName(DialogKind kind) {
 std::string Describe(const RecordedRequest& request) {
     std::string text = KindName(request.Kind);
     switch (request.Kind) {
-    case DialogKind::Folder:
-        return text + " titled \"" + Utf8FromWide(request.Folder.Title) + "\"";
-    case DialogKind::Message:
-        return text + " saying \"" + Utf8FromWide(request.Message.Text) + "\"";
-    default:
-        return text + " titled \"" + Utf8FromWide(request.File.Title) + "\"";
+    case DialogKind::Folder: return text + " titled \"" + Utf8FromWide(request.Folder.Title) + "\"";
+    case DialogKind::Message: return text + " saying \"" + Utf8FromWide(request.Message.Text) + "\"";
+    default: return text + " titled \"" + Utf8FromWide(request.File.Title) + "\"";
     }
 }
 

@@ -63,7 +63,8 @@ void cCaptureBF::Capture() {
 
     // A child has neither caption nor sizing frame, and cannot be a pop-up as well.
     const LONG_PTR style = GetWindowLongPtrW(dialog, GWL_STYLE);
-    SetWindowLongPtrW(dialog, GWL_STYLE, (style & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME | WS_POPUP)) | WS_CHILD);
+    SetWindowLongPtrW(dialog, GWL_STYLE,
+                      (style & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME | WS_POPUP)) | WS_CHILD);
     const LONG_PTR exStyle = GetWindowLongPtrW(dialog, GWL_EXSTYLE);
     SetWindowLongPtrW(dialog, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME));
     SetParent(dialog, host);

@@ -83,8 +83,7 @@ void cCommonDialog::ShowSave() {
     RaiseUnlessOk(ok);
 }
 
-void cCommonDialog::ParseMultiFileName(std::wstring& sDir, std::vector<std::wstring>& sFiles,
-                                       int& iFileCount) const {
+void cCommonDialog::ParseMultiFileName(std::wstring& sDir, std::vector<std::wstring>& sFiles, int& iFileCount) const {
     dialogs::ParseMultiFileName(file_.Filename, sDir, sFiles, iFileCount);
 }
 

@@ -58,14 +58,14 @@ int CALLBACK BrowseCallbackProc(HWND hwnd, UINT message, LPARAM lParam, LPARAM d
         case BFFM_VALIDATEFAILEDW:
         case BFFM_VALIDATEFAILEDA: {
             DisableOk(hwnd);
-            const std::wstring typed = message == BFFM_VALIDATEFAILEDW ? std::wstring(reinterpret_cast<const wchar_t*>(lParam))
-                                                                       : WideFromAnsi(reinterpret_cast<const char*>(lParam));
+            const std::wstring typed = message == BFFM_VALIDATEFAILEDW
+                                           ? std::wstring(reinterpret_cast<const wchar_t*>(lParam))
+                                           : WideFromAnsi(reinterpret_cast<const char*>(lParam));
             const std::wstring text = kPathInvalidPrefix + typed;
             SetStatusLine(hwnd, text);
             return browser && browser->RaiseValidationFailed(text) ? 1 : 0;
         }
-        default:
-            return 0;
+        default: return 0;
         }
     } catch (...) {
         if (browser) {

@@ -30,7 +30,8 @@ std::string_view Describe(PackProblem problem) {
 
 namespace {
 
-std::string DescribePack(PackProblem problem, std::size_t position, const WorkspaceEntry* entry, std::error_code error) {
+std::string DescribePack(PackProblem problem, std::size_t position, const WorkspaceEntry* entry,
+                         std::error_code error) {
     std::string text = "cannot pack";
     if (entry != nullptr) {
         text += " entry " + std::to_string(position) + " (" +
@@ -131,8 +132,8 @@ void CopyContents(const Workspace& workspace, SequentialWriter& writer, Progress
     }
 }
 
-void WriteStructureAndIndex(const Workspace& workspace, const PackPlan& plan, File& archive,
-                            SequentialWriter& writer, Progress& progress) {
+void WriteStructureAndIndex(const Workspace& workspace, const PackPlan& plan, File& archive, SequentialWriter& writer,
+                            Progress& progress) {
     const auto n = static_cast<std::int64_t>(workspace.Count());
     progress.SetStatus(L"写入PAK构造");
     progress.SetItem(L"");

@@ -20,8 +20,8 @@ std::optional<std::string> Encode(std::wstring_view text) {
     }
     const int length = static_cast<int>(text.size());
     BOOL usedDefault = FALSE;
-    const int needed = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr,
-                                           &usedDefault);
+    const int needed =
+        WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, &usedDefault);
     if (needed <= 0 || usedDefault) {
         return std::nullopt;
     }

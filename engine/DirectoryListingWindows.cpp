@@ -34,8 +34,8 @@ std::vector<DirectoryItem> ListDirectory(std::wstring_view directory, ListingSco
     }
     pattern += L"*.*";
     WIN32_FIND_DATAW found{};
-    FindHandle search(
-        FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    FindHandle search(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                       FIND_FIRST_EX_LARGE_FETCH));
     if (!search.Valid()) {
         return items;
     }
@@ -50,7 +50,8 @@ std::vector<DirectoryItem> ListDirectory(std::wstring_view directory, ListingSco
             if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
                 items.push_back({std::wstring(name), true, 0});
             }
-        } else if (scope == ListingScope::Everything && !(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
+        } else if (scope == ListingScope::Everything &&
+                   !(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
             const std::uint64_t size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
             items.push_back({std::wstring(name), false, size});
         }

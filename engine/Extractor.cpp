@@ -30,7 +30,8 @@ class EntryWriter {
 public:
     EntryWriter(const File& archive, std::uint64_t archiveSize) : archive_(archive), archiveSize_(archiveSize) {}
 
-    std::optional<SkippedEntry> Extract(std::size_t position, const WorkspaceEntry& entry, const ExtractTarget& target) {
+    std::optional<SkippedEntry> Extract(std::size_t position, const WorkspaceEntry& entry,
+                                        const ExtractTarget& target) {
         SkippedEntry skipped;
         skipped.position = position;
         skipped.storedName = entry.storedName;
@@ -54,7 +55,8 @@ public:
         }
         try {
             EnsureFolder(target.folder);
-            Write(PathFromWide(target.file), static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(entry.size));
+            Write(PathFromWide(target.file), static_cast<std::uint64_t>(offset),
+                  static_cast<std::uint64_t>(entry.size));
         } catch (const FileError& error) {
             skipped.reason = error.Path() == archive_.Path() ? SkipReason::CannotRead : SkipReason::CannotWrite;
             skipped.error = error.Code();

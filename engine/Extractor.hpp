@@ -17,12 +17,12 @@
 namespace quarrow {
 
 enum class SkipReason {
-    UnsafeName,        // see NameProblem
-    UndecodableName,   // the name's bytes are not code page 936
-    NotInArchive,      // a workspace entry without a place in the archive
+    UnsafeName,         // see NameProblem
+    UndecodableName,    // the name's bytes are not code page 936
+    NotInArchive,       // a workspace entry without a place in the archive
     DataOutsideArchive, // offset and size reach outside the archive file
-    CannotWrite,       // the system refused a folder, the file or its replacement; see the error
-    CannotRead,        // the archive could not be read at the entry's data
+    CannotWrite,        // the system refused a folder, the file or its replacement; see the error
+    CannotRead,         // the archive could not be read at the entry's data
 };
 
 struct SkippedEntry {

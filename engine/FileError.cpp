@@ -29,7 +29,6 @@ std::string Describe(FileOperation operation, const std::filesystem::path& path,
 } // namespace
 
 FileError::FileError(FileOperation operation, std::filesystem::path path, std::error_code code)
-    : std::runtime_error(Describe(operation, path, code)), operation_(operation), path_(std::move(path)),
-      code_(code) {}
+    : std::runtime_error(Describe(operation, path, code)), operation_(operation), path_(std::move(path)), code_(code) {}
 
 } // namespace quarrow

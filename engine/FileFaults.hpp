@@ -79,8 +79,8 @@ constexpr FileFaults* InstalledFileFaults() { return nullptr; }
 #endif
 
 // Shared by both platforms' file layers: how many of `count` bytes may be transferred now.
-inline TransferAllowance AllowTransfer(FileOperation operation, const std::filesystem::path& path,
-                                       std::uint64_t offset, std::size_t count) {
+inline TransferAllowance AllowTransfer(FileOperation operation, const std::filesystem::path& path, std::uint64_t offset,
+                                       std::size_t count) {
     if (FileFaults* faults = InstalledFileFaults()) {
         TransferAllowance allowance = faults->BeforeTransfer(operation, path, offset, count);
         if (allowance.allowed > count) {

@@ -83,7 +83,8 @@ File File::Open(const std::filesystem::path& path, Mode mode) {
     const DWORD access = mode == Mode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     // Readers let others read along; writers keep the file to themselves while they work.
     const DWORD share = mode == Mode::Read ? FILE_SHARE_READ : 0;
-    HANDLE handle = CreateFileW(path.c_str(), access, share, nullptr, Disposition(mode), FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileW(path.c_str(), access, share, nullptr, Disposition(mode), FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         throw FileError(mode == Mode::Read || mode == Mode::ReadWrite ? FileOperation::Open : FileOperation::Create,
                         path, LastError());
@@ -98,8 +99,8 @@ std::optional<File> File::TryCreateNew(const std::filesystem::path& path) {
     }
     File file;
     file.path_ = path;
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) {

@@ -5,10 +5,9 @@
 namespace quarrow {
 
 std::int32_t ReadInt32LE(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    const std::uint32_t value = static_cast<std::uint32_t>(bytes[offset]) |
-                                static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
-                                static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
-                                static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+    const std::uint32_t value =
+        static_cast<std::uint32_t>(bytes[offset]) | static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
+        static_cast<std::uint32_t>(bytes[offset + 2]) << 16 | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
     return static_cast<std::int32_t>(value);
 }
 
@@ -89,7 +88,8 @@ PakLayout ComputeLayout(std::span<const std::int64_t> sizes) {
     }
     layout.dataEnd = offset;
     layout.indexOffset = IndexPaddingEnd(layout.dataEnd) + 1;
-    layout.archiveSize = layout.indexOffset + static_cast<std::int64_t>(kEntrySize) * static_cast<std::int64_t>(sizes.size());
+    layout.archiveSize =
+        layout.indexOffset + static_cast<std::int64_t>(kEntrySize) * static_cast<std::int64_t>(sizes.size());
     return layout;
 }
 

@@ -84,4 +84,3 @@ void CopyRange(const File& source, std::uint64_t from, File& target, std::uint64
 }
 
 } // namespace quarrow
-

@@ -21,10 +21,9 @@ std::string SystemMessage(std::error_code error) {
         return error.message();
     }
     wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, static_cast<DWORD>(error.value()), 0,
-                                        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, static_cast<DWORD>(error.value()), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     const std::unique_ptr<wchar_t, LocalFreer> owned(buffer);
     if (length == 0) {
         return "system error " + std::to_string(error.value());

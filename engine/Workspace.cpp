@@ -67,8 +67,7 @@ void Workspace::AddFolderEntry(const std::filesystem::path& path, std::wstring s
     entries_.push_back(std::move(entry));
 }
 
-void Workspace::AddArchiveEntry(std::wstring storedName, std::int64_t size, std::int64_t dataOffset,
-                                bool exactName) {
+void Workspace::AddArchiveEntry(std::wstring storedName, std::int64_t size, std::int64_t dataOffset, bool exactName) {
     WorkspaceEntry entry;
     entry.origin = EntryOrigin::Archive;
     entry.storedName = std::move(storedName);

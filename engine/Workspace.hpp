@@ -68,7 +68,6 @@ public:
 private:
     std::vector<WorkspaceEntry> entries_;
     std::filesystem::path archivePath_;
-
 };
 
 } // namespace quarrow

@@ -10,8 +10,7 @@
 namespace quarrow::win32 {
 
 namespace traits {
-template <typename T>
-struct GdiObject {
+template <typename T> struct GdiObject {
     static T Invalid() { return nullptr; }
     static void Release(T h) { DeleteObject(h); }
 };
@@ -21,8 +20,7 @@ struct CreatedDC {
 };
 } // namespace traits
 
-template <typename T>
-using GdiObject = UniqueResource<T, traits::GdiObject<T>>;
+template <typename T> using GdiObject = UniqueResource<T, traits::GdiObject<T>>;
 using UniquePen = GdiObject<HPEN>;
 using UniqueBrush = GdiObject<HBRUSH>;
 using UniqueBitmap = GdiObject<HBITMAP>;

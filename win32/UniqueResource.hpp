@@ -6,8 +6,7 @@
 namespace quarrow::win32 {
 
 // `Traits` provides `static Handle Invalid()` and `static void Release(Handle)`.
-template <typename Handle, typename Traits>
-class UniqueResource {
+template <typename Handle, typename Traits> class UniqueResource {
 public:
     UniqueResource() = default;
     explicit UniqueResource(Handle handle) : handle_(handle) {}

@@ -213,8 +213,7 @@ TEST_F(AddContentWindow, StartAppendsEachFileBehindTheArchiveAndShowsWhereItLand
     WriteFile(L"ten", "abc");
     Press(Control::cmdStart);
     EXPECT_EQ(Column(2), (std::vector<std::wstring>{L"C5h - C7h", L"CAh - CDh"}));
-    EXPECT_EQ(ReadFileBytes(PathFromWide(archive)),
-              WithText(original, "\r\nABCDEFGHIJ\r\nwxyz\r\nabc\r\nwxyz"));
+    EXPECT_EQ(ReadFileBytes(PathFromWide(archive)), WithText(original, "\r\nABCDEFGHIJ\r\nwxyz\r\nabc\r\nwxyz"));
 }
 
 TEST_F(AddContentWindow, AConfirmedBrowseAfterARunStartsAFreshListAndACancelledOneKeepsTheResults) {

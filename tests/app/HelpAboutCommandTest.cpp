@@ -35,8 +35,8 @@ void CALLBACK CloseWhenShown(HWND, UINT, UINT_PTR, DWORD) {
 using HelpAboutCommand = MainWindowTest;
 
 TEST_F(HelpAboutCommand, EachOpensItsWindowModalOverTheMainWindow) {
-    for (const auto& [button, className] : {std::pair{ToolbarButton::Help, kHelpWindowClass},
-                                             std::pair{ToolbarButton::About, kAboutWindowClass}}) {
+    for (const auto& [button, className] :
+         {std::pair{ToolbarButton::Help, kHelpWindowClass}, std::pair{ToolbarButton::About, kAboutWindowClass}}) {
         Watch watch{window.Handle(), className};
         watching = &watch;
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, &CloseWhenShown);

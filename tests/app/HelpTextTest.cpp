@@ -89,7 +89,7 @@ TEST(UsageText, ThreeEmptyLinesSeparateTheAdviceFromTheCommands) {
 TEST(UsageText, EachCommandIsHeadedByItsButtonCaptionOverAnIndentedParagraph) {
     const std::vector<std::wstring> lines = SplitLines(UsageText());
     ASSERT_EQ(lines.size(), 33u);
-    const std::vector<std::wstring> captions = {L"新PAK文件", L"开启PAK文件", L"打包PAK文件", L"解包PAK文件",
+    const std::vector<std::wstring> captions = {L"新PAK文件", L"开启PAK文件", L"打包PAK文件",  L"解包PAK文件",
                                                 L"增加档案",  L"增加目录",    L"附加档案内容", L"删除档案"};
     for (std::size_t i = 0; i < captions.size(); ++i) {
         const std::size_t heading = 10 + 3 * i;

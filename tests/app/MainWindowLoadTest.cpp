@@ -50,11 +50,16 @@ TEST_F(MainWindowLoad, TheButtonsStandOnTheirRowsWithTheirCaptionsAndStates) {
         std::int16_t state;
     };
     const Expected expected[] = {
-        {ToolbarButton::New, 0, 16, 89, L"新PAK文件", 0},         {ToolbarButton::Open, 0, 112, 105, L"开启PAK文件", 0},
-        {ToolbarButton::Save, 0, 224, 105, L"打包PAK文件", 4},    {ToolbarButton::Extract, 0, 336, 105, L"解包PAK文件", 4},
-        {ToolbarButton::Help, 0, 456, 81, L"使用说明", 0},         {ToolbarButton::About, 0, 544, 57, L"关于", 0},
-        {ToolbarButton::AddFile, 26, 16, 81, L"增加档案", 0},      {ToolbarButton::AddFolder, 26, 104, 81, L"增加目录", 0},
-        {ToolbarButton::AddContent, 26, 192, 105, L"附加档案内容", 4}, {ToolbarButton::Del, 26, 304, 81, L"删除档案", 4},
+        {ToolbarButton::New, 0, 16, 89, L"新PAK文件", 0},
+        {ToolbarButton::Open, 0, 112, 105, L"开启PAK文件", 0},
+        {ToolbarButton::Save, 0, 224, 105, L"打包PAK文件", 4},
+        {ToolbarButton::Extract, 0, 336, 105, L"解包PAK文件", 4},
+        {ToolbarButton::Help, 0, 456, 81, L"使用说明", 0},
+        {ToolbarButton::About, 0, 544, 57, L"关于", 0},
+        {ToolbarButton::AddFile, 26, 16, 81, L"增加档案", 0},
+        {ToolbarButton::AddFolder, 26, 104, 81, L"增加目录", 0},
+        {ToolbarButton::AddContent, 26, 192, 105, L"附加档案内容", 4},
+        {ToolbarButton::Del, 26, 304, 81, L"删除档案", 4},
     };
     for (const Expected& e : expected) {
         const controls::ZID_Button& button = window.Button(e.button);

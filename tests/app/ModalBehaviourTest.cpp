@@ -38,7 +38,8 @@ protected:
     // Opens the window on `owner` and runs `inspect` while it shows; the inspection closes it.
     bool WhileShown(ModalOwner& owner, const std::function<void(HWND)>& inspect) {
         const ModalKind& kind = GetParam();
-        return owner.WhileShown(kind.className, [&] { kind.show(owner.Handle()); }, inspect);
+        return owner.WhileShown(
+            kind.className, [&] { kind.show(owner.Handle()); }, inspect);
     }
 };
 

@@ -56,7 +56,8 @@ TEST(QuarrowExe, StartsIntoItsMainWindowAndEndsWhenItCloses) {
     EXPECT_EQ(client.bottom, 488);
 
     PostMessageW(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process.info.hProcess, 20000), WAIT_OBJECT_0) << "still running after its window closed";
+    ASSERT_EQ(WaitForSingleObject(process.info.hProcess, 20000), WAIT_OBJECT_0)
+        << "still running after its window closed";
     DWORD exitCode = 1;
     GetExitCodeProcess(process.info.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);

@@ -27,7 +27,8 @@ private:
 HWND Owner() { return testing::SharedOwner().Handle(); }
 
 TEST(FitLabelToText, WidensAndHeightensALabelTooSmallForItsTextOnOneLine) {
-    const ChildOfOwner label(CreateLabel(Owner(), 1, L"版本 10.12.345 (一个很长的版本说明)", TwipsRect{150, 150, 600, 150},
+    const ChildOfOwner label(CreateLabel(Owner(), 1, L"版本 10.12.345 (一个很长的版本说明)",
+                                         TwipsRect{150, 150, 600, 150},
                                          static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
     const RECT before = testing::RectInParent(label.Get());
     FitLabelToText(label.Get());

@@ -78,7 +78,8 @@ int ShowModalWindow(std::wstring_view which) {
 }
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }

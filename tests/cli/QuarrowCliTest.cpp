@@ -137,18 +137,20 @@ TEST_F(QuarrowCli, ExtractSkipsHostileEntriesNamesThemAndWritesNothingOutside) {
     const ProgramRun run = Run({"extract", Utf8(dir / "box" / "h.pak"), Utf8(dir / "box" / "out")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "quarrow-cli: skipped entry 1 (..\\ESCAPE.TXT): the stored name climbs out of the destination with \"..\"\n"
-              "quarrow-cli: skipped entry 3 (C:\\DRIVE.TXT): the stored name has a character that file names cannot hold\n"
-              "quarrow-cli: skipped entry 4 (PAST.BIN): the entry's data lies outside the archive\n"
-              "quarrow-cli: skipped entry 5 (CON): the stored name is a device name\n");
+    EXPECT_EQ(
+        run.err,
+        "quarrow-cli: skipped entry 1 (..\\ESCAPE.TXT): the stored name climbs out of the destination with \"..\"\n"
+        "quarrow-cli: skipped entry 3 (C:\\DRIVE.TXT): the stored name has a character that file names cannot hold\n"
+        "quarrow-cli: skipped entry 4 (PAST.BIN): the entry's data lies outside the archive\n"
+        "quarrow-cli: skipped entry 5 (CON): the stored name is a device name\n");
     EXPECT_EQ(Bytes(dir / "box" / "out" / "DATA" / "GOOD.TXT"), "good");
     std::vector<std::string> written;
     for (const auto& item : std::filesystem::recursive_directory_iterator(dir.Path())) {
         written.push_back(item.path().lexically_relative(dir.Path()).generic_string());
     }
     std::sort(written.begin(), written.end());
-    EXPECT_EQ(written, (std::vector<std::string>{"box", "box/h.pak", "box/out", "box/out/DATA", "box/out/DATA/GOOD.TXT"}));
+    EXPECT_EQ(written,
+              (std::vector<std::string>{"box", "box/h.pak", "box/out", "box/out/DATA", "box/out/DATA/GOOD.TXT"}));
 }
 
 TEST_F(QuarrowCli, PackingFoldersAndExtractingThemGivesTheTreeBack) {

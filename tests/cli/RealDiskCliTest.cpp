@@ -37,7 +37,9 @@ protected:
 
     static std::vector<std::uint8_t> ArchiveOfThree(std::size_t size) {
         HandMadeArchive archive;
-        archive.Add("A.BIN", std::string(size, 'a')).Add("B.BIN", std::string(size, 'b')).Add("C.BIN", std::string(size, 'c'));
+        archive.Add("A.BIN", std::string(size, 'a'))
+            .Add("B.BIN", std::string(size, 'b'))
+            .Add("C.BIN", std::string(size, 'c'));
         return archive.Bytes();
     }
 };
@@ -67,7 +69,7 @@ TEST_F(RealDisk, AFullDiskKeepsTheEntriesWrittenAndNamesTheOthers) {
     // Two entries fit in 256 KiB, the third does not; it leaves nothing behind.
     EXPECT_EQ(run.err, "quarrow-cli: skipped entry 3 (C.BIN): cannot write it: No space left on device\n");
     EXPECT_EQ(SnapshotOf(disk / "out"), (testing::FolderSnapshot{{"A.BIN", std::string(100 * 1024, 'a')},
-                                                                   {"B.BIN", std::string(100 * 1024, 'b')}}));
+                                                                 {"B.BIN", std::string(100 * 1024, 'b')}}));
 }
 
 TEST_F(RealDisk, AReadOnlyDiskRefusesEveryCommandAndLosesNothing) {

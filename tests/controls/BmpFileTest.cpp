@@ -9,16 +9,16 @@ namespace {
 
 TEST(BmpFile, HeadersOfATwoByTwoImage) {
     const BmpHeaders expected{
-        'B', 'M', 74, 0, 0, 0, // file size: 58 + 16
-        0, 0, 0, 0,            // reserved
-        58, 0, 0, 0,           // pixels start after both headers
-        40, 0, 0, 0,           // information header size
-        2, 0, 0, 0, 2, 0, 0, 0, // width, height (positive: bottom-up)
-        1, 0, 32, 0,           // planes, bits per pixel
-        0, 0, 0, 0,            // no compression
-        16, 0, 0, 0,           // image size
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, // resolutions, colour counts
-        0, 0, 0, 0,            // the one colour entry
+        'B', 'M', 74, 0, 0, 0,                               // file size: 58 + 16
+        0,   0,   0,  0,                                     // reserved
+        58,  0,   0,  0,                                     // pixels start after both headers
+        40,  0,   0,  0,                                     // information header size
+        2,   0,   0,  0, 2, 0, 0, 0,                         // width, height (positive: bottom-up)
+        1,   0,   32, 0,                                     // planes, bits per pixel
+        0,   0,   0,  0,                                     // no compression
+        16,  0,   0,  0,                                     // image size
+        0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, // resolutions, colour counts
+        0,   0,   0,  0,                                     // the one colour entry
     };
     EXPECT_EQ(EncodeBmpHeaders(2, 2), expected);
 }

@@ -13,7 +13,6 @@ const FacePaint kHotFace = Framed(RgbColor(255, 245, 206), RgbColor(255, 207, 14
 const FacePaint kPressedFace = Framed(RgbColor(254, 142, 75), RgbColor(254, 214, 145));
 const FacePaint kDownHotFace = Framed(RgbColor(255, 235, 99), RgbColor(255, 119, 0));
 
-
 TEST(ButtonRepaint, ARepeatedStateOneToFourIsNotPaintedAgainButStateZeroIs) {
     ButtonStateMachine button;
     EXPECT_EQ(button.LastPaintedState(), -1);
@@ -54,8 +53,8 @@ TEST(ButtonRepaint, ACheckButtonTakesItsStateFromItsValueAndThePointer) {
         button.value = c.value;
         button.state = 3;
         button.DrawButton(c.isOver, false, Blue());
-        EXPECT_EQ(button.state, c.expected) << "value " << c.value << " drop-down " << c.isDropDown << " over "
-                                            << c.isOver;
+        EXPECT_EQ(button.state, c.expected)
+            << "value " << c.value << " drop-down " << c.isDropDown << " over " << c.isOver;
     }
 }
 

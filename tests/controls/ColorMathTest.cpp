@@ -12,9 +12,8 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     const struct {
         double value;
         double rounded;
-    } cases[] = {{0.5, 0.0},   {1.5, 2.0},   {2.5, 2.0},     {127.5, 128.0},    {-0.5, 0.0},
-                 {-1.5, -2.0}, {-2.5, -2.0}, {2.4999, 2.0},  {2.5000001, 3.0},  {3.0, 3.0},
-                 {-2.51, -3.0}, {1e15 + 0.5, 1e15}};
+    } cases[] = {{0.5, 0.0},   {1.5, 2.0},    {2.5, 2.0},       {127.5, 128.0}, {-0.5, 0.0},   {-1.5, -2.0},
+                 {-2.5, -2.0}, {2.4999, 2.0}, {2.5000001, 3.0}, {3.0, 3.0},     {-2.51, -3.0}, {1e15 + 0.5, 1e15}};
     for (const auto& c : cases) {
         EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
     }

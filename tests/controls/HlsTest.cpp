@@ -13,9 +13,14 @@ TEST(RGBToHLS, HueCountsSextantsFromRed) {
         Rgb rgb;
         float hue, luminance, saturation;
     } cases[] = {
-        {{255, 0, 0}, 0.0f, 0.5f, 1.0f},   {{0, 255, 0}, 2.0f, 0.5f, 1.0f},   {{0, 0, 255}, 4.0f, 0.5f, 1.0f},
-        {{255, 255, 0}, 1.0f, 0.5f, 1.0f}, {{0, 255, 255}, 3.0f, 0.5f, 1.0f}, {{255, 0, 255}, -1.0f, 0.5f, 1.0f},
-        {{255, 255, 255}, 0.0f, 1.0f, 0.0f}, {{0, 0, 0}, 0.0f, 0.0f, 0.0f},
+        {{255, 0, 0}, 0.0f, 0.5f, 1.0f},
+        {{0, 255, 0}, 2.0f, 0.5f, 1.0f},
+        {{0, 0, 255}, 4.0f, 0.5f, 1.0f},
+        {{255, 255, 0}, 1.0f, 0.5f, 1.0f},
+        {{0, 255, 255}, 3.0f, 0.5f, 1.0f},
+        {{255, 0, 255}, -1.0f, 0.5f, 1.0f},
+        {{255, 255, 255}, 0.0f, 1.0f, 0.0f},
+        {{0, 0, 0}, 0.0f, 0.0f, 0.0f},
         // Saturation uses the light formula above one half: (1 − 0.6) / (2 − 1 − 0.6) = 1.
         {{255, 153, 153}, 0.0f, 0.8f, 1.0f},
     };
@@ -52,9 +57,7 @@ TEST(HLSToRGB, ConvertsBackEveryColourWithinRounding) {
     EXPECT_GT(exact, 256LL * 256 * 256 * 99 / 100) << "almost every colour should come back exactly";
 }
 
-TEST(HLSToRGB, GrayOfHalfLuminanceRoundsToEven) {
-    EXPECT_EQ(HLSToRGB(0.0f, 0.0f, 0.5f), (Rgb{128, 128, 128}));
-}
+TEST(HLSToRGB, GrayOfHalfLuminanceRoundsToEven) { EXPECT_EQ(HLSToRGB(0.0f, 0.0f, 0.5f), (Rgb{128, 128, 128})); }
 
 TEST(HLSToRGB, ValuesOutsideTheRangesStillGiveAColour) {
     // Hue 10 is far past 5: red runs over 1 and is held to 255.

@@ -46,8 +46,8 @@ protected:
 };
 
 TEST_F(JCToolbarTest, TheStripIsAGradientWithADarkerBottomLineInEveryScheme) {
-    for (const auto& [themeColor, scheme] : {std::pair{0, ColorScheme::Blue}, std::pair{1, ColorScheme::Silver},
-                                             std::pair{3, ColorScheme::Olive}}) {
+    for (const auto& [themeColor, scheme] :
+         {std::pair{0, ColorScheme::Blue}, std::pair{1, ColorScheme::Silver}, std::pair{3, ColorScheme::Olive}}) {
         toolbar.SetThemeColor(themeColor);
         const SchemeColors& colors = ColorsOf(scheme);
         const HDC grad = toolbar.PicGrad().Dc();
@@ -120,14 +120,14 @@ TEST_F(JCToolbarTest, IsStrechAddsTwoOverflowMarks) {
     toolbar.SetIsStrech(true);
     EXPECT_EQ(changed, std::vector<std::wstring>{L"IsStrech"});
     EXPECT_EQ(RenderArea(toolbar.PicRight().Dc(), 5, 4, 13, 9, BlackOrWhite), ".........\n"
-                                                                               ".B...B...\n"
-                                                                               ".BB..BB..\n"
-                                                                               ".BWW.BWW.\n"
-                                                                               "..W...W..\n"
-                                                                               ".........\n");
+                                                                              ".B...B...\n"
+                                                                              ".BB..BB..\n"
+                                                                              ".BWW.BWW.\n"
+                                                                              "..W...W..\n"
+                                                                              ".........\n");
     toolbar.SetIsStrech(false);
-    EXPECT_EQ(GetPixel(toolbar.PicRight().Dc(), 6, 6), GradientLine(RgbColor(118, 167, 241), RgbColor(0, 53, 145),
-                                                                     kHeight, 6));
+    EXPECT_EQ(GetPixel(toolbar.PicRight().Dc(), 6, 6),
+              GradientLine(RgbColor(118, 167, 241), RgbColor(0, 53, 145), kHeight, 6));
 }
 
 TEST_F(JCToolbarTest, TheRightEndButtonLightsUpIsPressedClicksAndRestsWhenThePointerLeaves) {

@@ -23,29 +23,29 @@ TEST(DrawLine, LeavesTheEndPointUnpainted) {
     DrawLine(canvas.Dc(), 2, 1, 6, 1, RGB(255, 0, 0));
     DrawLine(canvas.Dc(), 8, 0, 8, 3, RGB(255, 0, 0));
     EXPECT_EQ(canvas.Render(0, 0, 9, 3, InkOn(RGB(255, 0, 0))), "........#.\n"
-                                                                 "..####..#.\n"
-                                                                 "........#.\n"
-                                                                 "..........\n");
+                                                                "..####..#.\n"
+                                                                "........#.\n"
+                                                                "..........\n");
 }
 
 TEST(DrawBox, WidthAndHeightOnePaintATwoByTwoSquare) {
     DibCanvas canvas(10, 10, kBackground);
     DrawBox(canvas.Dc(), 4, 4, 1, 1, RGB(0, 0, 128));
     EXPECT_EQ(canvas.Render(3, 3, 6, 6, InkOn(RGB(0, 0, 128))), "....\n"
-                                                                 ".##.\n"
-                                                                 ".##.\n"
-                                                                 "....\n");
+                                                                ".##.\n"
+                                                                ".##.\n"
+                                                                "....\n");
 }
 
 TEST(DrawBox, OutlinesColumnsXToXPlusWidth) {
     DibCanvas canvas(8, 6, kBackground);
     DrawBox(canvas.Dc(), 1, 1, 4, 3, RGB(0, 0, 0));
     EXPECT_EQ(canvas.Render(0, 0, 6, 5, InkOn(RGB(0, 0, 0))), ".......\n"
-                                                               ".#####.\n"
-                                                               ".#...#.\n"
-                                                               ".#...#.\n"
-                                                               ".#####.\n"
-                                                               ".......\n");
+                                                              ".#####.\n"
+                                                              ".#...#.\n"
+                                                              ".#...#.\n"
+                                                              ".#####.\n"
+                                                              ".......\n");
 }
 
 TEST(GradientFill, PaintsCountPlusOneLinesFromFirstToLastColour) {
@@ -89,7 +89,9 @@ TEST(GradientBox, FramesAGradientWhoseWidthIsTheRightEdge) {
     DibCanvas canvas(12, 12, kBackground);
     const OleColor frame = RgbColor(0, 0, 128);
     GradientBox(canvas.Dc(), RgbColor(255, 245, 206), RgbColor(255, 207, 142), 0, 2, 8, 6, frame);
-    EXPECT_EQ(canvas.Render(0, 1, 9, 9, [&](COLORREF c) { return c == frame ? '#' : c == kBackground ? '.' : 'g'; }),
+    EXPECT_EQ(canvas.Render(0, 1, 9, 9, [&](COLORREF c) { return c == frame         ? '#'
+                                                                 : c == kBackground ? '.'
+                                                                                    : 'g'; }),
               "..........\n"
               "#########.\n"
               "#ggggggg#.\n"

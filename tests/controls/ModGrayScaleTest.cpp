@@ -36,7 +36,9 @@ COLORREF IconColour(int, int y) {
     return bands[y / 4];
 }
 
-UniqueIcon TestIcon() { return MaskedIcon(16, 16, IconColour, [](int x, int) { return x < 8; }); }
+UniqueIcon TestIcon() {
+    return MaskedIcon(16, 16, IconColour, [](int x, int) { return x < 8; });
+}
 
 TEST(GrayBitmap, ConvertsTheBitmapInPlaceAndCopiesIt) {
     const COLORREF colours[] = {RGB(128, 128, 128), RGB(255, 255, 255), RGB(144, 144, 144), RGB(255, 0, 0),

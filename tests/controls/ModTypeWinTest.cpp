@@ -38,8 +38,8 @@ TEST(SystemColorScheme, FollowsTheLunaSchemesAndFallsBackToSilver) {
         const wchar_t* name;
         ColorScheme expected;
     } cases[] = {
-        {true, true, L"NormalColor", ColorScheme::Blue}, {true, true, L"HomeStead", ColorScheme::Olive},
-        {true, true, L"Metallic", ColorScheme::Silver},  {true, true, L"Blue", ColorScheme::Silver},
+        {true, true, L"NormalColor", ColorScheme::Blue},    {true, true, L"HomeStead", ColorScheme::Olive},
+        {true, true, L"Metallic", ColorScheme::Silver},     {true, true, L"Blue", ColorScheme::Silver},
         {false, true, L"NormalColor", ColorScheme::Silver}, {true, false, L"NormalColor", ColorScheme::Silver},
     };
     for (const auto& c : cases) {

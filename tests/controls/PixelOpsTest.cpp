@@ -13,7 +13,8 @@ using Bgra = std::array<std::uint8_t, 4>;
 
 // A width × height image, rows bottom-up, owning its bytes.
 struct TestImage {
-    TestImage(int width, int height) : bytes(static_cast<std::size_t>(width) * height * 4), width(width), height(height) {}
+    TestImage(int width, int height)
+        : bytes(static_cast<std::size_t>(width) * height * 4), width(width), height(height) {}
     BgraImage View() { return {bytes.data(), width, height}; }
     Bgra At(int x, int y) {
         const std::uint8_t* p = View().Pixel(x, y);
@@ -84,8 +85,8 @@ TEST(GrayPixels, ConvertsAllButTheKeptGrays) {
         250, 250, 250, 7, // above 255 before the cap
     };
     GrayPixels(pixels);
-    EXPECT_EQ(pixels, (std::vector<std::uint8_t>{128, 128, 128, 1, 255, 255, 255, 2, 148, 148, 148, 3, 84, 84, 84, 4,
-                                                 150, 150, 150, 5, 28, 28, 28, 6, 255, 255, 255, 7}));
+    EXPECT_EQ(pixels, (std::vector<std::uint8_t>{128, 128, 128, 1,   255, 255, 255, 2,  148, 148, 148, 3,   84,  84,
+                                                 84,  4,   150, 150, 150, 5,   28,  28, 28,  6,   255, 255, 255, 7}));
 }
 
 TEST(RandomisePixels, ChannelsArePremultipliedByARandomAlpha) {
@@ -115,7 +116,7 @@ TEST(ResamplePixels, InterpolatesBetweenPixelCentres) {
     TestImage to(4, 1);
     ResamplePixels(from.View(), to.View());
     EXPECT_EQ(to.At(0, 0)[0], 0);
-    EXPECT_EQ(to.At(1, 0)[0], 64); // 63.75
+    EXPECT_EQ(to.At(1, 0)[0], 64);  // 63.75
     EXPECT_EQ(to.At(2, 0)[0], 191); // 191.25
     EXPECT_EQ(to.At(3, 0)[3], 255);
 
@@ -132,7 +133,7 @@ TEST(ResamplePixels, InterpolatesBetweenPixelCentres) {
 
 TEST(ResamplePixels, KeepsTopAndBottomInPlace) {
     TestImage from(1, 2);
-    from.Set(0, 0, {10, 20, 30, 40});     // top
+    from.Set(0, 0, {10, 20, 30, 40});    // top
     from.Set(0, 1, {90, 100, 110, 120}); // bottom
     TestImage to(1, 4);
     ResamplePixels(from.View(), to.View());
@@ -143,7 +144,7 @@ TEST(ResamplePixels, KeepsTopAndBottomInPlace) {
 
 TEST(AlphaBlendPixels, BlendsSourceOverDestination) {
     TestImage source(2, 1);
-    source.Set(0, 0, {0, 0, 0, 0});           // fully transparent
+    source.Set(0, 0, {0, 0, 0, 0});         // fully transparent
     source.Set(1, 0, {100, 100, 100, 255}); // opaque
     TestImage destination(2, 1);
     destination.Set(0, 0, {200, 200, 200, 200});

@@ -172,10 +172,7 @@ std::vector<Sample> HorizontalSamples() {
 
 std::vector<Sample> VerticalSamples() {
     return {
-        {L"classic", 22, 150,
-         [](lumoProgressBar& b) {
-             b.Value(30);
-         }},
+        {L"classic", 22, 150, [](lumoProgressBar& b) { b.Value(30); }},
         {L"segments", 22, 150,
          [](lumoProgressBar& b) {
              b.Segments(true);
@@ -280,6 +277,4 @@ int Run(int argc, char** argv) {
 } // namespace
 } // namespace quarrow::gallery
 
-int main(int argc, char** argv) {
-    return quarrow::gallery::Run(argc, argv);
-}
+int main(int argc, char** argv) { return quarrow::gallery::Run(argc, argv); }

@@ -103,7 +103,8 @@ TEST(StatusBarLayout, IconsSitInTheMiddleOfTheFreeSpaceRoundedToEven) {
 }
 
 TEST(StatusBarLayout, HalfRoundedToEven) {
-    const std::array<std::pair<int, int>, 9> cases{{{0, 0}, {1, 0}, {2, 1}, {3, 2}, {5, 2}, {7, 4}, {-1, 0}, {-3, -2}, {-5, -2}}};
+    const std::array<std::pair<int, int>, 9> cases{
+        {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {5, 2}, {7, 4}, {-1, 0}, {-3, -2}, {-5, -2}}};
     for (const auto& [value, half] : cases) {
         EXPECT_EQ(HalfRoundedToEven(value), half) << value;
     }

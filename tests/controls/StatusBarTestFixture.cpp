@@ -6,9 +6,7 @@ namespace quarrow::controls::testing {
 
 namespace {
 
-COLORREF FromBgra(std::uint32_t pixel) {
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
+COLORREF FromBgra(std::uint32_t pixel) { return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF); }
 
 BITMAPINFO TopDown32(int width, int height) {
     BITMAPINFO info{};
@@ -51,7 +49,8 @@ COLORREF Capture::At(int x, int y) const {
         ADD_FAILURE() << "pixel (" << x << ", " << y << ") is outside the capture";
         return CLR_INVALID;
     }
-    return FromBgra(pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]);
+    return FromBgra(
+        pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]);
 }
 
 bool Capture::Contains(COLORREF colour, int left, int top, int right, int bottom) const {

@@ -73,7 +73,7 @@ protected:
     // The main window's panels.
     void AddMainWindowPanels();
 
-    PictureBox picture;  // declared before the bar: the host outlives it
+    PictureBox picture; // declared before the bar: the host outlives it
     cNoStatusBar bar;
 };
 

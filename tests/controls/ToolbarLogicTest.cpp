@@ -32,9 +32,6 @@ TEST(ToolbarSchemes, OnlyTheBlueAndOliveLunaStylesGiveTheirSchemes) {
     EXPECT_EQ(SchemeForVisualStyle(false, L"HomeStead"), ColorScheme::Silver);
 }
 
-
-
-
 TEST(ButtonGeometry, TheArrowGlyphIsATriangleOfSevenFiveThreeAndOnePixels) {
     std::string drawn;
     for (int y = 5; y <= 10; ++y) {
@@ -79,8 +76,6 @@ TEST(ToolbarLayout, AStripNarrowerThanItsEndsHasNoMiddle) {
     EXPECT_EQ(LayoutToolbarAreas(25, 26).right.x, 10);
 }
 
-
-
 TEST(ToolbarArt, TheRightButtonsCornersAreRoundedAgainstTheHost) {
     const OleColor host = RgbColor(0, 0, 0);
     const OleColor top = RgbColor(100, 200, 50);
@@ -88,13 +83,12 @@ TEST(ToolbarArt, TheRightButtonsCornersAreRoundedAgainstTheHost) {
     const OleColor topBlend = RgbColor(50, 100, 25);
     const OleColor bottomBlend = RgbColor(6, 10, 16); // 5.5 to 6, 10.5 to 10, 15.5 to 16
     const std::vector<PixelPaint> expected{
-        {14, 0, host},         {14, 25, host},        {13, 0, topBlend},     {14, 1, topBlend},
-        {0, 0, topBlend},      {1, 1, topBlend},      {1, 0, top},           {13, 25, bottomBlend},
-        {14, 24, bottomBlend}, {0, 25, bottomBlend},  {1, 24, bottomBlend},  {1, 25, bottom},
+        {14, 0, host},         {14, 25, host},       {13, 0, topBlend},    {14, 1, topBlend},
+        {0, 0, topBlend},      {1, 1, topBlend},     {1, 0, top},          {13, 25, bottomBlend},
+        {14, 24, bottomBlend}, {0, 25, bottomBlend}, {1, 24, bottomBlend}, {1, 25, bottom},
     };
     EXPECT_EQ(RightButtonCornerPixels(15, 26, host, top, bottom), expected);
 }
-
 
 TEST(ToolbarRightButton, HoverPressAndLeaveMoveBetweenTheLooks) {
     RightButtonStateMachine button;
@@ -110,7 +104,6 @@ TEST(ToolbarRightButton, HoverPressAndLeaveMoveBetweenTheLooks) {
     EXPECT_EQ(button.TimerTick(false), RightButtonLook::Rest) << "leaving while pressed rests it too";
     EXPECT_EQ(button.State(), 0);
 }
-
 
 } // namespace
 } // namespace quarrow::controls

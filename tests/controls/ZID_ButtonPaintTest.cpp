@@ -64,8 +64,8 @@ std::set<std::pair<int, int>> CaptionInk(ZID_Button& button, const std::wstring&
 }
 
 Picture RedIcon() {
-    return Picture::FromIcon(testing::MaskedIcon(16, 16, [](int, int) { return RGB(255, 0, 0); },
-                                                 [](int x, int) { return x < 12; }));
+    return Picture::FromIcon(testing::MaskedIcon(
+        16, 16, [](int, int) { return RGB(255, 0, 0); }, [](int x, int) { return x < 12; }));
 }
 
 class ZID_ButtonPaint : public ::testing::Test {
@@ -75,8 +75,8 @@ protected:
 };
 
 TEST_F(ZID_ButtonPaint, EveryStateHasItsFaceInEveryScheme) {
-    for (const auto& [themeColor, scheme] : {std::pair{0, ColorScheme::Blue}, std::pair{1, ColorScheme::Silver},
-                                             std::pair{2, ColorScheme::Olive}}) {
+    for (const auto& [themeColor, scheme] :
+         {std::pair{0, ColorScheme::Blue}, std::pair{1, ColorScheme::Silver}, std::pair{2, ColorScheme::Olive}}) {
         SCOPED_TRACE(themeColor);
         button.SetThemeColor(themeColor);
         const SchemeColors& colors = ColorsOf(scheme);
@@ -168,8 +168,8 @@ TEST_F(ZID_ButtonPaint, ADisabledButtonShowsItsIconGrayAndItsCaptionInGray) {
 TEST_F(ZID_ButtonPaint, TheFaceShowsThroughTheIconsTransparentPixels) {
     button.SetThemeColor(0);
     button.SetPicture(RedIcon());
-    EXPECT_EQ(PixelOf(button, 5 + 13, 5), GradientLine(ColorsOf(ColorScheme::Blue).faceTop,
-                                                       ColorsOf(ColorScheme::Blue).faceBottom, kHeight, 5));
+    EXPECT_EQ(PixelOf(button, 5 + 13, 5),
+              GradientLine(ColorsOf(ColorScheme::Blue).faceTop, ColorsOf(ColorScheme::Blue).faceBottom, kHeight, 5));
 }
 
 TEST_F(ZID_ButtonPaint, ADisabledBitmapPictureIsLeftOutButTheCaptionStays) {
@@ -178,8 +178,8 @@ TEST_F(ZID_ButtonPaint, ADisabledBitmapPictureIsLeftOutButTheCaptionStays) {
     button.SetCaption(L"IIII");
     EXPECT_EQ(PixelOf(button, 10, 10), RGB(0, 0, 255));
     button.SetState(4);
-    EXPECT_EQ(PixelOf(button, 10, 10),
-              GradientLine(ColorsOf(ColorScheme::Silver).faceTop, ColorsOf(ColorScheme::Silver).faceBottom, kHeight, 10));
+    EXPECT_EQ(PixelOf(button, 10, 10), GradientLine(ColorsOf(ColorScheme::Silver).faceTop,
+                                                    ColorsOf(ColorScheme::Silver).faceBottom, kHeight, 10));
     bool grayInk = false;
     for (int x = 25; x < kWidth; ++x) {
         for (int y = 0; y < kHeight; ++y) {

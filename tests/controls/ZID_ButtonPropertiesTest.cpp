@@ -25,8 +25,8 @@ protected:
 };
 
 Picture SomeIcon() {
-    return Picture::FromIcon(testing::MaskedIcon(16, 16, [](int, int) { return RGB(0, 128, 0); },
-                                                 [](int, int) { return true; }));
+    return Picture::FromIcon(testing::MaskedIcon(
+        16, 16, [](int, int) { return RGB(0, 128, 0); }, [](int, int) { return true; }));
 }
 
 TEST_F(ZID_ButtonProperties, EverySetterReportsItsProperty) {
@@ -83,8 +83,8 @@ TEST_F(ZID_ButtonProperties, SettingsSurviveASaveAndLoadInTheirOrderButValueIsNo
     button.SetThemeColor(0);
     PropertyBag bag;
     button.WriteProperties(bag);
-    EXPECT_EQ(bag.Keys(), (std::vector<std::wstring>{L"State", L"Enabled", L"Caption", L"IsCheckButton",
-                                                     L"IsDropDown", L"Picture", L"ThemeColor"}));
+    EXPECT_EQ(bag.Keys(), (std::vector<std::wstring>{L"State", L"Enabled", L"Caption", L"IsCheckButton", L"IsDropDown",
+                                                     L"Picture", L"ThemeColor"}));
 
     ZID_Button loaded(host.Handle(), 10, 40, 90);
     loaded.ReadProperties(bag);

@@ -38,8 +38,8 @@ protected:
     void SetUp() override {
         StatusBarTest::SetUp();
         bar.OwnerDraw = [this](StatusPanelOwnerDraw& event) {
-            ownerDraws.push_back({event.panel, {event.left, event.top, event.right, event.bottom}, event.hdc,
-                                  event.doDefault});
+            ownerDraws.push_back(
+                {event.panel, {event.left, event.top, event.right, event.bottom}, event.hdc, event.doDefault});
             const RECT rect{event.left + 1, event.top + 1, event.right - 1, event.bottom - 1};
             const win32::UniqueBrush red(CreateSolidBrush(kOwnerRed));
             FillRect(event.hdc, &rect, red.Get());

@@ -35,9 +35,7 @@ std::unique_ptr<lumoProgressBar> WhiteBar(const BarHost& host, int width, int he
 }
 
 // `count` copies of `c`.
-std::string Repeat(std::size_t count, char c) {
-    return std::string(count, c);
-}
+std::string Repeat(std::size_t count, char c) { return std::string(count, c); }
 
 TEST(lumoProgressBarPaint, AClassicBarAtHalfFillsHalfItsWorkingWidth) {
     BarHost host;
@@ -109,9 +107,7 @@ int CountColour(const DibCanvas& canvas, COLORREF colour, int fromX, int toX, in
 // Text may be smoothed into its background, so caption pixels are told apart by their hue: red text
 // blends with white into (255, g, g), yellow text with navy into (r, r, b).
 int CountHue(const DibCanvas& canvas, COLORREF hue, int fromX, int toX, int fromY, int toY) {
-    const auto matches = [](BYTE channel, BYTE target) {
-        return target ? channel > 150 : channel < 100;
-    };
+    const auto matches = [](BYTE channel, BYTE target) { return target ? channel > 150 : channel < 100; };
     int count = 0;
     for (int y = fromY; y <= toY; ++y) {
         for (int x = fromX; x <= toX; ++x) {
@@ -372,13 +368,9 @@ TEST(lumoProgressBarPaint, AValueAboveMaxShowsAFullBar) {
 }
 
 // A 3 × 2 picture with a different colour in every pixel.
-COLORREF Swatch(int x, int y) {
-    return RGB(40 * x + 10, 100 * y + 20, 7);
-}
+COLORREF Swatch(int x, int y) { return RGB(40 * x + 10, 100 * y + 20, 7); }
 
-Picture SwatchPicture() {
-    return Picture::FromBitmap(testing::ScreenBitmap(3, 2, Swatch));
-}
+Picture SwatchPicture() { return Picture::FromBitmap(testing::ScreenBitmap(3, 2, Swatch)); }
 
 Picture TwoColourPicture() {
     return Picture::FromBitmap(testing::ScreenBitmap(2, 1, [](int x, int) { return x == 0 ? kRed : kYellow; }));
@@ -447,9 +439,7 @@ TEST(lumoProgressBarPaint, ModifyingAPictureShowsAtTheNextPaintAndStartsFromTheO
     bar->ModifyBarPicture(0.5, 0.5); // no picture: nothing happens
     bar->BarPicture(Picture::FromBitmap(testing::ScreenBitmap(1, 1, [](int, int) { return RGB(200, 100, 50); })));
     int paints = 0;
-    bar->BeforePaint = [&](BeforePaintEvent) {
-        ++paints;
-    };
+    bar->BeforePaint = [&](BeforePaintEvent) { ++paints; };
     DibCanvas canvas(20, 10);
 
     bar->ModifyBarPicture(1.0, 0.0); // no saturation: gray at the luminance (200 + 50) / 2

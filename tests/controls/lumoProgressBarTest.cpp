@@ -26,12 +26,8 @@ Picture SmallPicture() {
 // Records the reported names and counts the paints.
 struct Observer {
     explicit Observer(lumoProgressBar& bar) {
-        bar.PropertyChanged = [this](std::wstring_view name) {
-            names.emplace_back(name);
-        };
-        bar.BeforePaint = [this](BeforePaintEvent) {
-            ++paints;
-        };
+        bar.PropertyChanged = [this](std::wstring_view name) { names.emplace_back(name); };
+        bar.BeforePaint = [this](BeforePaintEvent) { ++paints; };
     }
     std::vector<std::wstring> names;
     int paints = 0;

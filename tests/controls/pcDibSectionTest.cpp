@@ -64,9 +64,7 @@ TEST(pcDibSection, CreateMakesABottomUp32BitSurfaceWithItsOwnContext) {
 
 TEST(pcDibSection, CreateRefusesSizesItCannotHoldAndLeavesNothing) {
     pcDibSection surface;
-    const struct {
-        int width, height;
-    } refused[] = {{0, 4}, {4, 0}, {-1, 3}, {3, -1}, {70000, 70000}};
+    const struct { int width, height; } refused[] = {{0, 4}, {4, 0}, {-1, 3}, {3, -1}, {70000, 70000}};
     for (const auto& size : refused) {
         ASSERT_TRUE(surface.Create(4, 4));
         EXPECT_FALSE(surface.Create(size.width, size.height)) << size.width << " x " << size.height;
@@ -125,8 +123,8 @@ TEST(pcDibSection, CreateFromPictureTakesBitmapsAndIcons) {
     const Bgra corner = PixelOf(surface, 3, 1);
     EXPECT_EQ(RGB(corner[2], corner[1], corner[0]), ColourAt(3, 1));
 
-    const Picture icon = Picture::FromIcon(
-        testing::MaskedIcon(16, 16, [](int, int) { return RGB(0, 200, 0); }, [](int x, int) { return x < 4; }));
+    const Picture icon = Picture::FromIcon(testing::MaskedIcon(
+        16, 16, [](int, int) { return RGB(0, 200, 0); }, [](int x, int) { return x < 4; }));
     ASSERT_TRUE(surface.CreateFromPicture(icon));
     EXPECT_EQ(surface.Width(), 16);
     EXPECT_EQ(surface.Height(), 16);
@@ -160,7 +158,8 @@ TEST(pcDibSection, PaintPictureCopiesByBlockAndThroughDrawDibAlike) {
         ASSERT_TRUE(surface.Create(3, 2));
         for (int y = 0; y < 2; ++y) {
             for (int x = 0; x < 3; ++x) {
-                SetPixelOf(surface, x, y, {static_cast<std::uint8_t>(10 * x), static_cast<std::uint8_t>(100 + y), 7, 0});
+                SetPixelOf(surface, x, y,
+                           {static_cast<std::uint8_t>(10 * x), static_cast<std::uint8_t>(100 + y), 7, 0});
             }
         }
         DibCanvas canvas(8, 8, RGB(255, 255, 255));
@@ -179,9 +178,9 @@ TEST(pcDibSection, PaintPictureCopiesByBlockAndThroughDrawDibAlike) {
 TEST(pcDibSection, AlphaPaintPictureBlendsPremultipliedPixels) {
     pcDibSection surface;
     ASSERT_TRUE(surface.Create(3, 1));
-    SetPixelOf(surface, 0, 0, {0, 0, 0, 0});       // transparent
-    SetPixelOf(surface, 1, 0, {0, 0, 255, 255});   // opaque red
-    SetPixelOf(surface, 2, 0, {0, 0, 128, 128});   // half red
+    SetPixelOf(surface, 0, 0, {0, 0, 0, 0});     // transparent
+    SetPixelOf(surface, 1, 0, {0, 0, 255, 255}); // opaque red
+    SetPixelOf(surface, 2, 0, {0, 0, 128, 128}); // half red
     DibCanvas canvas(3, 1, RGB(0, 0, 255));
     surface.AlphaPaintPicture(canvas.Dc(), 0, 0, -1, -1, 0, 0, 0);
     EXPECT_EQ(canvas.Pixel(1, 0), RGB(0, 0, 255)) << "constant alpha 0 leaves the destination";
@@ -206,11 +205,11 @@ TEST(pcDibSection, SavePictureWritesHeadersAndPixelsAsStored) {
     ASSERT_TRUE(surface.SavePicture(path.wstring()));
 
     const std::vector<std::uint8_t> expected{
-        'B', 'M', 74, 0, 0, 0, 0, 0, 0, 0, 58, 0, 0, 0,                     // file header
-        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 32, 0, 0, 0, 0, 0,      // information header
-        16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, //
-        0, 0, 0, 0,                                                        // colour entry
-        9, 10, 11, 12, 13, 14, 15, 16, 1, 2, 3, 4, 5, 6, 7, 8,             // bottom row first
+        'B', 'M', 74, 0,  0,  0,  0,  0,  0, 0, 58, 0, 0, 0,                    // file header
+        40,  0,   0,  0,  2,  0,  0,  0,  2, 0, 0,  0, 1, 0, 32, 0, 0, 0, 0, 0, // information header
+        16,  0,   0,  0,  0,  0,  0,  0,  0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, //
+        0,   0,   0,  0,                                                        // colour entry
+        9,   10,  11, 12, 13, 14, 15, 16, 1, 2, 3,  4, 5, 6, 7,  8,             // bottom row first
     };
     EXPECT_EQ(ReadFileBytes(path), expected);
 }

@@ -73,7 +73,7 @@ TEST(pcMemDC, DrawCopiesThePartAskedFor) {
 
     surface.Draw(canvas.Dc(), 4, 2, 2, 1);
     EXPECT_EQ(canvas.Render(0, 0, 3, 1, [](COLORREF c) { return c == RGB(250, 0, 0) ? 'r' : '.'; }), "rr..\n"
-                                                                                                   "....\n");
+                                                                                                     "....\n");
 }
 
 TEST(pcMemDC, ReleasesItsSurfaceWhenRecreatedAndWhenDestroyed) {

@@ -14,7 +14,7 @@ using namespace std::chrono_literals;
 constexpr auto kStepTimeout = 30s;
 constexpr auto kPoll = 50ms;
 constexpr UINT kSendTimeoutMs = 10000;
-constexpr int kFileNameBox = 0x47C; // cmb13: the name box of an Explorer-style file dialog
+constexpr int kFileNameBox = 0x47C;    // cmb13: the name box of an Explorer-style file dialog
 constexpr int kOldFileNameBox = 0x480; // edt1
 
 bool IsDialog(HWND window) {
@@ -177,8 +177,8 @@ void DialogRobot::TypeFileName(HWND fileDialog, std::wstring_view text) {
     }
     const std::wstring value(text);
     DWORD_PTR ignored = 0;
-    if (!SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()), SMTO_NORMAL,
-                             kSendTimeoutMs, &ignored)) {
+    if (!SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()), SMTO_NORMAL, kSendTimeoutMs,
+                             &ignored)) {
         Fail("could not type into the file dialog");
     }
 }

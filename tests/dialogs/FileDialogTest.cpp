@@ -354,8 +354,8 @@ TEST_F(FileDialogTest, AnExceptionInAHandlerClosesTheDialogAndLeavesShowOpen) {
 }
 
 TEST_F(FileDialogTest, HookEventsCanCentreAndMeasureTheDialog) {
-    const HWND reference = CreateWindowExW(0, L"STATIC", L"reference", WS_POPUP, 100, 120, 700, 500, nullptr,
-                                           nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND reference = CreateWindowExW(0, L"STATIC", L"reference", WS_POPUP, 100, 120, 700, 500, nullptr, nullptr,
+                                           GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(reference, nullptr);
     constexpr WPARAM kCentreCommand = 0x7A01;
     cCommonDialog dialog;

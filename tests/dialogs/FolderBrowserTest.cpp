@@ -194,7 +194,8 @@ TEST_F(FolderBrowserTest, ATypedNameThatIsNoFolderIsReportedOnTheStatusLine) {
         const wchar_t typed[] = L"不存在的目录";
         kept = mBrowseForFolder::BrowseCallbackProc(shown, BFFM_VALIDATEFAILEDW, reinterpret_cast<LPARAM>(typed), self);
         keepOpen = false;
-        closed = mBrowseForFolder::BrowseCallbackProc(shown, BFFM_VALIDATEFAILEDW, reinterpret_cast<LPARAM>(typed), self);
+        closed =
+            mBrowseForFolder::BrowseCallbackProc(shown, BFFM_VALIDATEFAILEDW, reinterpret_cast<LPARAM>(typed), self);
         wchar_t text[128] = {};
         GetDlgItemTextW(shown, kStatusLine, text, 128);
         statusLine = text;

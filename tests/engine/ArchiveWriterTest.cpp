@@ -74,8 +74,9 @@ TEST(PackArchive, ReportsThreeStepsWithWholePercentages) {
               (std::vector<std::string>{"整理档案索引", "打包档案内容：", "写入PAK构造", "写入索引："}));
     EXPECT_EQ(progress.With("stages."),
               (std::vector<std::string>{"visible 1", "min 0", "max 3", "value 1", "value 2", "value 3"}));
-    EXPECT_EQ(progress.StepFrom("status 整理档案索引"),
-              (std::vector<std::string>{"status 整理档案索引", "item ", "items.min 0", "items.max 8", "items.value 1"}));
+    EXPECT_EQ(
+        progress.StepFrom("status 整理档案索引"),
+        (std::vector<std::string>{"status 整理档案索引", "item ", "items.min 0", "items.max 8", "items.value 1"}));
     EXPECT_EQ(progress.StepFrom("status 写入PAK构造"),
               (std::vector<std::string>{"status 写入PAK构造", "item ", "status 写入索引：", "item f0", "items.value 1",
                                         "items.text 12%"}));

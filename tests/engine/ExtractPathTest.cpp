@@ -29,22 +29,20 @@ TEST_P(CheckStoredNameRefuses, NamesThatCouldLeaveTheFolderOrCannotBeCreated) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, CheckStoredNameRefuses,
-    ::testing::Values(Unsafe{L"", NameProblem::Empty}, Unsafe{L"..\\EVIL.BIN", NameProblem::ParentReference},
-                      Unsafe{L"DATA\\..\\..\\EVIL.BIN", NameProblem::ParentReference},
-                      Unsafe{L"\\ROOTED.BIN", NameProblem::EmptyComponent},
-                      Unsafe{L"\\\\SERVER\\SHARE\\X", NameProblem::EmptyComponent},
-                      Unsafe{L"DATA\\\\X", NameProblem::EmptyComponent}, Unsafe{L"DATA\\", NameProblem::EmptyComponent},
-                      Unsafe{L"C:\\WINDOWS\\X.DLL", NameProblem::InvalidCharacter},
-                      Unsafe{L"C:X.DLL", NameProblem::InvalidCharacter},
-                      Unsafe{L"../EVIL.BIN", NameProblem::InvalidCharacter},
-                      Unsafe{L"/etc/passwd", NameProblem::InvalidCharacter},
-                      Unsafe{L"A?.BIN", NameProblem::InvalidCharacter}, Unsafe{L"A\tB", NameProblem::InvalidCharacter},
-                      Unsafe{L"CON", NameProblem::DeviceName}, Unsafe{L"DATA\\nul.txt", NameProblem::DeviceName},
-                      Unsafe{L"Com1.bmp", NameProblem::DeviceName}, Unsafe{L"LPT9", NameProblem::DeviceName},
-                      Unsafe{L"AUX .TXT", NameProblem::DeviceName}, Unsafe{L"PRN\\A", NameProblem::DeviceName},
-                      Unsafe{L"DATA.\\A", NameProblem::TrailingDotOrSpace},
-                      Unsafe{L"A.BIN ", NameProblem::TrailingDotOrSpace}, Unsafe{L".", NameProblem::TrailingDotOrSpace},
-                      Unsafe{L"X.PAK.quarrow-tmp-0123456789abcdef", NameProblem::ReservedName}));
+    ::testing::Values(
+        Unsafe{L"", NameProblem::Empty}, Unsafe{L"..\\EVIL.BIN", NameProblem::ParentReference},
+        Unsafe{L"DATA\\..\\..\\EVIL.BIN", NameProblem::ParentReference},
+        Unsafe{L"\\ROOTED.BIN", NameProblem::EmptyComponent},
+        Unsafe{L"\\\\SERVER\\SHARE\\X", NameProblem::EmptyComponent}, Unsafe{L"DATA\\\\X", NameProblem::EmptyComponent},
+        Unsafe{L"DATA\\", NameProblem::EmptyComponent}, Unsafe{L"C:\\WINDOWS\\X.DLL", NameProblem::InvalidCharacter},
+        Unsafe{L"C:X.DLL", NameProblem::InvalidCharacter}, Unsafe{L"../EVIL.BIN", NameProblem::InvalidCharacter},
+        Unsafe{L"/etc/passwd", NameProblem::InvalidCharacter}, Unsafe{L"A?.BIN", NameProblem::InvalidCharacter},
+        Unsafe{L"A\tB", NameProblem::InvalidCharacter}, Unsafe{L"CON", NameProblem::DeviceName},
+        Unsafe{L"DATA\\nul.txt", NameProblem::DeviceName}, Unsafe{L"Com1.bmp", NameProblem::DeviceName},
+        Unsafe{L"LPT9", NameProblem::DeviceName}, Unsafe{L"AUX .TXT", NameProblem::DeviceName},
+        Unsafe{L"PRN\\A", NameProblem::DeviceName}, Unsafe{L"DATA.\\A", NameProblem::TrailingDotOrSpace},
+        Unsafe{L"A.BIN ", NameProblem::TrailingDotOrSpace}, Unsafe{L".", NameProblem::TrailingDotOrSpace},
+        Unsafe{L"X.PAK.quarrow-tmp-0123456789abcdef", NameProblem::ReservedName}));
 
 TEST(TargetFor, JoinsDestinationDirectoryPartAndFileName) {
 #ifdef _WIN32

@@ -67,12 +67,12 @@ TEST(ExtractArchive, WritesEveryEntryBelowTheFolderWithItsDirectories) {
     EXPECT_EQ(progress.With("status "),
               (std::vector<std::string>{"读取PAK内容：", "解包PAK内容：", "3 档案解包完成！"}));
     EXPECT_EQ(progress.StepFrom("show"),
-              (std::vector<std::string>{"show", "status 读取PAK内容：", "item " + Utf8FromWide(WideFromPath(dir / "a.pak")),
-                                        "stages.visible 0"}));
+              (std::vector<std::string>{"show", "status 读取PAK内容：",
+                                        "item " + Utf8FromWide(WideFromPath(dir / "a.pak")), "stages.visible 0"}));
     const auto items = progress.With("item ");
     ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[1], Utf8FromWide(L"源文件：" + out + sep + L"DATA" + sep + L"IMG" + sep + L"A.BMP\r\n目的地：" + out +
-                                     sep + L"DATA" + sep + L"IMG"));
+    EXPECT_EQ(items[1], Utf8FromWide(L"源文件：" + out + sep + L"DATA" + sep + L"IMG" + sep + L"A.BMP\r\n目的地：" +
+                                     out + sep + L"DATA" + sep + L"IMG"));
     EXPECT_EQ(items[2], Utf8FromWide(L"源文件：" + out + sep + L"ROOT.TXT\r\n目的地：" + out + sep));
     EXPECT_EQ(items[4], "");
     EXPECT_EQ(progress.events.back(), "close");
@@ -144,8 +144,8 @@ TEST(ExtractArchive, HostileEntriesAreSkippedWithReasonsAndNothingLandsOutside) 
                            {10, SkipReason::DataOutsideArchive},
                        }));
     EXPECT_EQ(result.skipped[0].nameProblem, NameProblem::ParentReference);
-    EXPECT_EQ(Tree(dir.Path()), (std::vector<std::string>{"box/VICTIM.TXT", "box/a.pak", "box/out/GOOD.TXT",
-                                                           "box/out/LAST.TXT"}));
+    EXPECT_EQ(Tree(dir.Path()),
+              (std::vector<std::string>{"box/VICTIM.TXT", "box/a.pak", "box/out/GOOD.TXT", "box/out/LAST.TXT"}));
     EXPECT_EQ(Text(dir / "box" / "VICTIM.TXT"), "the user's own file");
 }
 

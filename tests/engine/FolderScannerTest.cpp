@@ -99,14 +99,14 @@ TEST(AddFolder, VisitsDirectoriesDepthFirstAndEveryLevelInCaseInsensitiveOrder) 
     ScanFolders(search, directories);
     const std::wstring base = WideFromPath(dir.Path()) + kSystemSeparator;
     EXPECT_EQ(directories, (std::vector<std::wstring>{base + L"a", base + L"a" + kSystemSeparator + L"c", base + L"b",
-                                                       base + L"B2"}));
+                                                      base + L"B2"}));
     EXPECT_EQ(search.counter, 4);
 
     Workspace workspace;
     NullProgress progress;
     AddFolder(workspace, WideFromPath(dir.Path()), progress);
     EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"ROOT.TXT", L"ROOT2", L"_U", L"A\\Y", L"A\\C\\W",
-                                                                  L"B\\A", L"B\\Z", L"B2\\X"}));
+                                                                 L"B\\A", L"B\\Z", L"B2\\X"}));
 }
 
 TEST(AddFolder, ReportsItsThreePhases) {
@@ -118,8 +118,7 @@ TEST(AddFolder, ReportsItsThreePhases) {
     Workspace workspace;
     ProgressRecorder progress;
     AddFolder(workspace, WideFromPath(dir.Path()), progress);
-    EXPECT_EQ(progress.With("status "),
-              (std::vector<std::string>{"搜索目录", "增加档案：", "读取完毕，请等待。。。"}));
+    EXPECT_EQ(progress.With("status "), (std::vector<std::string>{"搜索目录", "增加档案：", "读取完毕，请等待。。。"}));
     EXPECT_EQ(progress.With("stages.text "), (std::vector<std::string>{"1 / 3", "2 / 3", "3 / 3"}));
     EXPECT_EQ(progress.With("items.text "), (std::vector<std::string>{"1 / 2", "2 / 2", "1 / 1"}));
     EXPECT_EQ(progress.With("items.max "), (std::vector<std::string>{"2", "1"}));

@@ -11,8 +11,8 @@ TEST(ProgressText, WholePercentRoundsTiesToEven) {
         texts.push_back(WholePercentText(i, 8));
     }
     EXPECT_EQ(texts, (std::vector<std::wstring>{L"12%", L"25%", L"38%", L"50%", L"62%", L"75%", L"88%", L"100%"}));
-    EXPECT_EQ(WholePercentText(1, 200), L"0%");  // 0.5 goes to the even 0
-    EXPECT_EQ(WholePercentText(3, 200), L"2%");  // 1.5 goes to 2
+    EXPECT_EQ(WholePercentText(1, 200), L"0%"); // 0.5 goes to the even 0
+    EXPECT_EQ(WholePercentText(3, 200), L"2%"); // 1.5 goes to 2
     EXPECT_EQ(WholePercentText(2, 3), L"67%");
 }
 

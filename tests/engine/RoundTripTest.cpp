@@ -36,8 +36,8 @@ TEST(RoundTrip, AFolderPackedOpenedAndExtractedComesBackWithUpperCaseNames) {
     TempDir dir;
     std::mt19937 random(20240601);
     std::map<std::wstring, std::vector<std::uint8_t>> expected;
-    const std::vector<std::wstring> names{L"A.BIN", L"EMPTY.DAT", L"HUGE.DAT", L"地图/城.MAP", L"SUB/DEEP/ER/X.TXT",
-                                          L"SUB/Y.BMP"};
+    const std::vector<std::wstring> names{L"A.BIN",       L"EMPTY.DAT",         L"HUGE.DAT",
+                                          L"地图/城.MAP", L"SUB/DEEP/ER/X.TXT", L"SUB/Y.BMP"};
     for (std::size_t i = 0; i < names.size(); ++i) {
         // An empty file, one of several megabytes (copied file to file), and small ones (buffered).
         const std::size_t size = i == 1 ? 0 : i == 2 ? 3 * 1024 * 1024 + 5 : random() % 200000;

@@ -13,7 +13,9 @@ TEST(Text, Utf8RoundTripsChineseAndAstralCharacters) {
 }
 
 TEST(Text, MalformedUtf8BecomesReplacementCharacters) {
-    EXPECT_EQ(WideFromUtf8("A\xFF" "B"), std::wstring(L"A\uFFFDB"));
+    EXPECT_EQ(WideFromUtf8("A\xFF"
+                           "B"),
+              std::wstring(L"A\uFFFDB"));
     EXPECT_EQ(WideFromUtf8("\xE4\xB8"), std::wstring(L"\uFFFD"));
     EXPECT_EQ(WideFromUtf8("\xC0\xAF"), std::wstring(L"\uFFFD")) << "overlong forms are not accepted";
 }

@@ -30,7 +30,7 @@ struct Stored {
 
 // In index order. SUB/B.TXT is a file the user already has.
 const Stored kEntries[] = {
-    {"A.TXT", 120, false}, {"SUB/B.TXT", 200, true}, {"C.TXT", 0, false},
+    {"A.TXT", 120, false},     {"SUB/B.TXT", 200, true}, {"C.TXT", 0, false},
     {"SUB/D.TXT", 300, false}, {"NEW/E.TXT", 50, false},
 };
 constexpr const char* kUsersB = "the user's own B";
@@ -199,12 +199,12 @@ FaultPlan Within(FaultPlan plan, const char* level) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, ExtractStepFaults,
-    ::testing::Values(
-        FailingStep{"CreatingANewFile", FaultPlan::FailCall(FileOperation::Create, 1), 1},
-        FailingStep{"ClosingANewFile", FaultPlan::FailCall(FileOperation::Close, 1), 1},
-        FailingStep{"CreatingTheReplacementOfAUsersFile", Only(FaultPlan::FailCall(FileOperation::Create, 2), "B.TXT"), 2},
-        FailingStep{"ReplacingAUsersFile", FaultPlan::FailCall(FileOperation::Replace, 1), 2},
-        FailingStep{"CreatingAFolder", Within(FaultPlan::RefuseDirectories(), "/NEW"), 5, false}),
+    ::testing::Values(FailingStep{"CreatingANewFile", FaultPlan::FailCall(FileOperation::Create, 1), 1},
+                      FailingStep{"ClosingANewFile", FaultPlan::FailCall(FileOperation::Close, 1), 1},
+                      FailingStep{"CreatingTheReplacementOfAUsersFile",
+                                  Only(FaultPlan::FailCall(FileOperation::Create, 2), "B.TXT"), 2},
+                      FailingStep{"ReplacingAUsersFile", FaultPlan::FailCall(FileOperation::Replace, 1), 2},
+                      FailingStep{"CreatingAFolder", Within(FaultPlan::RefuseDirectories(), "/NEW"), 5, false}),
     [](const ::testing::TestParamInfo<FailingStep>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -159,7 +159,8 @@ TEST_F(PackFaults, AFullDiskAtTheCopyBuffersEdgesLeavesTheOldArchive) {
     const auto before = SnapshotOf(folder);
     const std::uint64_t total = Measure().BytesWritten();
     const std::uint64_t chunk = kCopyChunk;
-    for (const std::uint64_t after : {std::uint64_t{0}, chunk - 1, chunk, chunk + 1, 2 * chunk, total - 65, total - 1}) {
+    for (const std::uint64_t after :
+         {std::uint64_t{0}, chunk - 1, chunk, chunk + 1, 2 * chunk, total - 65, total - 1}) {
         SCOPED_TRACE("disk full after " + std::to_string(after) + " bytes");
         FaultPlan plan = FaultPlan::DiskFull(after);
         ProgressRecorder progress;

@@ -1,6 +1,6 @@
 // Runs the fuzz target once on each file named on the command line, or on every file of each folder
-// named (a folder that does not exist holds nothing yet): the inputs that once failed, kept as regression tests, and the seeds, in builds without
-// libFuzzer (GCC, MinGW under Wine).
+// named (a folder that does not exist holds nothing yet): the inputs that once failed, kept as regression tests, and
+// the seeds, in builds without libFuzzer (GCC, MinGW under Wine).
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>

@@ -36,11 +36,13 @@ public:
             {L"3 down, hot", [](ZID_Button& b) { b.SetState(3); }},
             {L"4 disabled", [](ZID_Button& b) { b.SetState(4); }},
             {L"drop-down", [](ZID_Button& b) { b.SetIsDropDown(true); }},
-            {L"drop-down, 2", [](ZID_Button& b) {
+            {L"drop-down, 2",
+             [](ZID_Button& b) {
                  b.SetIsDropDown(true);
                  b.SetState(2);
              }},
-            {L"check, Value 1", [](ZID_Button& b) {
+            {L"check, Value 1",
+             [](ZID_Button& b) {
                  b.SetIsCheckButton(true);
                  b.SetValue(1);
              }},
@@ -49,7 +51,8 @@ public:
             page.AddLabel(Column(column) + 4, top, looks[column].heading);
         }
         int y = top + 20;
-        const std::pair<const wchar_t*, std::int32_t> schemes[] = {{L"blue (0)", 0}, {L"silver (1)", 1}, {L"olive (2)", 2}};
+        const std::pair<const wchar_t*, std::int32_t> schemes[] = {
+            {L"blue (0)", 0}, {L"silver (1)", 1}, {L"olive (2)", 2}};
         for (const auto& [name, themeColor] : schemes) {
             page.AddLabel(GalleryPage::kMargin, y + 5, name);
             for (std::size_t column = 0; column < looks.size(); ++column) {
@@ -68,12 +71,14 @@ public:
             {L"A&&B", [](ZID_Button& b) { b.SetPicture(DocumentIcon()); }},
             {L"no picture", [](ZID_Button&) {}},
             {L"bitmap", [](ZID_Button& b) { b.SetPicture(BitmapPicture()); }},
-            {L"bitmap, 4", [](ZID_Button& b) {
+            {L"bitmap, 4",
+             [](ZID_Button& b) {
                  b.SetPicture(BitmapPicture());
                  b.SetState(4);
              }},
             {L"一个很长很长的标题被截断", [](ZID_Button& b) { b.SetPicture(ArchiveIcon()); }},
-            {L"Enabled false", [](ZID_Button& b) {
+            {L"Enabled false",
+             [](ZID_Button& b) {
                  b.SetPicture(FolderIcon());
                  b.SetEnabled(false);
              }},

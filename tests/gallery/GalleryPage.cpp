@@ -79,11 +79,8 @@ LRESULT GalleryPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Paint(paint.Get());
         return 0;
     }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefaultHandling(message, wParam, lParam);
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefaultHandling(message, wParam, lParam);
     }
 }
 

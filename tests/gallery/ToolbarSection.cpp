@@ -36,7 +36,8 @@ public:
             page.AddLabel(GalleryPage::kMargin, y + 6, name);
             for (const bool isStrech : {false, true}) {
                 const int x = kFirstColumn + (isStrech ? kStripWidth + kStripGap : 0);
-                JCToolbar& strip = *toolbars_.emplace_back(std::make_unique<JCToolbar>(page.Handle(), x, y, kStripWidth));
+                JCToolbar& strip =
+                    *toolbars_.emplace_back(std::make_unique<JCToolbar>(page.Handle(), x, y, kStripWidth));
                 strip.InitProperties();
                 strip.SetThemeColor(themeColor);
                 strip.SetIsStrech(isStrech);
@@ -58,10 +59,13 @@ private:
             int width;
             const wchar_t* caption;
             std::int16_t state;
-        } row[] = {{16, 89, L"新PAK文件", 0}, {110, 105, L"开启PAK文件", hovered ? std::int16_t{1} : std::int16_t{0}},
-                   {220, 105, L"打包PAK文件", 4}, {341, 57, L"关于", 0}};
+        } row[] = {{16, 89, L"新PAK文件", 0},
+                   {110, 105, L"开启PAK文件", hovered ? std::int16_t{1} : std::int16_t{0}},
+                   {220, 105, L"打包PAK文件", 4},
+                   {341, 57, L"关于", 0}};
         for (const auto& item : row) {
-            ZID_Button& button = *buttons_.emplace_back(std::make_unique<ZID_Button>(strip.Handle(), item.x, 0, item.width));
+            ZID_Button& button =
+                *buttons_.emplace_back(std::make_unique<ZID_Button>(strip.Handle(), item.x, 0, item.width));
             button.SetThemeColor(themeColor);
             button.SetPicture(item.x == 16 ? DocumentIcon() : ArchiveIcon());
             button.SetCaption(item.caption);

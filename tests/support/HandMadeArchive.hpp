@@ -21,7 +21,7 @@ struct HandMadeEntry {
 // after `data`), the data from offset 24, then the index.
 struct HandMadeArchive {
     std::vector<HandMadeEntry> entries;
-    std::string data;                    // placed at offset 24
+    std::string data; // placed at offset 24
     bool setCount = false;
     std::int32_t count = 0;
     bool setIndexOffset = false;

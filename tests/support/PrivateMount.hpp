@@ -14,8 +14,8 @@
 namespace quarrow::testing {
 
 inline bool PrivateMountsAvailable() {
-    static const bool available = ::unshare(CLONE_NEWNS) == 0 &&
-                                  ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    static const bool available =
+        ::unshare(CLONE_NEWNS) == 0 && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     return available;
 }
 

@@ -46,7 +46,8 @@ private:
 // permission bits, which do not stop a process running as root, so tests of it run only where it bites.
 inline bool ReadOnlyAttributeBites(const std::filesystem::path& folder) {
     const auto probe = folder / "read-only-probe";
-    HANDLE created = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE created =
+        CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (created == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -54,7 +55,8 @@ inline bool ReadOnlyAttributeBites(const std::filesystem::path& folder) {
     bool bites = false;
     {
         const ReadOnlyAttribute readOnly(probe);
-        HANDLE opened = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE opened =
+            CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         bites = opened == INVALID_HANDLE_VALUE;
         if (!bites) {
             CloseHandle(opened);
