@@ -37,7 +37,7 @@ int Id(AddContentControl control) { return static_cast<int>(control); }
 
 } // namespace
 
-dlgAddContent::dlgAddContent(frmMain& main) : main_(main), font_(controls::FontSpec::MessageFont().Create()) {
+dlgAddContent::dlgAddContent(frmMain& main) : main_(main), font_(win32::FontSpec::MessageFont().Create()) {
     // A close asked for while a command of this window runs waits for the command to end.
     running_.Idle = [this] {
         if (closeWhenIdle_ && Handle()) {

@@ -89,7 +89,7 @@ void dlgSave::Show() {
 }
 
 void dlgSave::CreateControls() {
-    labelFont_ = controls::FontSpec::MessageFont().Create();
+    labelFont_ = win32::FontSpec::MessageFont().Create();
     // The status line ends where the item lines begin, so that the two labels never paint over each other.
     lblStatus_ =
         CreateLabel(Handle(), SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, kStatusTop, kFileTop - kStatusTop, labelFont_.Get());

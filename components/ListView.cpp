@@ -45,7 +45,7 @@ ListView::ListView(HWND parent, int x, int y, int width, int height, int id, con
     }
     ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     // The message font is the one the system picks for the user's language, so Chinese names show.
-    font_ = controls::FontSpec::MessageFont().Create();
+    font_ = win32::FontSpec::MessageFont().Create();
     if (font_) {
         SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     }

@@ -1,5 +1,6 @@
 #include "PictureArea.hpp"
 
+#include "FontSpec.hpp"
 #include "ModGrad.hpp"
 #include "ToolTip.hpp"
 
@@ -50,15 +51,7 @@ MouseEventArgs EventArgs(std::int16_t button, WPARAM keys, LPARAM position) {
 
 // The system's message font, drawn without smoothing: captions are crisp and take exactly the colour
 // they are drawn in.
-win32::UniqueFont MessageFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        return win32::UniqueFont();
-    }
-    metrics.lfMessageFont.lfQuality = NONANTIALIASED_QUALITY;
-    return win32::UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
-}
+win32::UniqueFont MessageFont() { return win32::FontSpec::MessageFont().Create(nullptr, NONANTIALIASED_QUALITY); }
 
 } // namespace
 

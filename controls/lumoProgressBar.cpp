@@ -83,7 +83,7 @@ void lumoProgressBar::BarForeColor(OleColor value) { Store(barForeColor_, value,
 void lumoProgressBar::BackPictureMode(std::int32_t value) { Store(backPictureMode_, value, L"BackPictureMode"); }
 void lumoProgressBar::BarPictureMode(std::int32_t value) { Store(barPictureMode_, value, L"BarPictureMode"); }
 
-void lumoProgressBar::Font(const FontSpec& value) {
+void lumoProgressBar::Font(const win32::FontSpec& value) {
     font_ = value;
     fontHandle_ = font_.Create();
     Redraw();

@@ -105,8 +105,8 @@ public:
     void BarForeColor(OleColor value);
 
     // The caption font (default MS Sans Serif, 8.25 points).
-    const FontSpec& Font() const { return font_; }
-    void Font(const FontSpec& value);
+    const win32::FontSpec& Font() const { return font_; }
+    void Font(const win32::FontSpec& value);
 
     // Background and bar pictures, empty by default. Mode 1 (the default) tiles, any other stretches.
     const controls::Picture& Picture() const { return picBack_.Get(); }
@@ -165,7 +165,7 @@ private:
     OleColor foreColor_ = progress_defaults::kCreatedForeColor;
     OleColor barColor_ = progress_defaults::kBarColor;
     OleColor barForeColor_ = progress_defaults::kBarForeColor;
-    FontSpec font_;
+    win32::FontSpec font_;
     win32::UniqueFont fontHandle_;
     PictureHolder picBack_;
     PictureHolder picBar_;
