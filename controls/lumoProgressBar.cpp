@@ -28,17 +28,11 @@ lumoProgressBar::lumoProgressBar(HWND parent, int x, int y, int width, int heigh
 lumoProgressBar::~lumoProgressBar() { DestroyHandle(); }
 
 LRESULT lumoProgressBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        const win32::PaintDC paint(Handle());
-        Paint(paint.Get());
+    if (message == WM_SIZE) {
+        Redraw();
         return 0;
     }
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1; // the paint covers everything; erasing first would only flicker
-    case WM_SIZE: Redraw(); return 0;
-    default: return DefaultHandling(message, wParam, lParam);
-    }
+    return PaintedWindow::HandleMessage(message, wParam, lParam);
 }
 
 void lumoProgressBar::Redraw() {
@@ -47,7 +41,7 @@ void lumoProgressBar::Redraw() {
     }
     const win32::WindowDC dc(Handle());
     if (dc) {
-        Paint(dc.Get());
+        OnPaint(dc.Get());
     }
 }
 
