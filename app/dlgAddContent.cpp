@@ -87,13 +87,6 @@ std::error_code dlgAddContent::AddContentItem(const std::wstring& path) {
 
 LRESULT dlgAddContent::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NOTIFY:
-        if (lstFile_) {
-            if (const auto result = lstFile_->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
-                return *result;
-            }
-        }
-        break;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
             const int id = LOWORD(wParam);

@@ -43,6 +43,7 @@ ListView::ListView(HWND parent, int x, int y, int width, int height, int id, con
     if (!hwnd_) {
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "list view");
     }
+    Serve(hwnd_);
     ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     // The message font is the one the system picks for the user's language, so Chinese names show.
     font_ = win32::FontSpec::MessageFont().Create();
@@ -55,6 +56,7 @@ ListView::ListView(HWND parent, int x, int y, int width, int height, int id, con
 ListView::~ListView() {
     // The control goes before the font it was given.
     if (hwnd_ && IsWindow(hwnd_)) {
+        StopServing(hwnd_);
         DestroyWindow(hwnd_);
     }
 }
@@ -164,10 +166,7 @@ std::optional<std::size_t> ListView::FindItem(std::wstring_view prefix, std::siz
 
 void ListView::SetFocus() { ::SetFocus(hwnd_); }
 
-std::optional<LRESULT> ListView::HandleNotify(const NMHDR& header) {
-    if (header.hwndFrom != hwnd_) {
-        return std::nullopt;
-    }
+std::optional<LRESULT> ListView::OnNotify(const NMHDR& header) {
     switch (header.code) {
     case LVN_GETDISPINFOW: FillCell(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item); return 0;
     case LVN_ODFINDITEMW: return FindForKeyboard(*reinterpret_cast<const NMLVFINDITEMW*>(&header));
