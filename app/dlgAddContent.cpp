@@ -1,5 +1,6 @@
 #include "dlgAddContent.hpp"
 
+#include "AddChosenFiles.hpp"
 #include "ArchiveDialogs.hpp"
 #include "SetWindowIcons.hpp"
 #include "StandardControls.hpp"
@@ -8,7 +9,6 @@
 
 #include "ContentAppender.hpp"
 #include "FontSpec.hpp"
-#include "MessagePump.hpp"
 #include "Text.hpp"
 #include "Twips.hpp"
 
@@ -165,17 +165,8 @@ void dlgAddContent::cmdBrowse_Click() {
             lstFile_->Reset();
             lstFile_->SetColumnHeader(2, kSizeHeader);
         }
-        std::vector<UnreadableFile> unreadable;
-        for (const std::wstring& path : paths) {
-            if (const std::error_code error = AddContentItem(path)) {
-                unreadable.push_back({path, error});
-            }
-            lstFile_->Refresh();
-            win32::PumpPendingMessages();
-        }
-        if (!unreadable.empty()) {
-            main_.Dialogs().ShowMessage(FilesNotAdded(Handle(), unreadable));
-        }
+        const auto add = [this](const std::wstring& path) { return AddContentItem(path); };
+        AddChosenFiles(paths, add, *lstFile_, main_.Dialogs(), Handle());
     }
     EnableListButtons();
 }
