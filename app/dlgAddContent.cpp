@@ -172,11 +172,7 @@ void dlgAddContent::cmdBrowse_Click() {
 }
 
 void dlgAddContent::cmdDel_Click() {
-    // The positions of the selected rows, ascending; each removal moves the later rows up by one.
-    const std::vector<std::size_t> lstDel = lstFile_->SelectedPositions();
-    for (std::size_t k = 0; k < lstDel.size(); ++k) {
-        rows_.RemoveAt(lstDel[k] - k);
-    }
+    rows_.RemoveSelected(lstFile_->SelectedPositions());
     lstFile_->Reset();
     lstFile_->SetFocus();
     EnableListButtons();
