@@ -10,6 +10,8 @@
 
 #include "MessagePump.hpp"
 
+#include <commdlg.h>
+
 #include <filesystem>
 
 namespace quarrow::app::testing {
@@ -138,7 +140,7 @@ TEST_F(AddContentWindow, ListsEachPathOnceWhateverItsCaseButNeverTakesOnePathFor
     EXPECT_EQ(request.File.Owner, Shown().Handle());
     EXPECT_EQ(request.File.Title, L"增加档案...");
     EXPECT_EQ(request.File.Filter, L"所有类型档案(*.*)|*.*");
-    EXPECT_EQ(request.File.Flags, 6656u);
+    EXPECT_EQ(request.File.Flags, static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ALLOWMULTISELECT));
     Browse({L"B.DAT", L"B.DAT"});
     Browse({L"b.dat", L"b.DAT.bak"});
     EXPECT_EQ(Column(1), (std::vector<std::wstring>{PathOf(L"B.DAT.BAK"), PathOf(L"B.DAT")}));

@@ -7,6 +7,8 @@
 
 #include "Handles.hpp"
 
+#include <commdlg.h>
+
 #include <filesystem>
 
 namespace quarrow::app::testing {
@@ -40,7 +42,7 @@ TEST_F(OpenCommand, AsksForAPakAndListsItsEntriesInIndexOrder) {
     EXPECT_EQ(dialogs.Requests().at(0).Kind, dialogs::DialogKind::OpenFile);
     EXPECT_EQ(request.Owner, window.Handle());
     EXPECT_EQ(request.Title, L"打开PAK文件...");
-    EXPECT_EQ(request.Flags, 6144u);
+    EXPECT_EQ(request.Flags, static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST));
     EXPECT_EQ(request.Filename, L"*.PAK");
     EXPECT_EQ(request.Filter, L"三国群英传II PAK档案(*.PAK)|*.PAK");
     EXPECT_EQ(request.FilterIndex, 1);
