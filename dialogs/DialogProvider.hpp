@@ -1,7 +1,7 @@
 #pragma once
 // The seam through which the program's windows ask the user for paths and answers. The program uses
-// SystemDialogProvider (the real dialogs); tests use ScriptedDialogProvider (queued answers, recorded
-// requests), so that every command runs in-process without anybody clicking.
+// SystemDialogProvider (the real dialogs); tests answer from a script of their own, so that every
+// command runs in-process without anybody clicking.
 
 #include <windows.h>
 
