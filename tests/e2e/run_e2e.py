@@ -13,6 +13,7 @@ import time
 import traceback
 
 from desktop import Desktop, StepFailed, tools_present
+from program import ProgramFacts
 from stories import STORIES, Story
 
 
@@ -21,6 +22,7 @@ class Session:
 
     def __init__(self, quarrow, cli, shots, scratch, desktop):
         self.quarrow = quarrow
+        self.facts = ProgramFacts(quarrow)
         self.cli = cli
         self.shots = shots
         self.scratch = scratch
