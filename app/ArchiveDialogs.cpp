@@ -20,8 +20,6 @@ dialogs::FileDialogRequest Request(HWND owner, const wchar_t* title, DWORD flags
     return request;
 }
 
-} // namespace
-
 dialogs::FileDialogRequest OpenArchiveRequest(HWND owner) {
     return Request(owner, L"打开PAK文件...", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, L"*.PAK", kPakFilter); // 6144
 }
@@ -35,6 +33,8 @@ dialogs::FileDialogRequest AddFilesRequest(HWND owner) {
     return Request(owner, L"增加档案...", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ALLOWMULTISELECT, L"",
                    L"所有类型档案(*.*)|*.*"); // 6656
 }
+
+} // namespace
 
 dialogs::FolderRequest BrowseFolderRequest(HWND owner) {
     dialogs::FolderRequest request;

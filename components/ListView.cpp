@@ -121,13 +121,6 @@ bool ListView::Selected(std::size_t row) const {
     return (ListView_GetItemState(hwnd_, Index(row), LVIS_SELECTED) & LVIS_SELECTED) != 0;
 }
 
-void ListView::SetSelected(std::size_t row, bool selected) {
-    if (row < 1 || row > Count()) {
-        return;
-    }
-    ListView_SetItemState(hwnd_, Index(row), selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
-}
-
 void ListView::ClearSelection() { ListView_SetItemState(hwnd_, -1, 0, LVIS_SELECTED); }
 
 std::vector<std::size_t> ListView::SelectedPositions() const {

@@ -46,8 +46,6 @@ public:
     std::size_t Count() const;
 
     bool Selected(std::size_t row) const;
-    void SetSelected(std::size_t row, bool selected);
-    void ClearSelection();
     // Every selected row, ascending.
     std::vector<std::size_t> SelectedPositions() const;
 
@@ -62,6 +60,7 @@ public:
 
 private:
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
+    void ClearSelection();
 
     void FillCell(LVITEMW& item) const;
     LRESULT FindForKeyboard(const NMLVFINDITEMW& find) const;

@@ -47,7 +47,6 @@ struct FileSelection {
     std::wstring Folder;             // empty when the names are full paths
     std::vector<std::wstring> Names; // none after a cancel
 
-    bool Cancelled() const { return Names.empty(); }
     // Each name joined to the folder with one "\" (a drive root such as "C:\" brings its own).
     std::vector<std::wstring> Paths() const;
 };

@@ -67,14 +67,14 @@ protected:
     std::vector<std::wstring> Column(int column) {
         std::vector<std::wstring> cells;
         for (std::size_t row = 1; row <= Shown().lstFile().Count(); ++row) {
-            cells.push_back(Shown().Rows().CellText(row, column));
+            cells.push_back(quarrow::testing::ShownCell(Shown().lstFile().Handle(), row, column));
         }
         return cells;
     }
     std::wstring SizeHeader() { return Shown().lstFile().ColumnHeader(2); }
     void SelectAll() {
         for (std::size_t row = 1; row <= Shown().lstFile().Count(); ++row) {
-            Shown().lstFile().SetSelected(row, true);
+            quarrow::testing::SelectRow(Shown().lstFile().Handle(), row);
         }
     }
 
@@ -173,8 +173,8 @@ TEST_F(AddContentWindow, DeleteRemovesTheSelectedRowsAndAnEmptyListDisablesStart
     }
     Open();
     Browse({L"1.bin", L"2.bin", L"3.bin"});
-    Shown().lstFile().SetSelected(1, true);
-    Shown().lstFile().SetSelected(3, true);
+    quarrow::testing::SelectRow(Shown().lstFile().Handle(), 1);
+    quarrow::testing::SelectRow(Shown().lstFile().Handle(), 3);
     Press(Control::cmdDel);
     EXPECT_EQ(Column(1), (std::vector<std::wstring>{PathOf(L"2.bin")}));
     EXPECT_TRUE(Enabled(Control::cmdStart) && Enabled(Control::cmdDel));

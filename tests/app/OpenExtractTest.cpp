@@ -75,9 +75,9 @@ TEST_F(OpenCommand, WithEntriesEnablesExtractAndAppendAndGreysAddingAndPackWhile
     // Pack goes grey too: the rows now hold stored names, not files on disk.
     EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 0}));
 
-    window.lstFile().SetSelected(1, true);
-    window.lstFile().SetSelected(2, true);
-    window.lstFile().SetSelected(3, true);
+    for (const std::size_t row : {1, 2, 3}) {
+        quarrow::testing::SelectRow(window.lstFile().Handle(), row);
+    }
     window.Click(ToolbarButton::Del);
     EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 4}));
     OpenArchive(PathOf(L"DATA.PAK"));

@@ -3,6 +3,7 @@
 
 #include "ListView.hpp"
 
+#include "ListViewRows.hpp"
 #include "Window.hpp"
 
 #include <gtest/gtest.h>
@@ -47,11 +48,7 @@ protected:
         list.AddColumn(L"档案大小（b）", 93);
     }
 
-    std::wstring Shown(std::size_t row, int column) const {
-        wchar_t buffer[128] = {};
-        ListView_GetItemText(list.Handle(), static_cast<int>(row) - 1, column - 1, buffer, 128);
-        return buffer;
-    }
+    std::wstring Shown(std::size_t row, int column) const { return testing::ShownCell(list.Handle(), row, column); }
     void Fill(std::size_t count) {
         rows.count = count;
         list.Reset();
@@ -84,14 +81,14 @@ TEST_F(ListViewTest, SeveralRowsAreSelectableAndComeBackAscending) {
     Fill(6);
     EXPECT_EQ((GetWindowLongPtrW(list.Handle(), GWL_STYLE) & LVS_SINGLESEL), 0) << "several rows selectable";
     EXPECT_TRUE(list.SelectedPositions().empty());
-    list.SetSelected(5, true);
-    list.SetSelected(2, true);
-    list.SetSelected(3, true);
+    for (const std::size_t row : {5, 2, 3}) {
+        testing::SelectRow(list.Handle(), row);
+    }
     EXPECT_TRUE(list.Selected(3));
     EXPECT_FALSE(list.Selected(4));
     EXPECT_FALSE(list.Selected(7)) << "beyond the last row";
     EXPECT_EQ(list.SelectedPositions(), (std::vector<std::size_t>{2, 3, 5}));
-    list.SetSelected(3, false);
+    testing::DeselectRow(list.Handle(), 3);
     EXPECT_EQ(list.SelectedPositions(), (std::vector<std::size_t>{2, 5}));
 
     list.Refresh(); // a row appended keeps the selection
