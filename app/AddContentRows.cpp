@@ -47,13 +47,6 @@ std::error_code AddContentRows::Add(const std::wstring& path) {
     return {};
 }
 
-void AddContentRows::RemoveAt(std::size_t position) {
-    if (position < 1 || position > rows_.size()) {
-        throw std::out_of_range("no row at this position");
-    }
-    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(position - 1));
-}
-
 std::vector<std::filesystem::path> AddContentRows::Paths() const {
     std::vector<std::filesystem::path> paths;
     paths.reserve(rows_.size());

@@ -6,9 +6,11 @@
 #include "RowSource.hpp"
 
 #include "ContentAppender.hpp"
+#include "RemoveRowsAt.hpp"
 
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -31,8 +33,9 @@ public:
     // nothing is added and the reason is returned.
     [[nodiscard]] std::error_code Add(const std::wstring& path);
 
-    // Removes the row at the 1-based `position`; later rows move up.
-    void RemoveAt(std::size_t position);
+    // Removes the rows at the given 1-based positions, which ascend, as Workspace::RemoveSelectedEntries
+    // does.
+    void RemoveSelected(std::span<const std::size_t> positions) { RemoveRowsAt(rows_, positions); }
     void Clear() { rows_.clear(); }
 
     // The files in list order, as the run takes them.

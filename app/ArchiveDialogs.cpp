@@ -2,15 +2,11 @@
 
 #include "ArchiveName.hpp"
 
+#include <commdlg.h>
+
 namespace quarrow::app {
 
 namespace {
-
-// The file dialog's flag bits.
-constexpr DWORD kOverwritePrompt = 0x2;
-constexpr DWORD kMultipleSelection = 0x200;
-constexpr DWORD kPathMustExist = 0x800;
-constexpr DWORD kFileMustExist = 0x1000;
 
 dialogs::FileDialogRequest Request(HWND owner, const wchar_t* title, DWORD flags, const wchar_t* filename,
                                    const wchar_t* filter) {
@@ -24,21 +20,21 @@ dialogs::FileDialogRequest Request(HWND owner, const wchar_t* title, DWORD flags
     return request;
 }
 
-} // namespace
-
 dialogs::FileDialogRequest OpenArchiveRequest(HWND owner) {
-    return Request(owner, L"打开PAK文件...", kFileMustExist | kPathMustExist, L"*.PAK", kPakFilter); // 6144
+    return Request(owner, L"打开PAK文件...", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, L"*.PAK", kPakFilter); // 6144
 }
 
 dialogs::FileDialogRequest PackTargetRequest(HWND owner) {
-    return Request(owner, L"打包PAK文件...", kFileMustExist | kPathMustExist | kOverwritePrompt, L"New.PAK",
+    return Request(owner, L"打包PAK文件...", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT, L"New.PAK",
                    kPakFilter); // 6146
 }
 
 dialogs::FileDialogRequest AddFilesRequest(HWND owner) {
-    return Request(owner, L"增加档案...", kFileMustExist | kPathMustExist | kMultipleSelection, L"",
+    return Request(owner, L"增加档案...", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ALLOWMULTISELECT, L"",
                    L"所有类型档案(*.*)|*.*"); // 6656
 }
+
+} // namespace
 
 dialogs::FolderRequest BrowseFolderRequest(HWND owner) {
     dialogs::FolderRequest request;

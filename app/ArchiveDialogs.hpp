@@ -12,10 +12,6 @@ namespace quarrow::app {
 
 inline constexpr wchar_t kPakFilter[] = L"三国群英传II PAK档案(*.PAK)|*.PAK";
 
-dialogs::FileDialogRequest OpenArchiveRequest(HWND owner);
-dialogs::FileDialogRequest PackTargetRequest(HWND owner);
-// The add-file dialog of the main window and of the append-content window: several files, each must exist.
-dialogs::FileDialogRequest AddFilesRequest(HWND owner);
 // The folder browser as Extract and Add folder show it.
 dialogs::FolderRequest BrowseFolderRequest(HWND owner);
 
@@ -23,7 +19,9 @@ dialogs::FolderRequest BrowseFolderRequest(HWND owner);
 std::wstring AskArchiveToOpen(dialogs::DialogProvider& dialogs, HWND owner);
 // The archive to write; empty when the user cancelled.
 std::wstring AskPackTarget(dialogs::DialogProvider& dialogs, HWND owner);
-// The files chosen to add, each as a full path, in the dialog's order; none when the user cancelled.
+// The files chosen to add in the add-file dialog of the main window and of the append-content window
+// (several files, each must exist), each as a full path, in the dialog's order; none when the user
+// cancelled.
 std::vector<std::wstring> AskFilesToAdd(dialogs::DialogProvider& dialogs, HWND owner);
 
 } // namespace quarrow::app

@@ -2,6 +2,7 @@
 
 #include "CentredPlacement.hpp"
 #include "StandardControls.hpp"
+#include "WindowPlacement.hpp"
 #include "Twips.hpp"
 
 #include <iterator>
@@ -43,9 +44,8 @@ bool IsTextBox(HWND control) {
 
 void SecondaryWindow::CreateFrame(const wchar_t* className, const wchar_t* caption, SIZE clientTwips, HWND owner) {
     RegisterWindowClass(className, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE));
-    RECT frame{0, 0, win32::TwipsToPixelsX(clientTwips.cx), win32::TwipsToPixelsY(clientTwips.cy)};
-    AdjustWindowRectEx(&frame, kFrameStyle, FALSE, kFrameExStyle);
-    const SIZE frameSize{frame.right - frame.left, frame.bottom - frame.top};
+    const SIZE frameSize = FrameSizeFor(win32::TwipsToPixelsX(clientTwips.cx), win32::TwipsToPixelsY(clientTwips.cy),
+                                        kFrameStyle, kFrameExStyle);
     const POINT at = CentredOnOwner(owner ? GetAncestor(owner, GA_ROOT) : nullptr, frameSize);
     if (!CreateHandle(kFrameExStyle, className, caption, kFrameStyle, at.x, at.y, frameSize.cx, frameSize.cy, owner)) {
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),

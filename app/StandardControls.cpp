@@ -38,8 +38,8 @@ RECT ToPixels(const TwipsRect& rect) {
     return {left, top, left + win32::TwipsToPixelsX(rect.width), top + win32::TwipsToPixelsY(rect.height)};
 }
 
-HWND CreateLabel(HWND parent, int id, const std::wstring& text, const TwipsRect& at, HFONT font) {
-    const HWND label = CreateChild(0, L"STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, at, parent, id);
+HWND CreateLabel(HWND parent, int id, const std::wstring& text, const TwipsRect& at, HFONT font, DWORD style) {
+    const HWND label = CreateChild(0, L"STATIC", text.c_str(), style | SS_NOPREFIX, at, parent, id);
     SetFont(label, font);
     return label;
 }

@@ -21,8 +21,9 @@ RECT ToPixels(const TwipsRect& rect);
 
 // The creators throw std::system_error when the system refuses the control.
 
-// Static text, left-aligned and wrapping at words; an ampersand shows as itself.
-HWND CreateLabel(HWND parent, int id, const std::wstring& text, const TwipsRect& at, HFONT font);
+// Static text, left-aligned and wrapping at words unless `style` (SS_ flags) says otherwise; an ampersand
+// shows as itself.
+HWND CreateLabel(HWND parent, int id, const std::wstring& text, const TwipsRect& at, HFONT font, DWORD style = SS_LEFT);
 
 // A text box of several lines, read-only, with a vertical scroll bar and a sunken border. It keeps the
 // colours of a text box where its parent answers WM_CTLCOLORSTATIC for it with PaintAsTextBox.

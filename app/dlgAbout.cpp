@@ -25,8 +25,8 @@ constexpr TwipsRect kLabel3{1680, 195, 3720, 375};
 constexpr TwipsRect kLabel4{240, 735, 1260, 375};
 constexpr TwipsRect kLabel5{1680, 735, 3720, 375};
 
-controls::FontSpec Heiti(double points) {
-    controls::FontSpec font;
+win32::FontSpec Heiti(double points) {
+    win32::FontSpec font;
     font.name = L"黑体";
     font.points = points;
     // Where 黑体 itself is missing, the charset steers the substitute to a font with Chinese glyphs.
@@ -34,8 +34,8 @@ controls::FontSpec Heiti(double points) {
     return font;
 }
 
-controls::FontSpec Tahoma() {
-    controls::FontSpec font;
+win32::FontSpec Tahoma() {
+    win32::FontSpec font;
     font.name = L"Tahoma";
     font.points = 8;
     return font;
@@ -87,7 +87,7 @@ private:
     win32::UniqueFont versionFont_ = Heiti(9).Create();
     win32::UniqueFont creditFont_ = Heiti(12).Create();
     win32::UniqueFont copyrightFont_ = Tahoma().Create();
-    win32::UniqueFont noticeFont_ = controls::FontSpec::MessageFont().Create();
+    win32::UniqueFont noticeFont_ = win32::FontSpec::MessageFont().Create();
     win32::UniqueBitmap picture_;
     HWND txtBox_ = nullptr;
 };

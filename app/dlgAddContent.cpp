@@ -1,5 +1,6 @@
 #include "dlgAddContent.hpp"
 
+#include "AddChosenFiles.hpp"
 #include "ArchiveDialogs.hpp"
 #include "SetWindowIcons.hpp"
 #include "StandardControls.hpp"
@@ -8,7 +9,6 @@
 
 #include "ContentAppender.hpp"
 #include "FontSpec.hpp"
-#include "MessagePump.hpp"
 #include "Text.hpp"
 #include "Twips.hpp"
 
@@ -37,7 +37,7 @@ int Id(AddContentControl control) { return static_cast<int>(control); }
 
 } // namespace
 
-dlgAddContent::dlgAddContent(frmMain& main) : main_(main), font_(controls::FontSpec::MessageFont().Create()) {
+dlgAddContent::dlgAddContent(frmMain& main) : main_(main), font_(win32::FontSpec::MessageFont().Create()) {
     // A close asked for while a command of this window runs waits for the command to end.
     running_.Idle = [this] {
         if (closeWhenIdle_ && Handle()) {
@@ -87,13 +87,6 @@ std::error_code dlgAddContent::AddContentItem(const std::wstring& path) {
 
 LRESULT dlgAddContent::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NOTIFY:
-        if (lstFile_) {
-            if (const auto result = lstFile_->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
-                return *result;
-            }
-        }
-        break;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
             const int id = LOWORD(wParam);
@@ -172,27 +165,14 @@ void dlgAddContent::cmdBrowse_Click() {
             lstFile_->Reset();
             lstFile_->SetColumnHeader(2, kSizeHeader);
         }
-        std::vector<UnreadableFile> unreadable;
-        for (const std::wstring& path : paths) {
-            if (const std::error_code error = AddContentItem(path)) {
-                unreadable.push_back({path, error});
-            }
-            lstFile_->Refresh();
-            win32::PumpPendingMessages();
-        }
-        if (!unreadable.empty()) {
-            main_.Dialogs().ShowMessage(FilesNotAdded(Handle(), unreadable));
-        }
+        const auto add = [this](const std::wstring& path) { return AddContentItem(path); };
+        AddChosenFiles(paths, add, *lstFile_, main_.Dialogs(), Handle());
     }
     EnableListButtons();
 }
 
 void dlgAddContent::cmdDel_Click() {
-    // The positions of the selected rows, ascending; each removal moves the later rows up by one.
-    const std::vector<std::size_t> lstDel = lstFile_->SelectedPositions();
-    for (std::size_t k = 0; k < lstDel.size(); ++k) {
-        rows_.RemoveAt(lstDel[k] - k);
-    }
+    rows_.RemoveSelected(lstFile_->SelectedPositions());
     lstFile_->Reset();
     lstFile_->SetFocus();
     EnableListButtons();

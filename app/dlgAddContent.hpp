@@ -45,7 +45,6 @@ public:
 
     HWND Control(AddContentControl control) const { return GetDlgItem(Handle(), static_cast<int>(control)); }
     components::ListView& lstFile() { return *lstFile_; }
-    const AddContentRows& Rows() const { return rows_; }
     // True after a run, while column 2 shows where the files landed rather than their lengths.
     bool bResultsShown() const { return bResultsShown_; }
 

@@ -28,7 +28,7 @@ private:
     HWND FocusTarget() const override { return Text1_; }
 
     // The font outlives the text box: the destructor destroys the window before the members go.
-    win32::UniqueFont textFont_ = controls::FontSpec::MessageFont().Create();
+    win32::UniqueFont textFont_ = win32::FontSpec::MessageFont().Create();
     HWND Text1_ = nullptr;
 };
 

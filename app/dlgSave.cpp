@@ -1,8 +1,7 @@
 #include "dlgSave.hpp"
 
 #include "SetWindowIcons.hpp"
-#include "CentredPlacement.hpp"
-#include "WindowPlacement.hpp"
+#include "StandardControls.hpp"
 
 #include "FontSpec.hpp"
 #include "MessagePump.hpp"
@@ -11,7 +10,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <stdexcept>
 
 namespace quarrow::app {
 
@@ -21,8 +19,7 @@ using win32::TwipsToPixelsX;
 using win32::TwipsToPixelsY;
 
 // The window's client area and its controls, in twips; every control is 5295 wide at 360.
-constexpr int kClientWidth = 6030;
-constexpr int kClientHeight = 2055;
+constexpr SIZE kClientArea{6030, 2055};
 constexpr int kControlLeft = 360;
 constexpr int kControlWidth = 5295;
 constexpr int kStatusTop = 240;
@@ -32,21 +29,14 @@ constexpr int kBarTop = 1320;
 constexpr int kBar2Top = 1680;
 constexpr int kBarHeight = 255;
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-
 std::int32_t Clamped(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
-HWND CreateLabel(HWND parent, DWORD style, int top, int height, HFONT font) {
-    const HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style,
-                                       TwipsToPixelsX(kControlLeft), TwipsToPixelsY(top), TwipsToPixelsX(kControlWidth),
-                                       TwipsToPixelsY(height), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (label && font) {
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
-    return label;
+// A label across the window, as wide as every control.
+HWND FullWidthLabel(HWND parent, DWORD style, int top, int height, HFONT font) {
+    return CreateLabel(parent, 0, L"", TwipsRect{kControlLeft, top, kControlWidth, height}, font, style);
 }
 
 // Both bars: the caption shown, the system's visual style, everything else at the control's defaults.
@@ -73,12 +63,7 @@ void dlgSave::Show() {
     Close(); // a fresh window for every operation
     wanted_ = Content{};
     shown_ = Content{};
-    RegisterWindowClass(kClassName, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE));
-    const SIZE frame = FrameSizeFor(TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight), kStyle, 0);
-    const POINT at = CentredOnOwner(owner_, frame);
-    if (!CreateHandle(0, kClassName, kCaption, kStyle, at.x, at.y, frame.cx, frame.cy, owner_)) {
-        throw std::runtime_error("the progress window could not be created");
-    }
+    CreateFrame(kClassName, kCaption, kClientArea, owner_);
     CreateControls();
     SetWindowIcons(Handle(), L"Main", true);
     // The operation cannot be stopped half-way: the window has no close command.
@@ -89,11 +74,11 @@ void dlgSave::Show() {
 }
 
 void dlgSave::CreateControls() {
-    labelFont_ = controls::FontSpec::MessageFont().Create();
+    labelFont_ = win32::FontSpec::MessageFont().Create();
     // The status line ends where the item lines begin, so that the two labels never paint over each other.
-    lblStatus_ =
-        CreateLabel(Handle(), SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, kStatusTop, kFileTop - kStatusTop, labelFont_.Get());
-    lblFile_ = CreateLabel(Handle(), SS_LEFT | SS_EDITCONTROL, kFileTop, kFileHeight, labelFont_.Get());
+    lblStatus_ = FullWidthLabel(Handle(), SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, kStatusTop, kFileTop - kStatusTop,
+                                labelFont_.Get());
+    lblFile_ = FullWidthLabel(Handle(), SS_LEFT | SS_EDITCONTROL, kFileTop, kFileHeight, labelFont_.Get());
     SetCaption(lblStatus_, shown_.status);
     const int barTops[] = {kBarTop, kBar2Top};
     for (std::size_t i = 0; i < bars_.size(); ++i) {
@@ -207,7 +192,7 @@ LRESULT dlgSave::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     default: break;
     }
-    return DefaultHandling(message, wParam, lParam);
+    return SecondaryWindow::HandleMessage(message, wParam, lParam);
 }
 
 } // namespace quarrow::app

@@ -11,9 +11,9 @@
 
 #include "Progress.hpp"
 #include "ProgressWindowFactory.hpp"
+#include "SecondaryWindow.hpp"
 
 #include "Gdi.hpp"
-#include "Window.hpp"
 #include "lumoProgressBar.hpp"
 
 #include <windows.h>
@@ -25,7 +25,7 @@
 
 namespace quarrow::app {
 
-class dlgSave final : public win32::Window, public Progress {
+class dlgSave final : public SecondaryWindow, public Progress {
 public:
     static constexpr wchar_t kCaption[] = L"处理中。。。";
     static constexpr wchar_t kClassName[] = L"dlgSave";

@@ -95,13 +95,6 @@ std::wstring frmMain::txtPAKName() const { return WideFromPath(workspace_.Archiv
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NOTIFY:
-        if (lstFile_) {
-            if (const auto result = lstFile_->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
-                return *result;
-            }
-        }
-        break;
     case WM_SETFOCUS:
         if (lstFile_) {
             lstFile_->SetFocus();

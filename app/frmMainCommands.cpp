@@ -2,6 +2,7 @@
 
 #include "frmMain.hpp"
 
+#include "AddChosenFiles.hpp"
 #include "ArchiveDialogs.hpp"
 #include "FormatElapsed.hpp"
 #include "StatusTexts.hpp"
@@ -14,7 +15,6 @@
 #include "ArchiveWriter.hpp"
 #include "Extractor.hpp"
 #include "FolderScanner.hpp"
-#include "MessagePump.hpp"
 #include "Text.hpp"
 
 namespace quarrow::app {
@@ -175,18 +175,9 @@ void frmMain::btnExtract_Click() {
 void frmMain::btnAddFile_Click() {
     const std::vector<std::wstring> paths = AskFilesToAdd(dialogs_, Handle());
     if (!paths.empty()) {
-        std::vector<UnreadableFile> unreadable;
-        for (const std::wstring& path : paths) {
-            if (const std::error_code error = workspace_.AddFileEntry(PathFromWide(path))) {
-                unreadable.push_back({path, error});
-            }
-            lstFile_->Refresh();
-            win32::PumpPendingMessages();
-        }
+        const auto add = [this](const std::wstring& path) { return workspace_.AddFileEntry(PathFromWide(path)); };
+        AddChosenFiles(paths, add, *lstFile_, dialogs_, Handle());
         ApplyEnableRule(Outcome::AddFileConfirmed);
-        if (!unreadable.empty()) {
-            dialogs_.ShowMessage(FilesNotAdded(Handle(), unreadable));
-        }
     } else {
         ApplyEnableRule(Outcome::AddFileCancelled);
     }

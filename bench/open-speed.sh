@@ -30,13 +30,11 @@ build_win64_target quarrow-cli
 cli="$build/cli/quarrow-cli.exe"
 program="$build/bench/open_speed.exe"
 
-export WINEPREFIX="$build/bench-wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
-start_private_display
+wine_environment "$build/bench-wineprefix"
+show_on_private_display
 if [ ! -f "$WINEPREFIX/.quarrow-bench" ]; then
     echo "bench: preparing a Wine prefix (once)"
-    wineboot -i >/dev/null 2>&1
-    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    prepare_wine_prefix
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.quarrow-bench"

@@ -43,9 +43,10 @@ ListView::ListView(HWND parent, int x, int y, int width, int height, int id, con
     if (!hwnd_) {
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "list view");
     }
+    Serve(hwnd_);
     ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     // The message font is the one the system picks for the user's language, so Chinese names show.
-    font_ = controls::FontSpec::MessageFont().Create();
+    font_ = win32::FontSpec::MessageFont().Create();
     if (font_) {
         SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     }
@@ -55,6 +56,7 @@ ListView::ListView(HWND parent, int x, int y, int width, int height, int id, con
 ListView::~ListView() {
     // The control goes before the font it was given.
     if (hwnd_ && IsWindow(hwnd_)) {
+        StopServing(hwnd_);
         DestroyWindow(hwnd_);
     }
 }
@@ -119,13 +121,6 @@ bool ListView::Selected(std::size_t row) const {
     return (ListView_GetItemState(hwnd_, Index(row), LVIS_SELECTED) & LVIS_SELECTED) != 0;
 }
 
-void ListView::SetSelected(std::size_t row, bool selected) {
-    if (row < 1 || row > Count()) {
-        return;
-    }
-    ListView_SetItemState(hwnd_, Index(row), selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
-}
-
 void ListView::ClearSelection() { ListView_SetItemState(hwnd_, -1, 0, LVIS_SELECTED); }
 
 std::vector<std::size_t> ListView::SelectedPositions() const {
@@ -164,10 +159,7 @@ std::optional<std::size_t> ListView::FindItem(std::wstring_view prefix, std::siz
 
 void ListView::SetFocus() { ::SetFocus(hwnd_); }
 
-std::optional<LRESULT> ListView::HandleNotify(const NMHDR& header) {
-    if (header.hwndFrom != hwnd_) {
-        return std::nullopt;
-    }
+std::optional<LRESULT> ListView::OnNotify(const NMHDR& header) {
     switch (header.code) {
     case LVN_GETDISPINFOW: FillCell(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item); return 0;
     case LVN_ODFINDITEMW: return FindForKeyboard(*reinterpret_cast<const NMLVFINDITEMW*>(&header));

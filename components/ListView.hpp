@@ -4,11 +4,12 @@
 // read from the source when it is painted. Rows are addressed by their 1-based position, as the entry
 // lists address them, and nothing here ever sorts or reorders them.
 //
-// The parent forwards its WM_NOTIFY messages to HandleNotify.
+// Its notifications reach it through its parent, which must be a win32::Window (which reflects them).
 
 #include "RowSource.hpp"
 
 #include "Gdi.hpp"
+#include "Window.hpp"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -22,15 +23,12 @@
 
 namespace quarrow::components {
 
-class ListView {
+class ListView final : public win32::NotificationTarget {
 public:
     // Creates the control as a child of `parent` (pixels), several rows selectable, showing `source`,
     // which must outlive the control. Throws std::system_error when the system refuses the window.
     ListView(HWND parent, int x, int y, int width, int height, int id, const RowSource& source);
     ~ListView();
-    ListView(const ListView&) = delete;
-    ListView& operator=(const ListView&) = delete;
-
     HWND Handle() const { return hwnd_; }
 
     // Columns are added left to right; widths in pixels.
@@ -48,8 +46,6 @@ public:
     std::size_t Count() const;
 
     bool Selected(std::size_t row) const;
-    void SetSelected(std::size_t row, bool selected);
-    void ClearSelection();
     // Every selected row, ascending.
     std::vector<std::size_t> SelectedPositions() const;
 
@@ -62,10 +58,10 @@ public:
     // A key pressed while the list has the focus: the virtual-key code.
     std::function<void(WORD key)> KeyDown;
 
-    // Serves the control's notifications; empty when `header` is not from this control.
-    std::optional<LRESULT> HandleNotify(const NMHDR& header);
-
 private:
+    std::optional<LRESULT> OnNotify(const NMHDR& header) override;
+    void ClearSelection();
+
     void FillCell(LVITEMW& item) const;
     LRESULT FindForKeyboard(const NMLVFINDITEMW& find) const;
 

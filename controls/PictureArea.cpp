@@ -1,5 +1,6 @@
 #include "PictureArea.hpp"
 
+#include "FontSpec.hpp"
 #include "ModGrad.hpp"
 #include "ToolTip.hpp"
 
@@ -50,15 +51,7 @@ MouseEventArgs EventArgs(std::int16_t button, WPARAM keys, LPARAM position) {
 
 // The system's message font, drawn without smoothing: captions are crisp and take exactly the colour
 // they are drawn in.
-win32::UniqueFont MessageFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        return win32::UniqueFont();
-    }
-    metrics.lfMessageFont.lfQuality = NONANTIALIASED_QUALITY;
-    return win32::UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
-}
+win32::UniqueFont MessageFont() { return win32::FontSpec::MessageFont().Create(nullptr, NONANTIALIASED_QUALITY); }
 
 } // namespace
 
@@ -124,7 +117,7 @@ void PictureArea::ResizeImage(int width, int height) {
     height_ = height;
 }
 
-void PictureArea::PaintTo(HDC dc) const {
+void PictureArea::OnPaint(HDC dc) {
     if (Dc()) {
         BitBlt(dc, 0, 0, width_, height_, Dc(), 0, 0, SRCCOPY);
     }
@@ -161,13 +154,6 @@ void PictureArea::OnButtonUp(std::int16_t button, WPARAM keys, LPARAM position) 
 
 LRESULT PictureArea::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-        const win32::PaintDC paint(Handle());
-        PaintTo(paint.Get());
-        return 0;
-    }
-    case WM_PRINTCLIENT: PaintTo(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_SIZE: ResizeImage(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_MOUSEMOVE:
         if (MouseMove) {
@@ -181,7 +167,7 @@ LRESULT PictureArea::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP: OnButtonUp(2, wParam, lParam); return 0;
     case WM_MBUTTONUP: OnButtonUp(4, wParam, lParam); return 0;
     case WM_CAPTURECHANGED: leftPressedInside_ = false; return 0;
-    default: return DefaultHandling(message, wParam, lParam);
+    default: return PaintedWindow::HandleMessage(message, wParam, lParam);
     }
 }
 

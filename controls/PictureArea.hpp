@@ -8,7 +8,7 @@
 #include "ColorMath.hpp"
 #include "Gdi.hpp"
 #include "MouseEventArgs.hpp"
-#include "Window.hpp"
+#include "PaintedWindow.hpp"
 #include "pcDibSection.hpp"
 
 #include <windows.h>
@@ -21,7 +21,7 @@ namespace quarrow::controls {
 
 class ToolTip;
 
-class PictureArea : public win32::Window {
+class PictureArea : public win32::PaintedWindow {
 public:
     PictureArea(HWND parent, int x, int y, int width, int height, OleColor backColor);
     ~PictureArea() override;
@@ -58,10 +58,10 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnPaint(HDC dc) override;
 
 private:
     void ResizeImage(int width, int height);
-    void PaintTo(HDC dc) const;
     void OnButtonDown(std::int16_t button, WPARAM keys, LPARAM position);
     void OnButtonUp(std::int16_t button, WPARAM keys, LPARAM position);
 

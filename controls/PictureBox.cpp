@@ -10,7 +10,7 @@ constexpr wchar_t kClassName[] = L"QuarrowPictureBox";
 
 } // namespace
 
-PictureBox::PictureBox() : font_(FontSpec::MessageFont()) {}
+PictureBox::PictureBox() : font_(win32::FontSpec::MessageFont()) {}
 
 PictureBox::~PictureBox() { DestroyHandle(); }
 
@@ -35,7 +35,7 @@ int PictureBox::ScaleHeight() const {
     return client.bottom - client.top;
 }
 
-void PictureBox::SetFont(const FontSpec& font) {
+void PictureBox::SetFont(const win32::FontSpec& font) {
     font_ = font;
     ApplyFont();
 }

@@ -31,8 +31,8 @@ public:
     int ScaleWidth() const override;
     int ScaleHeight() const override;
 
-    FontSpec Font() const override { return font_; }
-    void SetFont(const FontSpec& font) override;
+    win32::FontSpec Font() const override { return font_; }
+    void SetFont(const win32::FontSpec& font) override;
 
     // An OLE colour: 0x00BBGGRR, or a system colour index with the high bit set.
     std::uint32_t ForeColor() const { return foreColor_; }
@@ -45,7 +45,7 @@ private:
     void ApplyFont();
     void ApplyForeColor();
 
-    FontSpec font_;
+    win32::FontSpec font_;
     win32::UniqueFont gdiFont_;
     std::uint32_t foreColor_ = kDefaultForeColor;
     HDC dc_ = nullptr; // the window's own context, released by the system with the window

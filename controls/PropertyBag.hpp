@@ -15,7 +15,7 @@
 
 namespace quarrow::controls {
 
-using PropertyValue = std::variant<bool, std::int32_t, std::uint32_t, double, std::wstring, Picture, FontSpec>;
+using PropertyValue = std::variant<bool, std::int32_t, std::uint32_t, double, std::wstring, Picture, win32::FontSpec>;
 
 class PropertyBag {
 public:

@@ -21,8 +21,8 @@ public:
     virtual int ScaleWidth() const = 0;
     virtual int ScaleHeight() const = 0;
 
-    virtual FontSpec Font() const = 0;
-    virtual void SetFont(const FontSpec& font) = 0;
+    virtual win32::FontSpec Font() const = 0;
+    virtual void SetFont(const win32::FontSpec& font) = 0;
 };
 
 } // namespace quarrow::controls

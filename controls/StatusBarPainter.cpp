@@ -89,7 +89,7 @@ private:
 
 class ClassicPainter final : public StatusBarPainter {
 public:
-    ClassicPainter(HDC dc, const FontSpec& font) : StatusBarPainter(dc), font_(font) {}
+    ClassicPainter(HDC dc, const win32::FontSpec& font) : StatusBarPainter(dc), font_(font) {}
 
     void FillBackground(const PixelRect& bar) {
         const RECT rect = ToRect(bar);
@@ -125,7 +125,7 @@ public:
 
     // The grip is two glyphs of the Marlett font: the light and the dark halves of its ridges.
     void SizeGrip(const PixelRect& bar) override {
-        FontSpec marlett = font_;
+        win32::FontSpec marlett = font_;
         marlett.name = L"Marlett";
         marlett.points = font_.points * 4 / 3;
         // Smoothing would blend the two colours of the ridges into each other.
@@ -146,7 +146,7 @@ private:
         DrawStatusTextW(dc_, &rect, text, panel.style & kPanelSystemStyles);
     }
 
-    FontSpec font_;
+    win32::FontSpec font_;
 };
 
 std::unique_ptr<StatusBarPainter> TryThemedPaint(const StatusBarCanvas& canvas) {

@@ -52,7 +52,7 @@ struct StatusBarCanvas {
     HWND window = nullptr;
     HDC dc = nullptr;
     PixelRect bar;
-    FontSpec font; // the host's font; the classic size grip is drawn at 4/3 of its size
+    win32::FontSpec font; // the host's font; the classic size grip is drawn at 4/3 of its size
 };
 
 // Paints the bar's background and returns the painter for the rest. With `themed`, the visual style

@@ -215,9 +215,9 @@ void cNoStatusBar::SetSizeGrip(bool show) {
     Draw();
 }
 
-FontSpec cNoStatusBar::Font() const { return host_ ? host_->Font() : FontSpec{}; }
+win32::FontSpec cNoStatusBar::Font() const { return host_ ? host_->Font() : win32::FontSpec{}; }
 
-void cNoStatusBar::SetFont(const FontSpec& font) {
+void cNoStatusBar::SetFont(const win32::FontSpec& font) {
     if (!host_) {
         return;
     }

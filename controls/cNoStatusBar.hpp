@@ -105,8 +105,8 @@ public:
 
     // The host's font. Writing it gives the host the new font and re-measures the bar's height; the
     // next Draw shows it. Before Create there is no font: reading gives an empty description.
-    FontSpec Font() const;
-    void SetFont(const FontSpec& font);
+    win32::FontSpec Font() const;
+    void SetFont(const win32::FontSpec& font);
 
     // The height the bar wants, in twips: the height of a line of text in the host's font plus 10 pixels.
     int Height() const;

@@ -28,17 +28,11 @@ lumoProgressBar::lumoProgressBar(HWND parent, int x, int y, int width, int heigh
 lumoProgressBar::~lumoProgressBar() { DestroyHandle(); }
 
 LRESULT lumoProgressBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        const win32::PaintDC paint(Handle());
-        Paint(paint.Get());
+    if (message == WM_SIZE) {
+        Redraw();
         return 0;
     }
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1; // the paint covers everything; erasing first would only flicker
-    case WM_SIZE: Redraw(); return 0;
-    default: return DefaultHandling(message, wParam, lParam);
-    }
+    return PaintedWindow::HandleMessage(message, wParam, lParam);
 }
 
 void lumoProgressBar::Redraw() {
@@ -47,7 +41,7 @@ void lumoProgressBar::Redraw() {
     }
     const win32::WindowDC dc(Handle());
     if (dc) {
-        Paint(dc.Get());
+        OnPaint(dc.Get());
     }
 }
 
@@ -83,7 +77,7 @@ void lumoProgressBar::BarForeColor(OleColor value) { Store(barForeColor_, value,
 void lumoProgressBar::BackPictureMode(std::int32_t value) { Store(backPictureMode_, value, L"BackPictureMode"); }
 void lumoProgressBar::BarPictureMode(std::int32_t value) { Store(barPictureMode_, value, L"BarPictureMode"); }
 
-void lumoProgressBar::Font(const FontSpec& value) {
+void lumoProgressBar::Font(const win32::FontSpec& value) {
     font_ = value;
     fontHandle_ = font_.Create();
     Redraw();

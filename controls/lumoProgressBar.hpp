@@ -15,7 +15,7 @@
 #include "PictureHolder.hpp"
 #include "ProgressBarDefaults.hpp"
 #include "PropertyBag.hpp"
-#include "Window.hpp"
+#include "PaintedWindow.hpp"
 #include "pcMemDC.hpp"
 
 #include <windows.h>
@@ -38,7 +38,7 @@ struct BeforePaintEvent {
     bool doDefault = true;
 };
 
-class lumoProgressBar : public win32::Window {
+class lumoProgressBar : public win32::PaintedWindow {
 public:
     // Creates the bar as a visible child of `parent` (x, y, width and height in pixels) with every
     // property at its default. Throws std::system_error when the system refuses the window.
@@ -105,8 +105,8 @@ public:
     void BarForeColor(OleColor value);
 
     // The caption font (default MS Sans Serif, 8.25 points).
-    const FontSpec& Font() const { return font_; }
-    void Font(const FontSpec& value);
+    const win32::FontSpec& Font() const { return font_; }
+    void Font(const win32::FontSpec& value);
 
     // Background and bar pictures, empty by default. Mode 1 (the default) tiles, any other stretches.
     const controls::Picture& Picture() const { return picBack_.Get(); }
@@ -137,11 +137,11 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
     // The one paint routine behind WM_PAINT, WM_PRINTCLIENT and Redraw: composes the control in the
     // memory surface (or, without one, directly on `target`) and copies it to `target`'s origin.
-    void Paint(HDC target);
+    void OnPaint(HDC target) override;
+
+private:
     // Everything painted after BeforePaint, in the client rectangle (0, 0)…(width, height).
     void Compose(HDC dc, int width, int height);
 
@@ -165,7 +165,7 @@ private:
     OleColor foreColor_ = progress_defaults::kCreatedForeColor;
     OleColor barColor_ = progress_defaults::kBarColor;
     OleColor barForeColor_ = progress_defaults::kBarForeColor;
-    FontSpec font_;
+    win32::FontSpec font_;
     win32::UniqueFont fontHandle_;
     PictureHolder picBack_;
     PictureHolder picBar_;

@@ -97,7 +97,7 @@ void PaintPicture(HDC dc, const PictureHolder& holder, std::int32_t mode, const 
 
 } // namespace
 
-void lumoProgressBar::Paint(HDC target) {
+void lumoProgressBar::OnPaint(HDC target) {
     if (!target || !Handle()) {
         return;
     }

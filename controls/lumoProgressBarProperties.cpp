@@ -25,7 +25,7 @@ void lumoProgressBar::ReadProperties(const PropertyBag& bag) {
     TextAlignX(bag.Read(L"TextAlignX", d::kTextAlignX));
     TextAlignY(bag.Read(L"TextAlignY", d::kTextAlignY));
     Text(bag.Read(L"Text", std::wstring()));
-    Font(bag.Read(L"Font", FontSpec{}));
+    Font(bag.Read(L"Font", win32::FontSpec{}));
     Segments(bag.Read(L"Segments", d::kSegments));
     XpStyle(bag.Read(L"XpStyle", d::kXpStyle));
 }

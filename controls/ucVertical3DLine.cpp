@@ -57,24 +57,18 @@ void ucVertical3DLine::OnResize(int width, int height) {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void ucVertical3DLine::PaintTo(HDC dc) const {
+void ucVertical3DLine::OnPaint(HDC dc) {
     for (const VerticalLine& line : lines_) {
         DrawLine(dc, line.x, line.top, line.x, line.bottom, line.colour);
     }
 }
 
 LRESULT ucVertical3DLine::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND: return 1; // the lines cover the whole window
-    case WM_PAINT: {
-        const win32::PaintDC paint(Handle());
-        PaintTo(paint.Get());
+    if (message == WM_SIZE) {
+        OnResize(LOWORD(lParam), HIWORD(lParam));
         return 0;
     }
-    case WM_PRINTCLIENT: PaintTo(reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_SIZE: OnResize(LOWORD(lParam), HIWORD(lParam)); return 0;
-    default: return DefaultHandling(message, wParam, lParam);
-    }
+    return PaintedWindow::HandleMessage(message, wParam, lParam);
 }
 
 } // namespace quarrow::controls

@@ -4,7 +4,7 @@
 // placed; only the two lines belong to it, so whatever lies behind shows around them.
 
 #include "ToolbarLayout.hpp"
-#include "Window.hpp"
+#include "PaintedWindow.hpp"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 
 namespace quarrow::controls {
 
-class ucVertical3DLine : public win32::Window {
+class ucVertical3DLine : public win32::PaintedWindow {
 public:
     // Creates the separator as a child of `parent` at (x, y), `height` pixels high. Throws when the
     // system cannot create its window.
@@ -24,10 +24,11 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The lines cover the whole window, whose shape is the lines.
+    void OnPaint(HDC dc) override;
 
 private:
     void OnResize(int width, int height);
-    void PaintTo(HDC dc) const;
 
     std::array<VerticalLine, 2> lines_ = SeparatorLines(0);
 };

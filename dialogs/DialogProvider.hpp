@@ -1,7 +1,7 @@
 #pragma once
 // The seam through which the program's windows ask the user for paths and answers. The program uses
-// SystemDialogProvider (the real dialogs); tests use ScriptedDialogProvider (queued answers, recorded
-// requests), so that every command runs in-process without anybody clicking.
+// SystemDialogProvider (the real dialogs); tests answer from a script of their own, so that every
+// command runs in-process without anybody clicking.
 
 #include <windows.h>
 
@@ -47,7 +47,6 @@ struct FileSelection {
     std::wstring Folder;             // empty when the names are full paths
     std::vector<std::wstring> Names; // none after a cancel
 
-    bool Cancelled() const { return Names.empty(); }
     // Each name joined to the folder with one "\" (a drive root such as "C:\" brings its own).
     std::vector<std::wstring> Paths() const;
 };

@@ -4,7 +4,7 @@
 // arguments by reference and update them with the results, as the dialog class's properties expect.
 
 #include "CommonDialogEventSink.hpp"
-#include "DialogFont.hpp"
+#include "FontSpec.hpp"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -54,7 +54,7 @@ struct ColorDialogArguments {
 };
 
 struct FontDialogArguments {
-    DialogFont Font;
+    win32::FontSpec Font;
     COLORREF FontColor = 0;
     int Min = 0; // point sizes offered when flags hold CF_LIMITSIZE
     int Max = 0;

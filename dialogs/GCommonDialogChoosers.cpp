@@ -5,6 +5,8 @@
 #include "cMemory.hpp"
 #include "mDialogHook.hpp"
 
+#include "Twips.hpp"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -86,8 +88,8 @@ bool GCommonDialog::VBChooseColor(ColorDialogArguments& arguments) {
 }
 
 bool GCommonDialog::VBChooseFont(FontDialogArguments& arguments) {
-    const int dotsPerInch = ScreenDotsPerInch();
-    LOGFONTW logFont = LogFontFrom(arguments.Font, dotsPerInch);
+    const int dotsPerInch = win32::ScreenDotsPerInchY();
+    LOGFONTW logFont = arguments.Font.LogFont(dotsPerInch);
     CHOOSEFONTW record{};
     record.lStructSize = sizeof record;
     record.hwndOwner = arguments.Owner == kNoOwner ? nullptr : arguments.Owner;
@@ -106,7 +108,9 @@ bool GCommonDialog::VBChooseFont(FontDialogArguments& arguments) {
     }
     const BOOL ok = RunHooked(arguments.Hook, arguments.EventSink, false, [&] { return ChooseFontW(&record); });
     if (ok) {
-        arguments.Font = DialogFontFrom(logFont, record.iPointSize);
+        arguments.Font = win32::FontSpec::FromLogFont(logFont, dotsPerInch);
+        // The dialog's own size field keeps the tenths of a point that the height in pixels rounds off.
+        arguments.Font.points = record.iPointSize / 10.0;
         arguments.FontColor = record.rgbColors;
         arguments.flags = record.Flags;
     }

@@ -45,9 +45,9 @@ GCommonDialog& cCommonDialog::Companion() const {
     return *companion_;
 }
 
-DialogFont& cCommonDialog::FontInUse() const {
+win32::FontSpec& cCommonDialog::FontInUse() const {
     if (!font_) {
-        font_ = SystemMessageFont();
+        font_ = win32::FontSpec::MessageFont();
     }
     return *font_;
 }

@@ -8,7 +8,7 @@
 // code OR 13450 when a dialog could not be shown.
 
 #include "CommonDialogEventSink.hpp"
-#include "DialogFont.hpp"
+#include "FontSpec.hpp"
 #include "GCommonDialog.hpp"
 #include "Handles.hpp"
 
@@ -130,20 +130,20 @@ public:
     const std::wstring& PrinterOutputPort() const { return Companion().PrinterOutputPort(); }
 
     // The font of the font dialog, the system's message font until set.
-    const DialogFont& Font() const { return FontInUse(); }
-    void Font(DialogFont value) { font_ = std::move(value); }
-    bool FontBold() const { return FontInUse().Bold; }
-    void FontBold(bool value) { FontInUse().Bold = value; }
-    bool FontItalic() const { return FontInUse().Italic; }
-    void FontItalic(bool value) { FontInUse().Italic = value; }
-    const std::wstring& FontName() const { return FontInUse().Name; }
-    void FontName(std::wstring value) { FontInUse().Name = std::move(value); }
-    double FontSize() const { return FontInUse().Size; }
-    void FontSize(double value) { FontInUse().Size = value; }
-    bool FontStrikethru() const { return FontInUse().Strikethru; }
-    void FontStrikethru(bool value) { FontInUse().Strikethru = value; }
-    bool FontUnderline() const { return FontInUse().Underline; }
-    void FontUnderline(bool value) { FontInUse().Underline = value; }
+    const win32::FontSpec& Font() const { return FontInUse(); }
+    void Font(win32::FontSpec value) { font_ = std::move(value); }
+    bool FontBold() const { return FontInUse().bold; }
+    void FontBold(bool value) { FontInUse().bold = value; }
+    bool FontItalic() const { return FontInUse().italic; }
+    void FontItalic(bool value) { FontInUse().italic = value; }
+    const std::wstring& FontName() const { return FontInUse().name; }
+    void FontName(std::wstring value) { FontInUse().name = std::move(value); }
+    double FontSize() const { return FontInUse().points; }
+    void FontSize(double value) { FontInUse().points = value; }
+    bool FontStrikethru() const { return FontInUse().strikethrough; }
+    void FontStrikethru(bool value) { FontInUse().strikethrough = value; }
+    bool FontUnderline() const { return FontInUse().underline; }
+    void FontUnderline(bool value) { FontInUse().underline = value; }
     COLORREF FontColor() const { return fontColor_; }
     void FontColor(COLORREF value) { fontColor_ = value; }
 
@@ -200,7 +200,7 @@ public:
 
 private:
     GCommonDialog& Companion() const;
-    DialogFont& FontInUse() const;
+    win32::FontSpec& FontInUse() const;
     CommonDialogEventSink* SinkIfHooked();
     HWND DialogWindowOf(HWND hDlg) const;
     void RaiseUnlessOk(bool ok, bool cancelMayRaise = true) const;
@@ -224,7 +224,7 @@ private:
     int min_ = 0;
     int max_ = 0;
     bool printerDefault_ = false;
-    mutable std::optional<DialogFont> font_; // created on first use
+    mutable std::optional<win32::FontSpec> font_; // created on first use
     COLORREF fontColor_ = 0;
     UINT helpCommand_ = 0;
     DWORD helpContext_ = 0;

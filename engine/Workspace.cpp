@@ -1,5 +1,6 @@
 #include "Workspace.hpp"
 
+#include "RemoveRowsAt.hpp"
 #include "SystemPath.hpp"
 #include "Text.hpp"
 #include "modPAK.hpp"
@@ -79,28 +80,7 @@ void Workspace::AddArchiveEntry(std::wstring storedName, std::int64_t size, std:
 
 void Workspace::Clear() { entries_.clear(); }
 
-void Workspace::RemoveSelectedEntries(std::span<const std::size_t> positions) {
-    for (std::size_t k = 0; k < positions.size(); ++k) {
-        if (positions[k] < 1 || positions[k] > entries_.size() || (k > 0 && positions[k] <= positions[k - 1])) {
-            throw std::invalid_argument("selected positions must ascend within 1 to the entry count");
-        }
-    }
-    // One pass that keeps the unselected rows in order: removing row p - k one at a time gives the same
-    // rows, but costs a move of the whole tail per removal.
-    std::size_t kept = 0;
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (next < positions.size() && positions[next] == i + 1) {
-            ++next;
-            continue;
-        }
-        if (kept != i) {
-            entries_[kept] = std::move(entries_[i]);
-        }
-        ++kept;
-    }
-    entries_.resize(kept);
-}
+void Workspace::RemoveSelectedEntries(std::span<const std::size_t> positions) { RemoveRowsAt(entries_, positions); }
 
 void Workspace::SetDataOffset(std::size_t position, std::int64_t offset) {
     Entry(position); // range check

@@ -78,7 +78,6 @@ public:
     PaintDC& operator=(const PaintDC&) = delete;
 
     HDC Get() const { return dc_; }
-    const RECT& Area() const { return paint_.rcPaint; }
 
 private:
     HWND window_;

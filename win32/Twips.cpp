@@ -6,7 +6,7 @@ namespace quarrow::win32 {
 
 namespace {
 
-int ScreenDpi(int axis) {
+int ScreenDotsPerInch(int axis) {
     const WindowDC screen(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen.Get(), axis) : 0;
     return dpi > 0 ? dpi : 96;
@@ -14,9 +14,9 @@ int ScreenDpi(int axis) {
 
 } // namespace
 
-int TwipsToPixelsX(int twips) { return MulDiv(twips, ScreenDpi(LOGPIXELSX), 1440); }
-int TwipsToPixelsY(int twips) { return MulDiv(twips, ScreenDpi(LOGPIXELSY), 1440); }
-int TwipsPerPixelX() { return 1440 / ScreenDpi(LOGPIXELSX); }
-int TwipsPerPixelY() { return 1440 / ScreenDpi(LOGPIXELSY); }
+int TwipsToPixelsX(int twips) { return MulDiv(twips, ScreenDotsPerInch(LOGPIXELSX), 1440); }
+int TwipsToPixelsY(int twips) { return MulDiv(twips, ScreenDotsPerInchY(), 1440); }
+int TwipsPerPixelY() { return 1440 / ScreenDotsPerInchY(); }
+int ScreenDotsPerInchY() { return ScreenDotsPerInch(LOGPIXELSY); }
 
 } // namespace quarrow::win32

@@ -8,7 +8,9 @@ int TwipsToPixelsX(int twips);
 int TwipsToPixelsY(int twips);
 
 // Twips per pixel at the screen's resolution, as the layout code of the controls needs it.
-int TwipsPerPixelX();
 int TwipsPerPixelY();
+
+// The screen's vertical resolution, which turns points into pixels; 96 when the screen cannot tell.
+int ScreenDotsPerInchY();
 
 } // namespace quarrow::win32

@@ -5,6 +5,25 @@
 
 namespace quarrow::win32 {
 
+namespace {
+
+constexpr wchar_t kNotificationTargetProperty[] = L"Quarrow.NotificationTarget";
+
+std::optional<LRESULT> ReflectNotification(LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (!header || !header->hwndFrom) {
+        return std::nullopt;
+    }
+    auto* target = static_cast<NotificationTarget*>(GetPropW(header->hwndFrom, kNotificationTargetProperty));
+    return target ? target->OnNotify(*header) : std::nullopt;
+}
+
+} // namespace
+
+void NotificationTarget::Serve(HWND control) { SetPropW(control, kNotificationTargetProperty, this); }
+
+void NotificationTarget::StopServing(HWND control) { RemovePropW(control, kNotificationTargetProperty); }
+
 Window::~Window() { DestroyHandle(); }
 
 void Window::DestroyHandle() {
@@ -72,7 +91,8 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam
     }
     LRESULT result = 0;
     try {
-        result = self->HandleMessage(message, wParam, lParam);
+        const auto reflected = message == WM_NOTIFY ? ReflectNotification(lParam) : std::nullopt;
+        result = reflected ? *reflected : self->HandleMessage(message, wParam, lParam);
     } catch (...) {
         self->OnUnhandledException(std::current_exception());
         result = DefWindowProcW(hwnd, message, wParam, lParam);

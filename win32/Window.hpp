@@ -2,12 +2,35 @@
 // The base of every window the program creates: one static window procedure that finds the object
 // (stored at WM_NCCREATE) and forwards to its HandleMessage. Exceptions stop at this boundary; they
 // never unwind through the system.
+//
+// A child's notification (WM_NOTIFY) goes first to the object behind the child, when it has one: the
+// parent reflects it, so that a control object serves its own notifications wherever it is placed.
 
 #include <windows.h>
 
 #include <exception>
+#include <optional>
 
 namespace quarrow::win32 {
+
+// The object behind a control whose window procedure is the system's (a list view, say), serving the
+// notifications the control sends to its parent.
+class NotificationTarget {
+public:
+    // The result of a notification this object serves; empty leaves it to the parent's handlers.
+    virtual std::optional<LRESULT> OnNotify(const NMHDR& header) = 0;
+
+protected:
+    NotificationTarget() = default;
+    ~NotificationTarget() = default;
+    NotificationTarget(const NotificationTarget&) = delete;
+    NotificationTarget& operator=(const NotificationTarget&) = delete;
+
+    // Makes this object the one that serves `control`'s notifications, until StopServing, which must
+    // come before the control is destroyed.
+    void Serve(HWND control);
+    void StopServing(HWND control);
+};
 
 class Window {
 public:

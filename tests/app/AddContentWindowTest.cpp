@@ -10,6 +10,8 @@
 
 #include "MessagePump.hpp"
 
+#include <commdlg.h>
+
 #include <filesystem>
 
 namespace quarrow::app::testing {
@@ -65,14 +67,14 @@ protected:
     std::vector<std::wstring> Column(int column) {
         std::vector<std::wstring> cells;
         for (std::size_t row = 1; row <= Shown().lstFile().Count(); ++row) {
-            cells.push_back(Shown().Rows().CellText(row, column));
+            cells.push_back(quarrow::testing::ShownCell(Shown().lstFile().Handle(), row, column));
         }
         return cells;
     }
     std::wstring SizeHeader() { return Shown().lstFile().ColumnHeader(2); }
     void SelectAll() {
         for (std::size_t row = 1; row <= Shown().lstFile().Count(); ++row) {
-            Shown().lstFile().SetSelected(row, true);
+            quarrow::testing::SelectRow(Shown().lstFile().Handle(), row);
         }
     }
 
@@ -138,7 +140,7 @@ TEST_F(AddContentWindow, ListsEachPathOnceWhateverItsCaseButNeverTakesOnePathFor
     EXPECT_EQ(request.File.Owner, Shown().Handle());
     EXPECT_EQ(request.File.Title, L"增加档案...");
     EXPECT_EQ(request.File.Filter, L"所有类型档案(*.*)|*.*");
-    EXPECT_EQ(request.File.Flags, 6656u);
+    EXPECT_EQ(request.File.Flags, static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ALLOWMULTISELECT));
     Browse({L"B.DAT", L"B.DAT"});
     Browse({L"b.dat", L"b.DAT.bak"});
     EXPECT_EQ(Column(1), (std::vector<std::wstring>{PathOf(L"B.DAT.BAK"), PathOf(L"B.DAT")}));
@@ -171,8 +173,8 @@ TEST_F(AddContentWindow, DeleteRemovesTheSelectedRowsAndAnEmptyListDisablesStart
     }
     Open();
     Browse({L"1.bin", L"2.bin", L"3.bin"});
-    Shown().lstFile().SetSelected(1, true);
-    Shown().lstFile().SetSelected(3, true);
+    quarrow::testing::SelectRow(Shown().lstFile().Handle(), 1);
+    quarrow::testing::SelectRow(Shown().lstFile().Handle(), 3);
     Press(Control::cmdDel);
     EXPECT_EQ(Column(1), (std::vector<std::wstring>{PathOf(L"2.bin")}));
     EXPECT_TRUE(Enabled(Control::cmdStart) && Enabled(Control::cmdDel));

@@ -15,7 +15,7 @@ using CommandGuard = MainWindowTest;
 TEST_F(CommandGuard, ClicksAndTheDeleteKeyDuringAnOpenStartNothing) {
     WriteFile(L"a.bin", "x");
     AddFiles({L"a.bin"});
-    window.lstFile().SetSelected(1, true);
+    quarrow::testing::SelectRow(window.lstFile().Handle(), 1);
     const std::size_t asked = dialogs.Requests().size();
     int breaths = 0;
     progress.onBreathe = [&] {

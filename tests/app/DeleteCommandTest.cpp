@@ -15,7 +15,7 @@ protected:
     }
     void Select(std::initializer_list<std::size_t> rows) {
         for (const std::size_t row : rows) {
-            window.lstFile().SetSelected(row, true);
+            quarrow::testing::SelectRow(window.lstFile().Handle(), row);
         }
     }
     void PressDelete() { SendMessageW(window.lstFile().Handle(), WM_KEYDOWN, VK_DELETE, 0); }

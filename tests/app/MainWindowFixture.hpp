@@ -9,6 +9,7 @@
 #include "ProgressRecorder.hpp"
 #include "ScriptedDialogProvider.hpp"
 #include "TempDir.hpp"
+#include "ListViewRows.hpp"
 #include "Text.hpp"
 
 #include <gtest/gtest.h>

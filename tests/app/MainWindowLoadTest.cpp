@@ -5,6 +5,7 @@
 
 #include "StatusTexts.hpp"
 
+#include "BuildVersion.hpp"
 #include "GdiProbe.hpp"
 
 namespace quarrow::app::testing {
@@ -30,7 +31,7 @@ TEST_F(MainWindowLoad, TheWindowHasItsFixedClientAreaAndTheVersionInItsCaption) 
     GetClientRect(window.Handle(), &client);
     EXPECT_EQ(client.right, 633);
     EXPECT_EQ(client.bottom, 488);
-    EXPECT_EQ(CaptionOf(window.Handle()), L"Quarrow V1.1.0");
+    EXPECT_EQ(CaptionOf(window.Handle()), L"Quarrow V" + std::wstring(quarrow::testing::kBuildVersionWide));
     const LONG_PTR style = GetWindowLongPtrW(window.Handle(), GWL_STYLE);
     EXPECT_EQ(style & WS_THICKFRAME, 0) << "a fixed border";
     EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);

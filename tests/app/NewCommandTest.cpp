@@ -40,7 +40,7 @@ protected:
 
 TEST_F(NewCommand, AnUnsavedListBringsTheQuestionAndCancelLeavesEverythingAsItWas) {
     AddTwoFiles();
-    window.lstFile().SetSelected(2, true);
+    quarrow::testing::SelectRow(window.lstFile().Handle(), 2);
     const SwitchedStates before = States();
     New(IDCANCEL);
 

@@ -7,6 +7,8 @@
 
 #include "Handles.hpp"
 
+#include <commdlg.h>
+
 #include <filesystem>
 
 namespace quarrow::app::testing {
@@ -40,7 +42,7 @@ TEST_F(OpenCommand, AsksForAPakAndListsItsEntriesInIndexOrder) {
     EXPECT_EQ(dialogs.Requests().at(0).Kind, dialogs::DialogKind::OpenFile);
     EXPECT_EQ(request.Owner, window.Handle());
     EXPECT_EQ(request.Title, L"打开PAK文件...");
-    EXPECT_EQ(request.Flags, 6144u);
+    EXPECT_EQ(request.Flags, static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST));
     EXPECT_EQ(request.Filename, L"*.PAK");
     EXPECT_EQ(request.Filter, L"三国群英传II PAK档案(*.PAK)|*.PAK");
     EXPECT_EQ(request.FilterIndex, 1);
@@ -73,9 +75,9 @@ TEST_F(OpenCommand, WithEntriesEnablesExtractAndAppendAndGreysAddingAndPackWhile
     // Pack goes grey too: the rows now hold stored names, not files on disk.
     EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 0}));
 
-    window.lstFile().SetSelected(1, true);
-    window.lstFile().SetSelected(2, true);
-    window.lstFile().SetSelected(3, true);
+    for (const std::size_t row : {1, 2, 3}) {
+        quarrow::testing::SelectRow(window.lstFile().Handle(), row);
+    }
     window.Click(ToolbarButton::Del);
     EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 4}));
     OpenArchive(PathOf(L"DATA.PAK"));

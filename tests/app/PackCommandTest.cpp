@@ -5,6 +5,8 @@
 
 #include "StatusTexts.hpp"
 
+#include <commdlg.h>
+
 #include <filesystem>
 
 namespace quarrow::app::testing {
@@ -41,7 +43,7 @@ TEST_F(AddFileCommand, AsksForSeveralFilesAndListsEachInTheOrderChosen) {
     ASSERT_EQ(request.Kind, dialogs::DialogKind::OpenFiles);
     EXPECT_EQ(request.File.Owner, window.Handle());
     EXPECT_EQ(request.File.Title, L"增加档案...");
-    EXPECT_EQ(request.File.Flags, 6656u);
+    EXPECT_EQ(request.File.Flags, static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ALLOWMULTISELECT));
     EXPECT_EQ(request.File.Filename, L"");
     EXPECT_EQ(request.File.Filter, L"所有类型档案(*.*)|*.*");
     EXPECT_EQ(request.File.FilterIndex, 1);
@@ -97,7 +99,7 @@ TEST_F(PackCommand, TwoFilesOfTenAndFiveBytesMakeTheArchiveOfTheFormatExample) {
     ASSERT_EQ(LastRequest().Kind, dialogs::DialogKind::SaveFile);
     EXPECT_EQ(request.Owner, window.Handle());
     EXPECT_EQ(request.Title, L"打包PAK文件...");
-    EXPECT_EQ(request.Flags, 6146u);
+    EXPECT_EQ(request.Flags, static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT));
     EXPECT_EQ(request.Filename, L"New.PAK");
     EXPECT_EQ(request.Filter, L"三国群英传II PAK档案(*.PAK)|*.PAK");
 

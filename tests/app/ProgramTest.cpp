@@ -1,6 +1,8 @@
 // The real Quarrow.exe: it starts into its main window, found by its caption, and ends when that
 // window is closed.
 
+#include "BuildVersion.hpp"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -45,8 +47,9 @@ TEST(QuarrowExe, StartsIntoItsMainWindowAndEndsWhenItCloses) {
                                &startup, &process.info))
         << "error " << GetLastError();
 
-    const HWND window = WaitForVisibleWindow(L"frmMain", L"Quarrow V1.1.0", 30000);
-    ASSERT_NE(window, nullptr) << "no window captioned Quarrow V1.1.0 showed";
+    const std::wstring caption = L"Quarrow V" + std::wstring(quarrow::testing::kBuildVersionWide);
+    const HWND window = WaitForVisibleWindow(L"frmMain", caption.c_str(), 30000);
+    ASSERT_NE(window, nullptr) << "no window captioned " << caption << " showed";
     DWORD owningProcess = 0;
     GetWindowThreadProcessId(window, &owningProcess);
     EXPECT_EQ(owningProcess, process.info.dwProcessId);

@@ -39,23 +39,22 @@ void InspectAboutWindow(const std::function<void(HWND)>& inspect) {
 TEST(dlgAbout, ShowsTitleVersionCreditsNoticeAndCopyright) {
     InspectAboutWindow([](HWND about) {
         EXPECT_EQ(WindowText(about), L"关于");
-        EXPECT_EQ(WindowText(Control(about, AboutControl::Label1)), L"Quarrow");
+        EXPECT_EQ(WindowText(Control(about, AboutControl::Label1)), kProgramTitle);
 
         const VersionInfo version = ReadVersionInfo();
-        EXPECT_EQ(WindowText(Control(about, AboutControl::lblVer)), L"版本 1.1.0");
         EXPECT_EQ(WindowText(Control(about, AboutControl::lblVer)), L"版本 " + version.Text());
         ASSERT_FALSE(version.legalCopyright.empty());
         EXPECT_EQ(WindowText(Control(about, AboutControl::lblCopyright)), version.legalCopyright);
 
         const HWND credits = Control(about, AboutControl::Picture1);
         ASSERT_NE(credits, nullptr);
-        EXPECT_EQ(WindowText(Control(credits, AboutControl::Label2)), L"编程");
+        EXPECT_EQ(WindowText(Control(credits, AboutControl::Label2)), kProgrammingCredit.role);
         EXPECT_EQ(WindowText(Control(credits, AboutControl::Label3)), kProgrammingCredit.name);
-        EXPECT_EQ(WindowText(Control(credits, AboutControl::Label4)), L"内部测试");
+        EXPECT_EQ(WindowText(Control(credits, AboutControl::Label4)), kTestingCredit.role);
         EXPECT_EQ(WindowText(Control(credits, AboutControl::Label5)), kTestingCredit.name);
 
         const HWND notice = Control(about, AboutControl::txtBox);
-        EXPECT_EQ(WindowText(notice), L"郑重声明：\r\n\r\n        \r\n\r\n        ");
+        EXPECT_EQ(WindowText(notice), LegalNotice());
         EXPECT_TRUE(HasStyle(notice, ES_MULTILINE | ES_READONLY | WS_VSCROLL));
         SendMessageW(notice, EM_SETSEL, 0, -1);
         SendMessageW(notice, WM_CHAR, L'x', 0);

@@ -1,4 +1,5 @@
 // quarrow-cli as a user runs it: the built program, its output streams and its exit codes.
+#include "BuildVersion.hpp"
 #include "HandMadeArchive.hpp"
 #include "RunProgram.hpp"
 #include "TempDir.hpp"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 
 namespace quarrow {
 namespace {
@@ -196,7 +198,7 @@ TEST_F(QuarrowCli, UsageErrorsExitWithTwoAndHelpAndVersionWithZero) {
     }
     const ProgramRun version = Run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "1.1.0\n");
+    EXPECT_EQ(version.out, std::string(testing::kBuildVersion) + "\n");
     const ProgramRun help = Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("extract"), std::string::npos);

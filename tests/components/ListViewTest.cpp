@@ -3,6 +3,7 @@
 
 #include "ListView.hpp"
 
+#include "ListViewRows.hpp"
 #include "Window.hpp"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ public:
     }
 };
 
-// A hidden parent that hands the list its notifications, as the program's windows do.
+// A hidden parent, which reflects the list's notifications back to it as the program's windows do.
 class Parent : public win32::Window {
 public:
     Parent() {
@@ -38,33 +39,16 @@ public:
         CreateHandle(0, L"QuarrowTestListParent", L"list parent", WS_OVERLAPPEDWINDOW, 0, 0, 500, 400, nullptr);
     }
     ~Parent() override { DestroyHandle(); }
-    ListView* list = nullptr;
-
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_NOTIFY && list) {
-            if (const auto result = list->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
-                return *result;
-            }
-        }
-        return DefaultHandling(message, wParam, lParam);
-    }
 };
 
 class ListViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        parent.list = &list;
         list.AddColumn(L"档案名字", 200);
         list.AddColumn(L"档案大小（b）", 93);
     }
-    void TearDown() override { parent.list = nullptr; }
 
-    std::wstring Shown(std::size_t row, int column) const {
-        wchar_t buffer[128] = {};
-        ListView_GetItemText(list.Handle(), static_cast<int>(row) - 1, column - 1, buffer, 128);
-        return buffer;
-    }
+    std::wstring Shown(std::size_t row, int column) const { return testing::ShownCell(list.Handle(), row, column); }
     void Fill(std::size_t count) {
         rows.count = count;
         list.Reset();
@@ -97,14 +81,14 @@ TEST_F(ListViewTest, SeveralRowsAreSelectableAndComeBackAscending) {
     Fill(6);
     EXPECT_EQ((GetWindowLongPtrW(list.Handle(), GWL_STYLE) & LVS_SINGLESEL), 0) << "several rows selectable";
     EXPECT_TRUE(list.SelectedPositions().empty());
-    list.SetSelected(5, true);
-    list.SetSelected(2, true);
-    list.SetSelected(3, true);
+    for (const std::size_t row : {5, 2, 3}) {
+        testing::SelectRow(list.Handle(), row);
+    }
     EXPECT_TRUE(list.Selected(3));
     EXPECT_FALSE(list.Selected(4));
     EXPECT_FALSE(list.Selected(7)) << "beyond the last row";
     EXPECT_EQ(list.SelectedPositions(), (std::vector<std::size_t>{2, 3, 5}));
-    list.SetSelected(3, false);
+    testing::DeselectRow(list.Handle(), 3);
     EXPECT_EQ(list.SelectedPositions(), (std::vector<std::size_t>{2, 5}));
 
     list.Refresh(); // a row appended keeps the selection
@@ -161,13 +145,6 @@ TEST_F(ListViewTest, KeysPressedInTheListReachItsOwner) {
     SendMessageW(list.Handle(), WM_KEYDOWN, VK_DELETE, 0);
     SendMessageW(list.Handle(), WM_KEYDOWN, 'A', 0);
     EXPECT_EQ(keys, (std::vector<WORD>{VK_DELETE, 'A'}));
-}
-
-TEST_F(ListViewTest, NotificationsOfOtherControlsAreLeftToTheirOwner) {
-    NMHDR other{};
-    other.hwndFrom = parent.Handle();
-    other.code = LVN_GETDISPINFOW;
-    EXPECT_FALSE(list.HandleNotify(other));
 }
 
 } // namespace

@@ -51,7 +51,7 @@ void ProgressWindowLook(lumoProgressBar& bar) {
     controls::PropertyBag bag;
     bag.Write(L"ForeColor", controls::RgbColor(0, 0, 0), controls::progress_defaults::kSavedForeColor);
     bag.Write(L"ShowText", true, false);
-    bag.WriteAlways(L"Font", controls::FontSpec{L"MS Sans Serif", 8.25});
+    bag.WriteAlways(L"Font", win32::FontSpec{L"MS Sans Serif", 8.25});
     bag.Write(L"XpStyle", true, false);
     bar.ReadProperties(bag);
 }

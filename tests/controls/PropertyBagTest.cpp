@@ -36,12 +36,12 @@ TEST(PropertyBag, RewritingTheDefaultRemovesTheKeyAndOrderIsKept) {
 
 TEST(PropertyBag, FontsAndPicturesCompareByValueAndHandle) {
     PropertyBag bag;
-    FontSpec font;
+    win32::FontSpec font;
     font.name = L"黑体";
-    bag.WriteAlways(L"Font", FontSpec{});
+    bag.WriteAlways(L"Font", win32::FontSpec{});
     EXPECT_TRUE(bag.Contains(L"Font")) << "a font is saved even when it is the default";
     bag.WriteAlways(L"Font", font);
-    EXPECT_EQ(bag.Read(L"Font", FontSpec{}).name, L"黑体");
+    EXPECT_EQ(bag.Read(L"Font", win32::FontSpec{}).name, L"黑体");
 
     bag.Write(L"Picture", Picture{}, Picture{});
     EXPECT_FALSE(bag.Contains(L"Picture"));
@@ -49,19 +49,6 @@ TEST(PropertyBag, FontsAndPicturesCompareByValueAndHandle) {
     ASSERT_TRUE(bitmap);
     bag.Write(L"Picture", bitmap, Picture{});
     EXPECT_EQ(bag.Read(L"Picture", Picture{}), bitmap);
-}
-
-TEST(FontSpec, CreatesTheDescribedFontAndReadsItBack) {
-    FontSpec tahoma;
-    tahoma.name = L"Tahoma";
-    tahoma.points = 9;
-    tahoma.bold = true;
-    const win32::UniqueFont font = tahoma.Create();
-    ASSERT_TRUE(font);
-    const FontSpec back = FontSpec::FromFont(font.Get());
-    EXPECT_EQ(back.name, L"Tahoma");
-    EXPECT_TRUE(back.bold);
-    EXPECT_EQ(back.points, 9.0) << "12 pixels at 96 dots per inch are 9 points";
 }
 
 } // namespace

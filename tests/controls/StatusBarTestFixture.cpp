@@ -78,7 +78,7 @@ bool Capture::IsFilledWith(COLORREF colour, int left, int top, int right, int bo
 namespace {
 
 std::wstring SelectedFace(HDC dc, const wchar_t* requested) {
-    const win32::UniqueFont font = FontSpec{requested}.Create(dc);
+    const win32::UniqueFont font = win32::FontSpec{requested}.Create(dc);
     const win32::SelectedObject selected(dc, font.Get());
     wchar_t face[LF_FACESIZE] = {};
     GetTextFaceW(dc, LF_FACESIZE, face);

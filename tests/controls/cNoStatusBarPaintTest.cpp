@@ -108,7 +108,7 @@ TEST_F(StatusBarPaintTest, ClassicSizeGripIsTheMarlettRidgesAndLeavesTheHostAsIt
     EXPECT_FALSE(Read().Contains(kShadow, kWidth - kHeight, 2, kWidth - 2, kHeight - 2));
 
     picture.SetForeColor(0x000000FF);
-    const FontSpec font = picture.Font();
+    const win32::FontSpec font = picture.Font();
     bar.SetSizeGrip(true);
     const Capture capture = Read();
     // The light ridges are Marlett's "o"; whether they show beside the dark "p" depends on the font's design.

@@ -157,7 +157,7 @@ TEST_F(StatusBarTest, HeightIsALineOfTheHostsFontPlusTenPixelsInTwips) {
     };
     EXPECT_EQ(bar.Height(), (lineHeight() + 10) * win32::TwipsPerPixelY());
 
-    FontSpec large = bar.Font();
+    win32::FontSpec large = bar.Font();
     large.points = 20;
     bar.SetFont(large);
     EXPECT_EQ(picture.Font(), large) << "the bar's font is the host's";

@@ -581,7 +581,7 @@ TEST(lumoProgressBarPaint, RepaintsLeakNoGdiObjects) {
         }
         bar->BarColor(RGB(10, 20, 30)); // a brush made for the colour
         bar->BarColor(0x8000000D);      // a system brush, never deleted
-        bar->Font(FontSpec{L"Tahoma", 9});
+        bar->Font(win32::FontSpec{L"Tahoma", 9});
         bar->BarPicture(swatch);
         bar->ModifyBarPicture(0.8, 0.8);
         bar->Picture(swatch);
@@ -589,7 +589,7 @@ TEST(lumoProgressBarPaint, RepaintsLeakNoGdiObjects) {
         bar->Picture(Picture{});
         bar->BarPicture(Picture{});
         bar->BackPictureMode(1);
-        bar->Font(FontSpec{});
+        bar->Font(win32::FontSpec{});
     };
     cycle();
     const int before = testing::FreeGdiSlots();

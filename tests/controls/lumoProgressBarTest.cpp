@@ -52,7 +52,7 @@ TEST(lumoProgressBar, StartsWithTheDefaults) {
     EXPECT_EQ(bar->ForeColor(), RgbColor(0, 0, 0));
     EXPECT_EQ(bar->BarColor(), RgbColor(0, 0, 128));
     EXPECT_EQ(bar->BarForeColor(), RgbColor(255, 255, 255));
-    EXPECT_EQ(bar->Font(), FontSpec{});
+    EXPECT_EQ(bar->Font(), win32::FontSpec{});
     EXPECT_EQ(bar->Font().name, L"MS Sans Serif");
     EXPECT_FALSE(bar->Picture());
     EXPECT_FALSE(bar->BarPicture());
@@ -90,7 +90,7 @@ TEST(lumoProgressBar, EverySetterStoresRepaintsAndReportsTheProperty) {
         {L"ForeColor",       [&] { b.ForeColor(kWindowText); },    [&] { return b.ForeColor() == kWindowText; }},
         {L"BarColor",        [&] { b.BarColor(RgbColor(4, 5, 6)); }, [&] { return b.BarColor() == RgbColor(4, 5, 6); }},
         {L"BarForeColor",    [&] { b.BarForeColor(0); },           [&] { return b.BarForeColor() == 0; }},
-        {L"Font",            [&] { b.Font(FontSpec{L"黑体", 12}); }, [&] { return b.Font().name == L"黑体"; }},
+        {L"Font",            [&] { b.Font(win32::FontSpec{L"黑体", 12}); }, [&] { return b.Font().name == L"黑体"; }},
         {L"BackPictureMode", [&] { b.BackPictureMode(0); },        [&] { return b.BackPictureMode() == 0; }},
         {L"BarPictureMode",  [&] { b.BarPictureMode(3); },         [&] { return b.BarPictureMode() == 3; }},
     };
@@ -141,7 +141,7 @@ TEST(lumoProgressBar, AFreshBarSavesOnlyItsBlackCaptionAndItsFont) {
 void SetEverythingAwayFromItsDefault(lumoProgressBar& bar, const Picture& back, const Picture& front) {
     bar.XpStyle(true);
     bar.Segments(true);
-    bar.Font(FontSpec{L"Tahoma", 9, true});
+    bar.Font(win32::FontSpec{L"Tahoma", 9, true});
     bar.Text(L"&解包 7 / 9");
     bar.TextAlignY(2);
     bar.TextAlignX(0);
@@ -209,7 +209,7 @@ TEST(lumoProgressBar, SavedSettingsKeepTheirOrderAndComeBackThroughTheSetters) {
     EXPECT_EQ(loaded->TextAlignX(), 0);
     EXPECT_EQ(loaded->TextAlignY(), 2);
     EXPECT_EQ(loaded->Text(), L"&解包 7 / 9");
-    EXPECT_EQ(loaded->Font(), (FontSpec{L"Tahoma", 9, true}));
+    EXPECT_EQ(loaded->Font(), (win32::FontSpec{L"Tahoma", 9, true}));
     EXPECT_TRUE(loaded->Segments());
     EXPECT_TRUE(loaded->XpStyle());
 
@@ -229,7 +229,7 @@ TEST(lumoProgressBar, MissingKeysReadAsTheirDefaults) {
     PropertyBag saved;
     bar->WriteProperties(saved);
     EXPECT_EQ(saved.Keys(), std::vector<std::wstring>{L"Font"}) << "everything else is back at its default";
-    EXPECT_EQ(saved.Read(L"Font", FontSpec{L"other"}), FontSpec{});
+    EXPECT_EQ(saved.Read(L"Font", win32::FontSpec{L"other"}), win32::FontSpec{});
 }
 
 TEST(lumoProgressBar, TheProgressWindowsSettingsLoad) {
@@ -237,7 +237,7 @@ TEST(lumoProgressBar, TheProgressWindowsSettingsLoad) {
     PropertyBag bag;
     bag.Write(L"ForeColor", RgbColor(0, 0, 0), kWindowText);
     bag.Write(L"ShowText", true, false);
-    bag.WriteAlways(L"Font", FontSpec{L"MS Sans Serif", 8.25});
+    bag.WriteAlways(L"Font", win32::FontSpec{L"MS Sans Serif", 8.25});
     bag.Write(L"XpStyle", true, false);
 
     BarHost host;

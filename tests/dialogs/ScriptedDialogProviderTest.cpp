@@ -9,7 +9,7 @@ TEST(FileSelection, JoinsEachNameToTheFolderWithOneSeparator) {
     EXPECT_EQ((FileSelection{L"C:\\x", {L"a", L"b"}}.Paths()), (std::vector<std::wstring>{L"C:\\x\\a", L"C:\\x\\b"}));
     EXPECT_EQ((FileSelection{L"C:\\", {L"a"}}.Paths()), std::vector<std::wstring>{L"C:\\a"});
     EXPECT_EQ((FileSelection{L"", {L"C:\\x\\a.pak"}}.Paths()), std::vector<std::wstring>{L"C:\\x\\a.pak"});
-    EXPECT_TRUE(FileSelection{}.Cancelled());
+    EXPECT_TRUE(FileSelection{}.Paths().empty());
 }
 
 TEST(ScriptedDialogProvider, AnswersInOrderAndRecordsEveryRequest) {

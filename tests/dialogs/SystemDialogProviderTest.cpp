@@ -61,7 +61,7 @@ TEST_F(SystemDialogProviderTest, ACancelledFileDialogIsAnEmptyAnswer) {
         }
     });
     EXPECT_EQ(dialogs.OpenFile({nullptr, L"打开PAK文件...", 6144, L"PAK|*.PAK", 1, L"*.PAK"}), L"");
-    EXPECT_TRUE(dialogs.OpenFiles({nullptr, L"增加档案...", 6656, L"", 1, L""}).Cancelled());
+    EXPECT_TRUE(dialogs.OpenFiles({nullptr, L"增加档案...", 6656, L"", 1, L""}).Names.empty());
     EXPECT_EQ(dialogs.SaveFile({nullptr, L"打包PAK文件...", 6146, L"PAK|*.PAK", 1, L"New.PAK"}), L"");
     EXPECT_THAT(robot.Finish(), IsEmpty());
 }

@@ -1,5 +1,6 @@
 """A private X display with Wine on it, and the few things a user does there: wait for a window by its
-caption, move the pointer, click, type, press keys, and look at the screen.
+caption, move the pointer, click, type, press keys, and look at the screen. The display and Wine's
+environment are those of scripts/lib/wine-env.sh, under which the suite runs.
 
 Everything goes through the X server from outside the program (xdotool sends real pointer and key
 events through the XTEST extension), so the program sees what it would see from a person.
@@ -8,7 +9,6 @@ events through the XTEST extension), so the program sees what it would see from 
 import os
 import re
 import shutil
-import signal
 import subprocess
 import time
 
@@ -58,35 +58,17 @@ class Window:
 
 
 class Desktop:
-    """Xvfb on a display of its own, a Wine prefix, and the programs started on them."""
+    """The display and the Wine prefix of this process's environment, and the programs started on
+    them."""
 
-    def __init__(self, prefix, screen="1280x1024x24"):
-        self.prefix = prefix
-        self.screen = screen
+    def __init__(self):
+        self.prefix = os.environ["WINEPREFIX"]
         self.env = dict(os.environ)
-        self.xvfb = None
         self.programs = []
 
     # ---- the session
 
     def start(self):
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as displayfd:
-            number = displayfd.readline().strip()
-        if not number:
-            raise StepFailed("Xvfb did not start")
-        self.env.update({
-            "DISPLAY": ":" + number,
-            "WINEPREFIX": self.prefix,
-            "WINEDEBUG": "-all",
-            "WINEDLLOVERRIDES": "mscoree,mshtml=",
-            "LANG": "zh_CN.UTF-8",
-            "LC_ALL": "zh_CN.UTF-8",
-        })
         self.park_pointer()
 
     def stop(self):
@@ -99,9 +81,6 @@ class Desktop:
                 program.wait(timeout=10)
             except subprocess.TimeoutExpired:
                 pass
-        if self.xvfb is not None:
-            self.xvfb.send_signal(signal.SIGTERM)
-            self.xvfb.wait()
 
     def wine(self, *args, timeout=120):
         """Runs a Wine command to its end (registry settings, the prefix's first start)."""
@@ -171,7 +150,7 @@ class Desktop:
 
     def park_pointer(self):
         """Moves the pointer into the screen's far corner, away from every window."""
-        width, height = (int(side) for side in self.screen.split("x")[:2])
+        width, height = (int(side) for side in self.xdotool("getdisplaygeometry").split())
         self.move_to(width - 1, height - 1)
 
     def move_to(self, x, y):

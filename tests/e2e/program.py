@@ -1,14 +1,15 @@
 """Quarrow's windows as a user sees them: where the toolbar buttons and the lists stand, and the
 dialogs a command opens. Positions come from the windows' layout in twips (15 to a pixel at the
-96 DPI of the test display)."""
+96 DPI of the test display); the main window's caption and its toolbar's layout from the facts the
+build writes beside the program."""
 
+import json
 import os
 import subprocess
 import time
 
 from desktop import StepFailed
 
-MAIN_CAPTION = "Quarrow V1.1.0"
 OPEN_DIALOG = "打开PAK文件..."
 PACK_DIALOG = "打包PAK文件..."
 ADD_FILES_DIALOG = "增加档案..."
@@ -24,14 +25,7 @@ def pixels(twips):
     return twips // 15
 
 
-# Toolbar buttons: row, left and width in twips. Each strip is 390 twips high and its buttons 375.
-BUTTONS = {
-    "New": (0, 240, 1335), "Open": (0, 1680, 1575), "Save": (0, 3360, 1575), "Extract": (0, 5040, 1575),
-    "Help": (0, 6840, 1215), "About": (0, 8160, 855),
-    "AddFile": (1, 240, 1215), "AddFolder": (1, 1560, 1215), "AddContent": (1, 2880, 1575), "Del": (1, 4560, 1215),
-}
-STRIP_HEIGHT = 390
-BUTTON_HEIGHT = 375
+BUTTON_HEIGHT = 375  # every toolbar button's height
 MAIN_CLIENT = (pixels(9495), pixels(7320))
 LIST_TOP, LIST_HEIGHT = pixels(840), pixels(6135)
 STATUS_HEIGHT = pixels(375)
@@ -40,6 +34,22 @@ FIRST_ROW_Y = LIST_TOP + 24  # below the column headers, inside the first row
 APPEND_CLIENT = (pixels(8415), pixels(5055))
 APPEND_BUTTONS = {"Browse": (6960, 480), "Delete": (6960, 1080), "Start": (5640, 4560), "Cancel": (7080, 4560)}
 APPEND_BUTTON_SIZE = (1215, 375)
+
+
+class ProgramFacts:
+    """What the build says of the program it made: the version the main window's caption carries, and
+    the toolbar's layout table (each button's row, left and width, and the strips' height, in twips),
+    read from the file written beside Quarrow.exe."""
+
+    def __init__(self, exe):
+        with open(os.path.join(os.path.dirname(exe), "Quarrow.facts.json"), encoding="utf-8") as facts_file:
+            facts = json.load(facts_file)
+        self.main_caption = "Quarrow V" + facts["version"]
+        toolbar = facts["toolbar"]
+        self.strip_height = toolbar["strip_height"]
+        rows = {"Top": 0, "Second": 1}
+        self.buttons = {name: (rows[button["row"]], button["x"], button["width"])
+                        for name, button in toolbar["buttons"].items()}
 
 
 def windows_path(path):
@@ -100,13 +110,13 @@ class TopWindow:
 
 
 class MainWindow(TopWindow):
-    def __init__(self, desktop, window):
+    def __init__(self, desktop, window, facts):
         super().__init__(desktop, window, MAIN_CLIENT)
+        self.facts = facts
 
-    @staticmethod
-    def button_rect(name):
-        row, left, width = BUTTONS[name]
-        return pixels(left), pixels(row * STRIP_HEIGHT), pixels(width), pixels(BUTTON_HEIGHT)
+    def button_rect(self, name):
+        row, left, width = self.facts.buttons[name]
+        return pixels(left), pixels(row * self.facts.strip_height), pixels(width), pixels(BUTTON_HEIGHT)
 
     def button_centre(self, name):
         x, y, width, height = self.button_rect(name)

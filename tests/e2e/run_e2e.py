@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Runs the end-to-end stories: Quarrow.exe under Wine on a private Xvfb display, driven only from
 outside with real pointer and key events. Screenshots of every step land in the output folder; a
-failed step adds pictures of the screen and of each window and says where they are."""
+failed step adds pictures of the screen and of each window and says where they are.
+
+The suite runs in the project's Wine environment, on a display of its own: it starts itself again
+under scripts/lib/wine-env.sh, which sets both up and takes the display down when the suite ends."""
 
 import argparse
 import os
@@ -13,7 +16,10 @@ import time
 import traceback
 
 from desktop import Desktop, StepFailed, tools_present
+from program import ProgramFacts
 from stories import STORIES, Story
+
+WINE_ENV = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib", "wine-env.sh")
 
 
 class Session:
@@ -21,6 +27,7 @@ class Session:
 
     def __init__(self, quarrow, cli, shots, scratch, desktop):
         self.quarrow = quarrow
+        self.facts = ProgramFacts(quarrow)
         self.cli = cli
         self.shots = shots
         self.scratch = scratch
@@ -56,6 +63,9 @@ def main():
         return 2
 
     out = os.path.abspath(options.out)
+    prefix = os.path.join(out, "wineprefix")
+    if os.environ.get("QUARROW_WINE_ENV") != prefix:
+        os.execv(WINE_ENV, [WINE_ENV, prefix, sys.executable, *sys.argv])
     shots = os.path.join(out, "screenshots")
     shutil.rmtree(shots, ignore_errors=True)
     os.makedirs(shots)
@@ -66,7 +76,7 @@ def main():
     home = os.path.join(out, "home")
     os.makedirs(home, exist_ok=True)
 
-    desktop = Desktop(os.path.join(out, "wineprefix"))
+    desktop = Desktop()
     desktop.env["HOME"] = home
     desktop.env["QUARROW_WINEPREFIX"] = desktop.prefix
     failures = []

@@ -7,7 +7,7 @@ import time
 
 import pak
 from desktop import StepFailed, Window
-from program import (ADD_FILES_DIALOG, APPEND_WINDOW, FIRST_ROW_Y, HELP_WINDOW, MAIN_CAPTION, OPEN_DIALOG,
+from program import (ADD_FILES_DIALOG, APPEND_WINDOW, FIRST_ROW_Y, HELP_WINDOW, OPEN_DIALOG,
                      OPEN_ERROR, PACK_DIALOG, PROGRESS_WINDOW, UNSAVED_PROMPT, AppendWindow, MainWindow,
                      browse_to_folder, pick_files_in_dialog, type_into_file_dialog, wait_for_change,
                      wait_for_pixels, wait_for_settled, windows_path)
@@ -73,7 +73,8 @@ class Story:
     def start_program(self):
         self.step("start Quarrow.exe")
         self.desktop.start_program(self.session.quarrow, os.path.join(self.shots, "program.log"))
-        self.main = MainWindow(self.desktop, self.desktop.wait_for_window(MAIN_CAPTION, 90))
+        facts = self.session.facts
+        self.main = MainWindow(self.desktop, self.desktop.wait_for_window(facts.main_caption, 90), facts)
         self.main.park_pointer()
         # The first paint is done once the list and the toolbar stop changing.
         wait_for_settled("the main window's first paint", lambda: self.main.region(0, 0, *self.main.client_size))

@@ -1,6 +1,6 @@
 #include "GalleryPage.hpp"
 
-#include "Gdi.hpp"
+#include "FontSpec.hpp"
 
 #include <stdexcept>
 
@@ -13,13 +13,9 @@ constexpr int kHeadingHeight = 24;
 constexpr int kSectionGap = 14;
 
 win32::UniqueFont LabelFont(bool heading) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    if (heading) {
-        metrics.lfMessageFont.lfWeight = FW_BOLD;
-    }
-    return win32::UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+    win32::FontSpec font = win32::FontSpec::MessageFont();
+    font.bold = heading;
+    return font.Create();
 }
 
 } // namespace

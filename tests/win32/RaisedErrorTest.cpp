@@ -25,7 +25,6 @@ TEST(RaisedError, SystemMessageHasNoTrailingLineBreak) {
 }
 
 TEST(Twips, FifteenTwipsMakeAPixelAtNinetySixDotsPerInch) {
-    EXPECT_EQ(TwipsPerPixelX(), 15);
     EXPECT_EQ(TwipsToPixelsX(9495), 633);
     EXPECT_EQ(TwipsToPixelsY(7320), 488);
     EXPECT_EQ(TwipsToPixelsY(375), 25);

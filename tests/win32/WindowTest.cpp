@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -23,7 +24,7 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_CREATE || message == WM_DESTROY || message == WM_USER) {
+        if (message == WM_CREATE || message == WM_DESTROY || message == WM_USER || message == WM_NOTIFY) {
             seen.push_back(message);
         }
         if (message == WM_USER && throwOnUser) {
@@ -48,6 +49,48 @@ TEST(Window, AnExceptionInAHandlerStopsAtTheWindowProcedure) {
     window.throwOnUser = true;
     SendMessageW(window.Handle(), WM_USER, 0, 0);
     EXPECT_EQ(window.unhandled, 1);
+}
+
+// Serves the notifications of one child: code 1 with a result of its own, any other code not.
+class ChildObject : public NotificationTarget {
+public:
+    explicit ChildObject(HWND parent)
+        : control_(CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr)) {
+        Serve(control_);
+    }
+    ~ChildObject() {
+        StopServing(control_);
+        DestroyWindow(control_);
+    }
+    HWND Control() const { return control_; }
+    std::optional<LRESULT> OnNotify(const NMHDR& header) override {
+        served.push_back(header.code);
+        return header.code == 1 ? std::optional<LRESULT>(42) : std::nullopt;
+    }
+    std::vector<UINT> served;
+
+private:
+    HWND control_;
+};
+
+TEST(Window, AChildsNotificationGoesToTheObjectServingItBeforeTheParent) {
+    RecordingWindow window;
+    ChildObject served(window.Handle());
+    const HWND plain =
+        CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, window.Handle(), nullptr, nullptr, nullptr);
+    const auto notify = [&](HWND from, UINT code) {
+        NMHDR header{from, 0, code};
+        return SendMessageW(window.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+    };
+    window.seen.clear();
+    EXPECT_EQ(notify(served.Control(), 1), 42);
+    EXPECT_TRUE(window.seen.empty()) << "served: the parent's handler does not see it";
+    notify(served.Control(), 2);
+    EXPECT_EQ(window.seen, std::vector<UINT>{WM_NOTIFY}) << "declined: the parent's handler has it";
+    window.seen.clear();
+    notify(plain, 1);
+    EXPECT_EQ(window.seen, std::vector<UINT>{WM_NOTIFY}) << "a control without an object";
+    EXPECT_EQ(served.served, (std::vector<UINT>{1, 2}));
 }
 
 TEST(MessagePump, DispatchesPostedMessagesAndKeepsQuit) {
