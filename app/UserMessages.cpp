@@ -1,6 +1,6 @@
 #include "UserMessages.hpp"
 
-#include "RaisedError.hpp"
+#include "SystemErrorText.hpp"
 #include "Text.hpp"
 
 namespace quarrow::app {
@@ -61,7 +61,7 @@ std::wstring ReasonText(std::error_code error) {
         return L"未知的原因";
     }
     if (error.category() == std::system_category()) {
-        std::wstring text = win32::SystemMessage(static_cast<std::uint32_t>(error.value()));
+        std::wstring text = SystemErrorText(static_cast<std::uint32_t>(error.value()));
         if (!text.empty()) {
             return text;
         }
