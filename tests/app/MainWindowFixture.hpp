@@ -1,12 +1,13 @@
 #pragma once
 // A main window for one test: hidden (so that it goes away at once), asking the scripted dialog
 // provider for every path and answer, and reporting its progress to a recorder instead of a progress
-// window. Helpers write files into a fresh folder and run the commands as clicks would.
+// window (through the program's own wording). Helpers write files into a fresh folder and run the commands as clicks
+// would.
 
 #include "frmMain.hpp"
 
 #include "HandMadeArchive.hpp"
-#include "ProgressRecorder.hpp"
+#include "DisplayRecorder.hpp"
 #include "ScriptedDialogProvider.hpp"
 #include "TempDir.hpp"
 #include "Text.hpp"
@@ -21,12 +22,10 @@
 
 namespace quarrow::app::testing {
 
-using quarrow::testing::ProgressRecorder;
-
-// Hands every call on to another progress sink, which outlives it.
-class ForwardingProgress final : public Progress {
+// Hands every call on to another progress window, which outlives it.
+class ForwardingDisplay final : public ProgressDisplay {
 public:
-    explicit ForwardingProgress(Progress& target) : target_(target) {}
+    explicit ForwardingDisplay(ProgressDisplay& target) : target_(target) {}
     void Show() override { target_.Show(); }
     void Close() override { target_.Close(); }
     void SetStatus(std::wstring_view text) override { target_.SetStatus(text); }
@@ -39,7 +38,7 @@ public:
     void Breathe() override { target_.Breathe(); }
 
 private:
-    Progress& target_;
+    ProgressDisplay& target_;
 };
 
 // The states of the six buttons that the commands switch, in the enable table's order:
@@ -71,11 +70,11 @@ protected:
 
     quarrow::testing::TempDir dir;
     dialogs::ScriptedDialogProvider dialogs;
-    ProgressRecorder progress;
+    DisplayRecorder progress;
     std::vector<HWND> progressOwners;
-    frmMain window{dialogs, [this](HWND owner) -> std::unique_ptr<Progress> {
+    frmMain window{dialogs, [this](HWND owner) -> std::unique_ptr<ProgressDisplay> {
                        progressOwners.push_back(owner);
-                       return std::make_unique<ForwardingProgress>(progress);
+                       return std::make_unique<ForwardingDisplay>(progress);
                    }};
 };
 

@@ -2,6 +2,7 @@
 // the latest step at once and the rest at most every repaint interval; and the program's icons.
 
 #include "SetWindowIcons.hpp"
+#include "WordedProgress.hpp"
 #include "dlgSave.hpp"
 
 #include "ArchiveReader.hpp"
@@ -34,7 +35,7 @@ std::wstring TextOf(HWND window) {
 }
 
 // Hands every report to the window and notes what the window shows after each breath.
-class WatchedProgress final : public Progress {
+class WatchedProgress final : public ProgressDisplay {
 public:
     explicit WatchedProgress(dlgSave& window) : window_(window) {}
     std::vector<std::wstring> statusesSeen;
@@ -137,8 +138,9 @@ TEST(ProgressWindow, EachOperationGetsAFreshWindowCentredOnItsOwnerThatLeavesThe
     const ArchiveCheck check = CheckArchive(dir / "three.pak");
     ASSERT_TRUE(check);
     WatchedProgress watched(save);
+    WordedProgress worded(watched);
     Workspace workspace;
-    LoadArchive(workspace, check.path, check.header, watched);
+    LoadArchive(workspace, check.path, check.header, worded);
     EXPECT_EQ(watched.statusesSeen, (std::vector<std::wstring>{L"读取PAK文件内容", L"读取完毕，请等待。。。"}));
     EXPECT_EQ(watched.barTextsSeen.back(), L"3 / 3") << "the last count shows at the last step";
     EXPECT_TRUE(watched.stagesBarHidden);

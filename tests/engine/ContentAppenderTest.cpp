@@ -51,7 +51,7 @@ TEST(AppendContents, TheExampleByteForByteWithItsAddressTexts) {
         expected.push_back(static_cast<std::uint8_t>(c));
     }
     EXPECT_EQ(ReadFileBytes(dir / "a.pak"), expected);
-    EXPECT_EQ(progress.With("items.text "), (std::vector<std::string>{"50%", "100%"}));
+    EXPECT_EQ(progress.With("items.done "), (std::vector<std::string>{"1", "2"}));
 
     const ArchiveCheck check = CheckArchive(dir / "a.pak");
     ASSERT_TRUE(check);
@@ -73,14 +73,12 @@ TEST(AppendContents, ReportsEachFileAsReadThenWritten) {
     }
     ProgressRecorder progress;
     AppendContents(dir / "a.pak", files, progress);
-    EXPECT_EQ(progress.With("items.text "),
-              (std::vector<std::string>{"33.3333333333333%", "66.6666666666667%", "100%"}));
+    EXPECT_EQ(progress.With("items.done "), (std::vector<std::string>{"1", "2", "3"}));
     const std::string archive = Utf8FromWide(WideFromPath(dir / "a.pak"));
     EXPECT_EQ(progress.StepFrom("show"),
-              (std::vector<std::string>{"show", "stages.visible 0", "items.min 0", "items.max 3", "status ", "item ",
-                                        "status 读取档案：", "item " + Utf8FromWide(WideFromPath(files[0])),
-                                        "status 写入PAK文件：", "item " + archive, "items.value 1",
-                                        "items.text 33.3333333333333%"}));
+              (std::vector<std::string>{"show", "stages.visible 0", "items.total 3", "step AppendStarting", "item ",
+                                        "step ReadingSource", "item source=" + Utf8FromWide(WideFromPath(files[0])),
+                                        "step WritingArchive", "item archive=" + archive, "items.done 1"}));
 }
 
 TEST(AppendContents, AnArchiveOf255BytesGetsItsFirstBlockAt0101) {

@@ -1,10 +1,10 @@
 #pragma once
-// The texts the operations put on a progress bar.
+// The texts the progress window puts on its bars.
 
 #include <cstdint>
 #include <string>
 
-namespace quarrow {
+namespace quarrow::app {
 
 // "7 / 120".
 std::wstring CountText(std::int64_t done, std::int64_t total);
@@ -16,4 +16,4 @@ std::wstring WholePercentText(std::int64_t done, std::int64_t total);
 // "33.3333333333333%" for 1 of 3.
 std::wstring PrecisePercentText(std::int64_t done, std::int64_t total);
 
-} // namespace quarrow
+} // namespace quarrow::app

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-namespace quarrow {
+namespace quarrow::app {
 
 std::wstring CountText(std::int64_t done, std::int64_t total) {
     return DecimalText(done) + L" / " + DecimalText(total);
@@ -32,4 +32,4 @@ std::wstring PrecisePercentText(std::int64_t done, std::int64_t total) {
     return text + L"%";
 }
 
-} // namespace quarrow
+} // namespace quarrow::app

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quarrow {
+namespace quarrow::app {
 namespace {
 
 TEST(ProgressText, WholePercentRoundsTiesToEven) {
@@ -27,4 +27,4 @@ TEST(ProgressText, PrecisePercentKeepsFifteenSignificantDigits) {
 TEST(ProgressText, CountShowsDoneOverTotal) { EXPECT_EQ(CountText(7, 120), L"7 / 120"); }
 
 } // namespace
-} // namespace quarrow
+} // namespace quarrow::app
