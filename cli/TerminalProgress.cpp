@@ -1,6 +1,7 @@
 #include "TerminalProgress.hpp"
 
 #include "Console.hpp"
+#include "TerminalColumns.hpp"
 #include "Text.hpp"
 
 namespace quarrow::cli {
@@ -77,14 +78,10 @@ void TerminalProgress::Breathe() {
     if (!item_.empty()) {
         line += L" " + item_;
     }
-    if (line.size() > kColumns) {
-        line = line.substr(0, kColumns / 2 - 2) + L"..." + line.substr(line.size() - (kColumns / 2 - 1));
-    }
-    line.resize(kColumns, L' ');
     // Appended rather than concatenated: "\r" + std::string trips a false -Wrestrict in GCC 12's
     // optimised builds.
     std::string text = "\r";
-    text += Utf8FromWide(line);
+    text += Utf8FromWide(FitColumns(line, kColumns));
     Write(Stream::Err, text);
     drawn_ = true;
 }
