@@ -8,6 +8,7 @@
 
 #include "HandMadeArchive.hpp"
 #include "DisplayRecorder.hpp"
+#include "ExampleArchive.hpp"
 #include "ScriptedDialogProvider.hpp"
 #include "TempDir.hpp"
 #include "Text.hpp"
@@ -52,6 +53,8 @@ protected:
     // A file in the test's folder, written with `content`; its full path.
     std::wstring WriteFile(const std::wstring& name, const std::string& content) const;
     std::wstring WriteArchive(const std::wstring& name, const quarrow::testing::HandMadeArchive& archive) const;
+    // The two files of the example archive, in its order; their names.
+    std::vector<std::wstring> WriteExampleFiles() const;
     std::wstring PathOf(const std::wstring& name) const;
 
     // The commands with their dialogs answered; `thenMessage` answers a message box that follows.

@@ -2,6 +2,7 @@
 
 #include "ArchiveReader.hpp"
 #include "File.hpp"
+#include "ExampleArchive.hpp"
 #include "ProgressRecorder.hpp"
 #include "TempDir.hpp"
 #include "Text.hpp"
@@ -28,28 +29,16 @@ std::vector<std::string> FolderNames(const std::filesystem::path& folder) {
     return names;
 }
 
-void Put(std::vector<std::uint8_t>& bytes, std::size_t at, std::initializer_list<std::uint8_t> values) {
-    std::copy(values.begin(), values.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
 TEST(PackArchive, TwoFilesOfTenAndFiveBytesGiveTheExampleArchive) {
     TempDir dir;
-    WriteFileText(dir / "src" / "a.bin", "0123456789");
-    WriteFileText(dir / "src" / "B.TXT", "hello");
     Workspace workspace;
-    ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "a.bin"));
-    ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "B.TXT"));
+    for (const testing::ExampleFile& file : testing::kExampleFiles) {
+        WriteFileText(dir / "src" / file.name, std::string(file.content));
+        ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / file.name));
+    }
     NullProgress progress;
     PackArchive(workspace, dir / "new.pak", progress);
-
-    std::vector<std::uint8_t> expected(177, 0);
-    Put(expected, 0, {'P', 'A', 'K', 'S', 2, 0, 0, 0, 49, 0, 0, 0, 0x3F, 0x40, 0, 0});
-    Put(expected, 24, {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'h', 'e', 'l', 'l', 'o'});
-    Put(expected, 49, {10, 0, 0, 0, 24, 0, 0, 0});
-    Put(expected, 49 + 24, {'a', '.', 'b', 'i', 'n'});
-    Put(expected, 113, {5, 0, 0, 0, 34, 0, 0, 0});
-    Put(expected, 113 + 24, {'B', '.', 'T', 'X', 'T'});
-    EXPECT_EQ(ReadFileBytes(dir / "new.pak"), expected);
+    EXPECT_EQ(ReadFileBytes(dir / "new.pak"), testing::ExampleArchiveBytes());
     EXPECT_EQ(workspace.MasterText(1, 3), L"24");
     EXPECT_EQ(workspace.MasterText(2, 3), L"34");
     EXPECT_EQ(workspace.ArchivePath(), dir / "new.pak");

@@ -1,8 +1,8 @@
 #include "ContentAppender.hpp"
 
 #include "ArchiveReader.hpp"
+#include "ExampleArchive.hpp"
 #include "File.hpp"
-#include "HandMadeArchive.hpp"
 #include "PakFormat.hpp"
 #include "ProgressRecorder.hpp"
 #include "TempDir.hpp"
@@ -12,29 +12,16 @@
 namespace quarrow {
 namespace {
 
+using testing::ExampleArchiveBytes;
 using testing::ProgressRecorder;
 using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
 using testing::WriteFileText;
 
-// The 177-byte archive of two files of 10 and 5 bytes.
-std::vector<std::uint8_t> ExampleArchive() {
-    testing::HandMadeArchive archive;
-    archive.Add("A.BIN", "0123456789").Add("B.BIN", "hello");
-    auto bytes = archive.Bytes();
-    // The packer's layout puts the index at 49, not right behind the data.
-    std::vector<std::uint8_t> laidOut(bytes.begin(), bytes.begin() + 39);
-    laidOut.resize(49, 0);
-    laidOut.insert(laidOut.end(), bytes.begin() + 39, bytes.end());
-    WriteInt32LE(laidOut, 8, 49);
-    return laidOut;
-}
-
 TEST(AppendContents, TheExampleByteForByteWithItsAddressTexts) {
     TempDir dir;
-    const auto original = ExampleArchive();
-    ASSERT_EQ(original.size(), 177u);
+    const auto original = ExampleArchiveBytes();
     WriteFileBytes(dir / "a.pak", original);
     WriteFileText(dir / "ten", "ABCDEFGHIJ");
     WriteFileText(dir / "four", "wxyz");
@@ -59,12 +46,12 @@ TEST(AppendContents, TheExampleByteForByteWithItsAddressTexts) {
     NullProgress none;
     LoadArchive(workspace, dir / "a.pak", check.header, none);
     ASSERT_EQ(workspace.Count(), 2u);
-    EXPECT_EQ(workspace.MasterText(2, 1), L"B.BIN");
+    EXPECT_EQ(workspace.MasterText(2, 1), L"B.TXT");
 }
 
 TEST(AppendContents, ReportsEachFileAsReadThenWritten) {
     TempDir dir;
-    WriteFileBytes(dir / "a.pak", ExampleArchive());
+    WriteFileBytes(dir / "a.pak", ExampleArchiveBytes());
     Workspace ignored;
     std::vector<std::filesystem::path> files;
     for (int i = 0; i < 3; ++i) {
@@ -92,7 +79,7 @@ TEST(AppendContents, AnArchiveOf255BytesGetsItsFirstBlockAt0101) {
 
 TEST(AppendContents, AnUnreadableFileIsSkippedAndTheNextTakesItsPlace) {
     TempDir dir;
-    WriteFileBytes(dir / "a.pak", ExampleArchive());
+    WriteFileBytes(dir / "a.pak", ExampleArchiveBytes());
     WriteFileText(dir / "four", "wxyz");
     NullProgress progress;
     const auto outcomes = AppendContents(dir / "a.pak", {dir / "gone", dir / "four"}, progress);
