@@ -170,8 +170,6 @@ PackError::PackError(PackProblem problem, std::size_t position, const WorkspaceE
     }
 }
 
-void ValidatePack(const Workspace& workspace) { PlanPack(workspace); }
-
 void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress) {
     const PackPlan plan = PlanPack(workspace);
     const std::filesystem::path folder = target.parent_path();

@@ -18,7 +18,6 @@ namespace quarrow {
 struct FolderSearch {
     bool recurse = true;
     std::wstring path;
-    std::wstring pattern = L"*.*";
     std::int64_t counter = 0; // directories found
 };
 
