@@ -24,9 +24,8 @@ RECT WorkAreaShowing(HWND window) {
 }
 
 POINT CentredOn(const RECT& owner, SIZE size, const RECT& workArea) {
-    const ScreenPoint at = CentredPosition({owner.left, owner.top, owner.right, owner.bottom}, size.cx, size.cy,
-                                           {workArea.left, workArea.top, workArea.right, workArea.bottom});
-    return {at.x, at.y};
+    return {CentredStart(owner.left, owner.right, size.cx, workArea.left, workArea.right),
+            CentredStart(owner.top, owner.bottom, size.cy, workArea.top, workArea.bottom)};
 }
 
 } // namespace

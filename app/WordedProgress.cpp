@@ -1,36 +1,26 @@
 #include "WordedProgress.hpp"
 
-#include "ProgressText.hpp"
 #include "Text.hpp"
 
-#include <optional>
+#include <cstdio>
 #include <string>
 
 namespace quarrow::app {
 
 namespace {
 
-// How the item line is made from the item's fields.
-enum class ItemLine {
-    Blank,
-    Archive,
-    StoredName,
-    Source,
-    ExtractTarget, // "源文件：" and the file written, then on a second line "目的地：" and its folder
-};
+// How the item line is made from the item's fields. The extractor's names the file written after "源文件："
+// and, on a second line, its folder after "目的地：".
+enum class ItemLine { Blank, Archive, StoredName, Source, ExtractTarget };
 
-// The text a bar shows beside its value.
-enum class BarText {
-    None,
-    Count,          // "7 / 120"
-    WholePercent,   // "12%"
-    PrecisePercent, // "33.3333333333333%"
-};
+// The text a bar shows beside its value: none, "7 / 120", the writer's whole "12%" or the appender's
+// "33.3333333333333%".
+enum class BarText { None, Count, WholePercent, PrecisePercent };
 
 struct StepWording {
     ProgressStep step;
     std::wstring_view status;
-    bool statusAfterItemCount; // the status line begins with the items bar's total
+    bool countFirst; // the status line begins with the items bar's total
     ItemLine item;
     BarText items;
     BarText stages;
@@ -62,15 +52,15 @@ constexpr StepWording kWordings[] = {
     {Step::WritingArchive, L"写入PAK文件：", false, Archive, PrecisePercent, None},
 };
 
-constexpr bool OneRowPerStepInOrder() {
+// One row per step, in the steps' order, so that a step's row is found by its value.
+static_assert([] {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].step) != i) {
             return false;
         }
     }
     return std::size(kWordings) == kProgressStepCount;
-}
-static_assert(OneRowPerStepInOrder());
+}());
 
 // Before the first step nothing is worded.
 constexpr StepWording kNoStep{Step::ReadingIndex, L"", false, Blank, None, None};
@@ -92,6 +82,24 @@ std::wstring ItemText(ItemLine line, const ProgressItem& item) {
     return {};
 }
 
+// Rounded to the nearest whole number with ties to even, in integers: a double would place ties such as
+// 37.5 right only by luck of representation.
+std::wstring WholePercentText(std::int64_t done, std::int64_t total) {
+    std::int64_t quotient = done * 100 / total;
+    const std::int64_t remainder = done * 100 % total;
+    if (2 * remainder > total || (2 * remainder == total && quotient % 2 != 0)) {
+        ++quotient;
+    }
+    return DecimalText(quotient) + L"%";
+}
+
+// Up to 15 significant digits, without trailing zeros.
+std::wstring PrecisePercentText(std::int64_t done, std::int64_t total) {
+    char digits[40];
+    std::snprintf(digits, sizeof digits, "%.15G", static_cast<double>(done) / static_cast<double>(total) * 100.0);
+    return WideFromUtf8(digits) + L"%";
+}
+
 } // namespace
 
 WordedProgress::WordedProgress(ProgressDisplay& display) : display_(display) {}
@@ -102,7 +110,7 @@ WordedProgress::WordedProgress(std::unique_ptr<ProgressDisplay> display)
 void WordedProgress::SetStep(ProgressStep step) {
     step_ = step;
     const StepWording& wording = WordingOf(step_);
-    if (wording.statusAfterItemCount) {
+    if (wording.countFirst) {
         display_.SetStatus(DecimalText(totals_[Index(ProgressBar::Items)]) + std::wstring(wording.status));
     } else {
         display_.SetStatus(wording.status);
@@ -128,7 +136,7 @@ void WordedProgress::SetDone(ProgressBar bar, std::int64_t done) {
     }
     switch (bar == ProgressBar::Items ? wording.items : wording.stages) {
     case None: break;
-    case Count: display_.SetText(bar, CountText(done, total)); break;
+    case Count: display_.SetText(bar, DecimalText(done) + L" / " + DecimalText(total)); break;
     case WholePercent: display_.SetText(bar, WholePercentText(done, total)); break;
     case PrecisePercent: display_.SetText(bar, PrecisePercentText(done, total)); break;
     }

@@ -5,39 +5,34 @@
 namespace quarrow::app {
 namespace {
 
-constexpr ScreenRect kWorkArea{0, 0, 1280, 994};
-
+// One axis: the owner's span, the frame's length, the work area's span, and where the frame starts.
 struct Placement {
     const char* name;
-    ScreenRect owner;
-    long width;
-    long height;
-    ScreenRect workArea;
-    ScreenPoint at;
+    long first;
+    long last;
+    long length;
+    long low;
+    long high;
+    long start;
 };
 
-void PrintTo(const Placement& placement, std::ostream* os) { *os << placement.name; }
+class CentredStartTest : public ::testing::TestWithParam<Placement> {};
 
-class CentredPositionTest : public ::testing::TestWithParam<Placement> {};
-
-TEST_P(CentredPositionTest, CentresOnTheOwnerWithinTheWorkArea) {
+TEST_P(CentredStartTest, CentresOnTheOwnerWithinTheWorkArea) {
     const Placement& p = GetParam();
-    const ScreenPoint at = CentredPosition(p.owner, p.width, p.height, p.workArea);
-    EXPECT_EQ(at.x, p.at.x);
-    EXPECT_EQ(at.y, p.at.y);
+    EXPECT_EQ(CentredStart(p.first, p.last, p.length, p.low, p.high), p.start);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Frames, CentredPositionTest,
-    ::testing::Values(
-        Placement{"OverTheOwnersCentre", {100, 50, 739, 567}, 491, 428, kWorkArea, {100 + 74, 50 + 44}},
-        Placement{"LargerThanItsOwnerOverhangsEvenly", {400, 300, 500, 360}, 300, 260, kWorkArea, {300, 200}},
-        Placement{"OwnerOffTheRightAndBottom", {1000, 800, 1600, 1300}, 500, 400, kWorkArea, {1280 - 500, 994 - 400}},
-        Placement{"OwnerOffTheLeftAndTop", {-500, -300, 200, 100}, 500, 400, kWorkArea, {0, 0}},
-        // As on a second monitor or below a top task bar.
-        Placement{"WorkAreaAwayFromTheOrigin", {1300, 20, 1500, 120}, 400, 300, {1280, 40, 2560, 1024}, {1280, 40}},
-        Placement{"LargerThanTheWorkAreaKeepsItsCaptionOnTheScreen", {0, 0, 1280, 994}, 1500, 1100, kWorkArea, {0, 0}}),
-    [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Frames, CentredStartTest,
+                         ::testing::Values(Placement{"OverTheOwnersCentre", 100, 739, 491, 0, 1280, 100 + 74},
+                                           Placement{"LargerThanItsOwnerOverhangsEvenly", 400, 500, 300, 0, 1280, 300},
+                                           Placement{"OwnerOffTheFarEdge", 1000, 1600, 500, 0, 1280, 1280 - 500},
+                                           Placement{"OwnerOffTheNearEdge", -500, 200, 500, 0, 1280, 0},
+                                           // As on a second monitor or below a top task bar.
+                                           Placement{"WorkAreaAwayFromTheOrigin", 20, 120, 300, 40, 1024, 40},
+                                           Placement{"LargerThanTheWorkAreaKeepsItsCaptionOnTheScreen", 0, 994, 1100, 0,
+                                                     994, 0}),
+                         [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace quarrow::app

@@ -176,6 +176,36 @@ INSTANTIATE_TEST_SUITE_P(
                   {}}),
     [](const ::testing::TestParamInfo<Operation>& info) { return std::string(info.param.name); });
 
+struct BarCase {
+    ProgressStep step;
+    std::int64_t done;
+    std::int64_t total;
+    const char* text; // none for a bar without text
+};
+
+class BarTexts : public ::testing::TestWithParam<BarCase> {};
+
+TEST_P(BarTexts, CountOrPercentageAsTheStepWantsIt) {
+    DisplayRecorder display;
+    WordedProgress progress(display);
+    progress.SetStep(GetParam().step);
+    progress.SetTotal(ProgressBar::Items, GetParam().total);
+    progress.SetDone(ProgressBar::Items, GetParam().done);
+    EXPECT_EQ(display.With("items.text "), GetParam().text ? Texts{GetParam().text} : Texts{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, BarTexts,
+                         ::testing::Values(BarCase{ProgressStep::ReadingIndex, 7, 120, "7 / 120"},
+                                           BarCase{ProgressStep::AssigningOffsets, 7, 120, nullptr},
+                                           // The writer's percentages are whole, halves going to the even neighbour.
+                                           BarCase{ProgressStep::CopyingContents, 1, 200, "0%"},
+                                           BarCase{ProgressStep::CopyingContents, 3, 200, "2%"},
+                                           BarCase{ProgressStep::WritingIndex, 2, 3, "67%"},
+                                           // The appender's keep 15 significant digits and drop trailing zeros.
+                                           BarCase{ProgressStep::WritingArchive, 1, 8, "12.5%"},
+                                           BarCase{ProgressStep::WritingArchive, 1, 4, "25%"},
+                                           BarCase{ProgressStep::ReadingSource, 0, 0, nullptr}));
+
 // The window repaints as the calls arrive, so their order and number matter as much as the texts.
 TEST(ProgressWording, EachReportBecomesTheWindowsCallsInTheirOrder) {
     TempDir dir;
