@@ -23,25 +23,6 @@
 
 namespace quarrow::app::testing {
 
-// Hands every call on to another progress window, which outlives it.
-class ForwardingDisplay final : public ProgressDisplay {
-public:
-    explicit ForwardingDisplay(ProgressDisplay& target) : target_(target) {}
-    void Show() override { target_.Show(); }
-    void Close() override { target_.Close(); }
-    void SetStatus(std::wstring_view text) override { target_.SetStatus(text); }
-    void SetItem(std::wstring_view text) override { target_.SetItem(text); }
-    void SetMin(ProgressBar bar, std::int64_t value) override { target_.SetMin(bar, value); }
-    void SetMax(ProgressBar bar, std::int64_t value) override { target_.SetMax(bar, value); }
-    void SetValue(ProgressBar bar, std::int64_t value) override { target_.SetValue(bar, value); }
-    void SetText(ProgressBar bar, std::wstring_view text) override { target_.SetText(bar, text); }
-    void SetVisible(ProgressBar bar, bool visible) override { target_.SetVisible(bar, visible); }
-    void Breathe() override { target_.Breathe(); }
-
-private:
-    ProgressDisplay& target_;
-};
-
 // The states of the six buttons that the commands switch, in the enable table's order:
 // Pack, Extract, Add file, Add folder, Append content, Delete.
 using SwitchedStates = std::array<std::int16_t, 6>;

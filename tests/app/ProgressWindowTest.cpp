@@ -6,6 +6,7 @@
 #include "dlgSave.hpp"
 
 #include "ArchiveReader.hpp"
+#include "DisplayRecorder.hpp"
 #include "HandMadeArchive.hpp"
 #include "TempDir.hpp"
 #include "Window.hpp"
@@ -35,24 +36,15 @@ std::wstring TextOf(HWND window) {
 }
 
 // Hands every report to the window and notes what the window shows after each breath.
-class WatchedProgress final : public ProgressDisplay {
+class WatchedProgress final : public testing::ForwardingDisplay {
 public:
-    explicit WatchedProgress(dlgSave& window) : window_(window) {}
+    explicit WatchedProgress(dlgSave& window) : ForwardingDisplay(window), window_(window) {}
     std::vector<std::wstring> statusesSeen;
     std::vector<std::wstring> barTextsSeen;
     bool stagesBarHidden = false;
 
-    void Show() override { window_.Show(); }
-    void Close() override { window_.Close(); }
-    void SetStatus(std::wstring_view text) override { window_.SetStatus(text); }
-    void SetItem(std::wstring_view text) override { window_.SetItem(text); }
-    void SetMin(ProgressBar bar, std::int64_t value) override { window_.SetMin(bar, value); }
-    void SetMax(ProgressBar bar, std::int64_t value) override { window_.SetMax(bar, value); }
-    void SetValue(ProgressBar bar, std::int64_t value) override { window_.SetValue(bar, value); }
-    void SetText(ProgressBar bar, std::wstring_view text) override { window_.SetText(bar, text); }
-    void SetVisible(ProgressBar bar, bool visible) override { window_.SetVisible(bar, visible); }
     void Breathe() override {
-        window_.Breathe();
+        ForwardingDisplay::Breathe();
         const std::wstring status = TextOf(window_.lblStatus());
         if (statusesSeen.empty() || statusesSeen.back() != status) {
             statusesSeen.push_back(status);
