@@ -1,7 +1,7 @@
 #pragma once
 // The progress window's wording: what an operation reports (steps, items, counts) turned into the texts
-// and numbers the window shows, one call of the window for each of today's reports, so that what the
-// window shows, and when, follows the operation exactly.
+// and numbers the window shows. Each report becomes the window's calls at once and in order, so that
+// what the window shows, and when, follows the operation exactly.
 
 #include "ProgressDisplay.hpp"
 

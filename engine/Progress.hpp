@@ -60,8 +60,8 @@ class Progress {
 public:
     virtual ~Progress() = default;
 
-    // The display appears fresh for each operation (both bars counting, the stages bar shown) and goes
-    // away when the operation ends, whether it succeeded or not.
+    // The display appears fresh for each operation (nothing of the last one shown, the stages bar
+    // visible) and goes away when the operation ends, whether it succeeded or not.
     virtual void Show() = 0;
     virtual void Close() = 0;
 
