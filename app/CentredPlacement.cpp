@@ -1,17 +1,10 @@
 #include "CentredPlacement.hpp"
 
-#include <algorithm>
+#include "CentredPosition.hpp"
 
 namespace quarrow::app {
 
 namespace {
-
-// The start of a span of `length` centred on [first, last), moved into [low, high) where it fits, and
-// to `low` where it does not.
-LONG CentredStart(LONG first, LONG last, LONG length, LONG low, LONG high) {
-    const LONG centred = first + (last - first - length) / 2;
-    return std::max(low, std::min(centred, high - length));
-}
 
 RECT PrimaryWorkArea() {
     RECT area{};
@@ -30,17 +23,17 @@ RECT WorkAreaShowing(HWND window) {
     return PrimaryWorkArea();
 }
 
-} // namespace
-
-POINT CentredPosition(const RECT& owner, SIZE size, const RECT& workArea) {
+POINT CentredOn(const RECT& owner, SIZE size, const RECT& workArea) {
     return {CentredStart(owner.left, owner.right, size.cx, workArea.left, workArea.right),
             CentredStart(owner.top, owner.bottom, size.cy, workArea.top, workArea.bottom)};
 }
 
+} // namespace
+
 POINT CentredOnOwner(HWND owner, SIZE size) {
     if (!owner || !IsWindow(owner)) {
         const RECT workArea = PrimaryWorkArea();
-        return CentredPosition(workArea, size, workArea);
+        return CentredOn(workArea, size, workArea);
     }
     const RECT workArea = WorkAreaShowing(owner);
     RECT ownerFrame{};
@@ -48,7 +41,7 @@ POINT CentredOnOwner(HWND owner, SIZE size) {
     if (IsIconic(owner) || !GetWindowRect(owner, &ownerFrame)) {
         ownerFrame = workArea;
     }
-    return CentredPosition(ownerFrame, size, workArea);
+    return CentredOn(ownerFrame, size, workArea);
 }
 
 } // namespace quarrow::app

@@ -2,7 +2,7 @@
 // How a window gets the progress window for one long operation. The program makes a dlgSave owned by
 // the window that runs the operation; tests hand in a recorder instead.
 
-#include "Progress.hpp"
+#include "ProgressDisplay.hpp"
 
 #include <windows.h>
 
@@ -11,6 +11,6 @@
 
 namespace quarrow::app {
 
-using ProgressWindowFactory = std::function<std::unique_ptr<Progress>(HWND owner)>;
+using ProgressWindowFactory = std::function<std::unique_ptr<ProgressDisplay>(HWND owner)>;
 
 } // namespace quarrow::app

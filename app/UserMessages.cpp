@@ -1,6 +1,6 @@
 #include "UserMessages.hpp"
 
-#include "RaisedError.hpp"
+#include "SystemErrorText.hpp"
 #include "Text.hpp"
 
 namespace quarrow::app {
@@ -11,6 +11,13 @@ namespace {
 constexpr std::size_t kListedLines = 20;
 
 constexpr wchar_t kNewLine[] = L"\r\n";
+
+constexpr wchar_t kOpenErrorTitle[] = L"打开错误";
+
+// What the user is told about a file that is no archive: its path and " 不是有效PAK文件！".
+std::wstring InvalidArchiveMessage(const std::filesystem::path& path) {
+    return WideFromPath(path) + L" 不是有效PAK文件！";
+}
 
 dialogs::MessageRequest Message(HWND owner, std::wstring text, std::wstring title, UINT style) {
     return dialogs::MessageRequest{owner, std::move(text), std::move(title), style};
@@ -61,7 +68,7 @@ std::wstring ReasonText(std::error_code error) {
         return L"未知的原因";
     }
     if (error.category() == std::system_category()) {
-        std::wstring text = win32::SystemMessage(static_cast<std::uint32_t>(error.value()));
+        std::wstring text = SystemErrorText(static_cast<std::uint32_t>(error.value()));
         if (!text.empty()) {
             return text;
         }
@@ -78,7 +85,7 @@ dialogs::MessageRequest ArchiveRejected(HWND owner, const ArchiveCheck& check) {
     if (check.problem == ArchiveProblem::CannotOpen && check.error && !missing) {
         text = WideFromPath(check.path) + L" 无法读取！" + kNewLine + ReasonText(check.error);
     }
-    return Message(owner, std::move(text), std::wstring(kInvalidArchiveTitle), MB_OK | MB_ICONSTOP);
+    return Message(owner, std::move(text), kOpenErrorTitle, MB_OK | MB_ICONSTOP);
 }
 
 dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::path& archive,
@@ -89,7 +96,7 @@ dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::pat
     } else {
         text = InvalidArchiveMessage(archive);
     }
-    return Message(owner, std::move(text) + kNewLine + L"目前的档案列表没有改变。", std::wstring(kInvalidArchiveTitle),
+    return Message(owner, std::move(text) + kNewLine + L"目前的档案列表没有改变。", kOpenErrorTitle,
                    MB_OK | MB_ICONSTOP);
 }
 

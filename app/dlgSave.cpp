@@ -56,7 +56,7 @@ dlgSave::dlgSave(HWND owner) : owner_(owner) {}
 dlgSave::~dlgSave() { Close(); }
 
 ProgressWindowFactory dlgSave::Factory() {
-    return [](HWND owner) -> std::unique_ptr<Progress> { return std::make_unique<dlgSave>(owner); };
+    return [](HWND owner) -> std::unique_ptr<ProgressDisplay> { return std::make_unique<dlgSave>(owner); };
 }
 
 void dlgSave::Show() {

@@ -9,7 +9,7 @@
 // every kRepaintIntervalMs (and at once when the step changes or the window closes), letting the
 // message loop run only then, so that repainting never dominates the work.
 
-#include "Progress.hpp"
+#include "ProgressDisplay.hpp"
 #include "ProgressWindowFactory.hpp"
 #include "SecondaryWindow.hpp"
 
@@ -25,7 +25,7 @@
 
 namespace quarrow::app {
 
-class dlgSave final : public SecondaryWindow, public Progress {
+class dlgSave final : public SecondaryWindow, public ProgressDisplay {
 public:
     static constexpr wchar_t kCaption[] = L"处理中。。。";
     static constexpr wchar_t kClassName[] = L"dlgSave";

@@ -5,6 +5,7 @@
 #include "dlgAbout.hpp"
 #include "dlgAddContent.hpp"
 #include "dlgHelp.hpp"
+#include "WordedProgress.hpp"
 #include "dlgSave.hpp"
 
 #include "Text.hpp"
@@ -34,7 +35,9 @@ void frmMain::Show() {
     lstFile_->SetFocus();
 }
 
-std::unique_ptr<Progress> frmMain::NewProgressWindow(HWND owner) const { return progressWindows_(owner); }
+std::unique_ptr<Progress> frmMain::NewProgressWindow(HWND owner) const {
+    return std::make_unique<WordedProgress>(progressWindows_(owner));
+}
 
 void frmMain::Click(ToolbarButton button) {
     // A disabled button raises no click.

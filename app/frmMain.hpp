@@ -6,7 +6,7 @@
 //
 // What the commands (and the windows that come with them) build on, all public:
 //   Dialogs()              the dialog provider: file dialogs, the folder browser, message boxes;
-//   NewProgressWindow(w)   a progress window for one operation, owned by window w;
+//   NewProgressWindow(w)   a progress window for one operation, owned by window w, worded;
 //   workspace(), lstFile() the entry list and the list view that shows it (Reset or Refresh after a change);
 //   SetStatusText(p, t)    status panel 2 (elapsed time) or 3 (state);
 //   ApplyEnableRule(o)     the enable table's row for an outcome;

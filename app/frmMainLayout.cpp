@@ -3,8 +3,6 @@
 #include "EnableRules.hpp"
 #include "StatusTexts.hpp"
 
-#include <stdexcept>
-
 namespace quarrow::app {
 
 namespace {
@@ -25,15 +23,6 @@ constexpr std::array<ToolbarButtonLayout, kToolbarButtonCount> kButtons{{
 } // namespace
 
 std::span<const ToolbarButtonLayout> ToolbarButtons() { return kButtons; }
-
-const ToolbarButtonLayout& LayoutOf(ToolbarButton button) {
-    for (const ToolbarButtonLayout& item : kButtons) {
-        if (item.button == button) {
-            return item;
-        }
-    }
-    throw std::out_of_range("no such toolbar button");
-}
 
 std::array<controls::StatusPanelSettings, 3> StatusPanels() {
     controls::StatusPanelSettings icon;

@@ -56,7 +56,6 @@ inline constexpr std::array<ListColumn, 3> kListColumns{{
 
 // The ten buttons, top row first, left to right.
 std::span<const ToolbarButtonLayout> ToolbarButtons();
-const ToolbarButtonLayout& LayoutOf(ToolbarButton button);
 
 // The status bar's panels in order: "ICON", "MAIN" (which takes the free width) and "VER".
 std::array<controls::StatusPanelSettings, 3> StatusPanels();

@@ -3,7 +3,6 @@
 #include "ArchiveReader.hpp"
 #include "Console.hpp"
 #include "SystemMessage.hpp"
-#include "Text.hpp"
 
 #include <string>
 
@@ -21,7 +20,8 @@ bool OpenArchive(const std::filesystem::path& archive, Workspace& workspace, Pro
         return false;
     }
     if (!check) {
-        Write(Stream::Err, Utf8FromWide(InvalidArchiveMessage(archive)) + "\n");
+        // The program's own message, word for word, so that scripts can look for it.
+        Write(Stream::Err, DisplayPath(archive) + " 不是有效PAK文件！\n");
         if (*check.problem != ArchiveProblem::BadMagic) {
             std::string reason = DisplayPath(archive) + " " + std::string(Describe(*check.problem));
             if (check.error) {

@@ -1,53 +1,94 @@
 #include "TerminalProgress.hpp"
 
 #include "Console.hpp"
+#include "TerminalColumns.hpp"
 #include "Text.hpp"
 
 namespace quarrow::cli {
 
 namespace {
 
-constexpr std::size_t kWidth = 78;
+constexpr std::size_t kColumns = 78;
 constexpr auto kInterval = std::chrono::milliseconds(100);
+
+// What the line says of each step, and which bar it counts: the folder scan counts directories.
+struct StepLine {
+    std::wstring_view words;
+    ProgressBar counted = ProgressBar::Items;
+};
+
+StepLine LineOf(ProgressStep step) {
+    switch (step) {
+    case ProgressStep::ReadingIndex: return {L"Reading index"};
+    case ProgressStep::IndexRead: return {L"Index read"};
+    case ProgressStep::AssigningOffsets: return {L"Placing entries"};
+    case ProgressStep::CopyingContents: return {L"Packing"};
+    case ProgressStep::WritingStructure: return {L"Writing header"};
+    case ProgressStep::WritingIndex: return {L"Writing index"};
+    case ProgressStep::ReadingArchive: return {L"Opening"};
+    case ProgressStep::ExtractingEntries: return {L"Extracting"};
+    case ProgressStep::Extracted: return {L"Extracted"};
+    case ProgressStep::SearchingFolders: return {L"Searching folders", ProgressBar::Stages};
+    case ProgressStep::ListingFiles: return {L"Listing folder", ProgressBar::Stages};
+    case ProgressStep::FilesListed: return {L"Folders listed", ProgressBar::Stages};
+    case ProgressStep::AppendStarting: return {L"Appending"};
+    case ProgressStep::ReadingSource: return {L"Reading"};
+    case ProgressStep::WritingArchive: return {L"Appending to"};
+    }
+    return {};
+}
 
 } // namespace
 
-void TerminalProgress::SetItem(std::wstring_view text) {
-    // The extractor's item is two lines; the first (the file) is the one worth a line of its own.
-    item_ = text.substr(0, text.find(L'\r'));
+void TerminalProgress::Show() {
+    step_.reset();
+    item_.clear();
+    totals_ = {};
+    done_ = {};
 }
 
-void TerminalProgress::SetText(ProgressBar bar, std::wstring_view text) {
-    (bar == ProgressBar::Items ? items_ : stages_) = text;
+void TerminalProgress::SetItem(const ProgressItem& item) {
+    // The file at hand is worth the line: the one written, else the one read, else the entry or archive.
+    for (const std::wstring_view field : {item.destination, item.source, item.storedName, item.archive}) {
+        if (!field.empty()) {
+            item_ = field;
+            return;
+        }
+    }
+    item_.clear();
+}
+
+void TerminalProgress::SetTotal(ProgressBar bar, std::int64_t total) {
+    totals_[static_cast<std::size_t>(bar)] = total;
+    done_[static_cast<std::size_t>(bar)] = 0;
 }
 
 void TerminalProgress::Breathe() {
     const auto now = std::chrono::steady_clock::now();
-    if (drawn_ && now - lastDrawn_ < kInterval) {
+    if (!step_ || (drawn_ && now - lastDrawn_ < kInterval)) {
         return;
     }
     lastDrawn_ = now;
-    std::wstring line = status_;
-    for (const auto* part : {&stages_, &items_, &item_}) {
-        if (!part->empty()) {
-            line += L" " + *part;
-        }
+    const StepLine step = LineOf(*step_);
+    std::wstring line(step.words);
+    const auto counted = static_cast<std::size_t>(step.counted);
+    if (totals_[counted] > 0) {
+        line += L" " + DecimalText(done_[counted]) + L"/" + DecimalText(totals_[counted]);
     }
-    if (line.size() > kWidth) {
-        line = line.substr(0, kWidth / 2 - 2) + L"..." + line.substr(line.size() - (kWidth / 2 - 1));
+    if (!item_.empty()) {
+        line += L" " + item_;
     }
-    line.resize(kWidth, L' ');
     // Appended rather than concatenated: "\r" + std::string trips a false -Wrestrict in GCC 12's
     // optimised builds.
     std::string text = "\r";
-    text += Utf8FromWide(line);
+    text += Utf8FromWide(FitColumns(line, kColumns));
     Write(Stream::Err, text);
     drawn_ = true;
 }
 
 void TerminalProgress::Close() {
     if (drawn_) {
-        Write(Stream::Err, "\r" + std::string(kWidth, ' ') + "\r");
+        Write(Stream::Err, "\r" + std::string(kColumns, ' ') + "\r");
         drawn_ = false;
     }
 }

@@ -1,31 +1,33 @@
 #pragma once
-// The progress of an operation as one line on a terminal, redrawn at most ten times a second.
+// The progress of an operation as one short English line on a terminal ("Reading index 1234/100000
+// DATA\X.BIN"), redrawn at most ten times a second.
 
 #include "Progress.hpp"
 
+#include <array>
 #include <chrono>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quarrow::cli {
 
 class TerminalProgress final : public Progress {
 public:
-    void Show() override {}
+    void Show() override;
     void Close() override;
-    void SetStatus(std::wstring_view text) override { status_ = text; }
-    void SetItem(std::wstring_view text) override;
-    void SetMin(ProgressBar, std::int64_t) override {}
-    void SetMax(ProgressBar, std::int64_t) override {}
-    void SetValue(ProgressBar, std::int64_t) override {}
-    void SetText(ProgressBar bar, std::wstring_view text) override;
+    void SetStep(ProgressStep step) override { step_ = step; }
+    void SetItem(const ProgressItem& item) override;
+    void SetTotal(ProgressBar bar, std::int64_t total) override;
+    void SetDone(ProgressBar bar, std::int64_t done) override { done_[static_cast<std::size_t>(bar)] = done; }
     void SetVisible(ProgressBar, bool) override {}
     void Breathe() override;
 
 private:
-    std::wstring status_;
+    std::optional<ProgressStep> step_;
     std::wstring item_;
-    std::wstring items_;
-    std::wstring stages_;
+    std::array<std::int64_t, 2> totals_{};
+    std::array<std::int64_t, 2> done_{};
     std::chrono::steady_clock::time_point lastDrawn_{};
     bool drawn_ = false;
 };

@@ -46,6 +46,8 @@ int Run(std::vector<std::string> arguments) {
     append->add_option("ARCHIVE", archive, "The archive")->required();
     append->add_option("FILE", inputs, "The files to append")->required();
 
+    // CLI11's parse of a vector takes the arguments from its back, as a stack, and so expects them in
+    // reverse order; the UTF-8 arguments come in the order they were typed.
     std::reverse(arguments.begin(), arguments.end());
     try {
         app.parse(arguments);

@@ -4,6 +4,7 @@
 #include "Handles.hpp"
 #include "Picture.hpp"
 #include "RaisedError.hpp"
+#include "SystemErrorText.hpp"
 
 #include <algorithm>
 #include <chrono>
@@ -148,7 +149,7 @@ bool pcDibSection::SavePicture(const std::wstring& sFileName) const {
                                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         const DWORD error = GetLastError();
-        throw win32::RaisedError(kCannotCreateFile, win32::ErrorSource(L".cDIBSection"), win32::SystemMessage(error));
+        throw win32::RaisedError(kCannotCreateFile, win32::ErrorSource(L".cDIBSection"), SystemErrorText(error));
     }
     const BmpHeaders headers = EncodeBmpHeaders(Width(), Height());
     const std::span<const std::uint8_t> all(headers);

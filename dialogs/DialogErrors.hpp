@@ -2,7 +2,10 @@
 // The error numbers and texts of the dialog classes. Each class raises RaisedError with its own
 // source: the executable's name followed by the class's suffix.
 
+#include "SystemErrorText.hpp"
+
 #include <cstdint>
+#include <string>
 
 namespace quarrow::dialogs {
 
@@ -23,6 +26,9 @@ inline constexpr wchar_t kInvalidHelpCommandText[] = L"Invalid WinHelp Command P
 // A folder-browser operation that needs the dialog while none shows.
 inline constexpr std::int32_t kDialogNotDisplayed = 26002;
 inline constexpr wchar_t kDialogNotDisplayedText[] = L"Operation invalid unless dialog is displayed.";
+
+// The system's text for an error code as these classes raise it: at most 256 characters.
+inline std::wstring RaisedSystemText(std::uint32_t code) { return SystemErrorText(code).substr(0, 256); }
 
 // A path the system could not expand: this number plus the system's error code.
 inline constexpr std::uint32_t kFullPathFailureBase = 0x80047148u; // 0x80040000 + 29000

@@ -235,7 +235,7 @@ void cCommonDialog::RaiseUnlessOk(bool ok, bool cancelMayRaise) const {
 
 void cCommonDialog::RaiseLastError() const {
     const DWORD code = GetLastError();
-    std::wstring description = win32::SystemMessage(code);
+    std::wstring description = RaisedSystemText(code);
     if (description.empty()) {
         description = L"The help system failed without saying why.";
     }

@@ -93,7 +93,7 @@ std::wstring FullPathName(const std::wstring& path) {
         if (length == 0) {
             const DWORD code = GetLastError();
             throw win32::RaisedError(static_cast<std::int32_t>(kFullPathFailureBase + code),
-                                     win32::ErrorSource(kBrowseForFolderSuffix), win32::SystemMessage(code));
+                                     win32::ErrorSource(kBrowseForFolderSuffix), RaisedSystemText(code));
         }
         if (length < full.size()) {
             full.resize(length);

@@ -1,17 +1,12 @@
 #include "ArchiveReader.hpp"
 
 #include "File.hpp"
-#include "ProgressText.hpp"
 #include "StoredName.hpp"
 #include "Text.hpp"
 
 #include <vector>
 
 namespace quarrow {
-
-std::wstring InvalidArchiveMessage(const std::filesystem::path& path) {
-    return WideFromPath(path) + L" 不是有效PAK文件！";
-}
 
 std::string_view Describe(ArchiveProblem problem) {
     switch (problem) {
@@ -92,9 +87,8 @@ void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const 
     workspace.SetArchivePath(path);
     const ProgressShown shown(progress);
     const std::int64_t count = header.entryCount;
-    progress.SetStatus(L"读取PAK文件内容");
-    progress.SetMin(ProgressBar::Items, 0);
-    progress.SetMax(ProgressBar::Items, count);
+    progress.SetStep(ProgressStep::ReadingIndex);
+    progress.SetTotal(ProgressBar::Items, count);
     progress.SetVisible(ProgressBar::Stages, false);
 
     struct Placement {
@@ -110,14 +104,13 @@ void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const 
         const PakEntry entry = DecodeEntry(record);
         placements.push_back({entry.size, entry.dataOffset});
         names.push_back(DecodeNameField(entry.name));
-        progress.SetItem(names.back().text);
-        progress.SetValue(ProgressBar::Items, i + 1);
-        progress.SetText(ProgressBar::Items, CountText(i + 1, count));
+        progress.SetItem({.storedName = names.back().text});
+        progress.SetDone(ProgressBar::Items, i + 1);
         progress.Breathe();
     }
 
-    progress.SetStatus(L"读取完毕，请等待。。。");
-    progress.SetItem(L"");
+    progress.SetStep(ProgressStep::IndexRead);
+    progress.SetItem({});
     progress.Breathe();
 
     workspace.Reserve(static_cast<std::size_t>(count));

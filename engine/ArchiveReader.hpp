@@ -16,11 +16,6 @@
 
 namespace quarrow {
 
-inline constexpr std::wstring_view kInvalidArchiveTitle = L"打开错误";
-
-// What the user is told about a file that is no archive: its path and " 不是有效PAK文件！".
-std::wstring InvalidArchiveMessage(const std::filesystem::path& path);
-
 enum class ArchiveProblem {
     CannotOpen,       // missing, or not readable
     BadMagic,         // shorter than 4 bytes, or the magic is not "PAKS" in any case

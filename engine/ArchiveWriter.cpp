@@ -2,7 +2,6 @@
 
 #include "File.hpp"
 #include "PakFormat.hpp"
-#include "ProgressText.hpp"
 #include "StoredName.hpp"
 #include "StreamCopy.hpp"
 #include "SystemMessage.hpp"
@@ -94,22 +93,22 @@ PackPlan PlanPack(const Workspace& workspace) {
 
 void AssignOffsets(std::size_t count, Progress& progress) {
     const auto n = static_cast<std::int64_t>(count);
-    progress.SetStatus(L"整理档案索引");
-    progress.SetItem(L"");
-    progress.SetMin(ProgressBar::Items, 0);
-    progress.SetMax(ProgressBar::Items, n);
+    progress.SetStep(ProgressStep::AssigningOffsets);
+    progress.SetItem({});
+    progress.SetTotal(ProgressBar::Items, n);
     for (std::int64_t i = 1; i <= n; ++i) {
-        progress.SetValue(ProgressBar::Items, i);
+        progress.SetDone(ProgressBar::Items, i);
         progress.Breathe();
     }
 }
 
 void CopyContents(const Workspace& workspace, SequentialWriter& writer, Progress& progress) {
     const auto n = static_cast<std::int64_t>(workspace.Count());
-    progress.SetStatus(L"打包档案内容：");
+    progress.SetStep(ProgressStep::CopyingContents);
     for (std::int64_t i = 1; i <= n; ++i) {
         const WorkspaceEntry& entry = workspace.Entry(static_cast<std::size_t>(i));
-        progress.SetItem(WideFromPath(entry.source));
+        const std::wstring sourceText = WideFromPath(entry.source);
+        progress.SetItem({.source = sourceText});
         if (entry.size > 0) {
             try {
                 const File source = File::Open(entry.source, File::Mode::Read);
@@ -126,8 +125,7 @@ void CopyContents(const Workspace& workspace, SequentialWriter& writer, Progress
                 throw PackError(PackProblem::SourceUnreadable, static_cast<std::size_t>(i), &entry, error.Code());
             }
         }
-        progress.SetValue(ProgressBar::Items, i);
-        progress.SetText(ProgressBar::Items, WholePercentText(i, n));
+        progress.SetDone(ProgressBar::Items, i);
         progress.Breathe();
     }
 }
@@ -135,8 +133,8 @@ void CopyContents(const Workspace& workspace, SequentialWriter& writer, Progress
 void WriteStructureAndIndex(const Workspace& workspace, const PackPlan& plan, File& archive, SequentialWriter& writer,
                             Progress& progress) {
     const auto n = static_cast<std::int64_t>(workspace.Count());
-    progress.SetStatus(L"写入PAK构造");
-    progress.SetItem(L"");
+    progress.SetStep(ProgressStep::WritingStructure);
+    progress.SetItem({});
     writer.Flush(); // the header lands on bytes the writer may still hold
     PakHeader header;
     header.entryCount = static_cast<std::int32_t>(n);
@@ -144,19 +142,18 @@ void WriteStructureAndIndex(const Workspace& workspace, const PackPlan& plan, Fi
     const HeaderBytes headerBytes = EncodeHeader(header);
     archive.WriteAt(0, headerBytes.data(), headerBytes.size());
 
-    progress.SetStatus(L"写入索引：");
+    progress.SetStep(ProgressStep::WritingIndex);
     writer.WriteZeros(static_cast<std::uint64_t>(plan.layout.indexOffset - plan.layout.dataEnd));
     for (std::int64_t i = 1; i <= n; ++i) {
         const auto at = static_cast<std::size_t>(i - 1);
         const WorkspaceEntry& entry = workspace.Entry(static_cast<std::size_t>(i));
-        progress.SetItem(entry.storedName);
+        progress.SetItem({.storedName = entry.storedName});
         PakEntry record;
         record.size = static_cast<std::int32_t>(entry.size);
         record.dataOffset = static_cast<std::int32_t>(plan.layout.dataOffsets[at]);
         record.name = plan.names[at];
         writer.Write(EncodeEntry(record));
-        progress.SetValue(ProgressBar::Items, i);
-        progress.SetText(ProgressBar::Items, WholePercentText(i, n));
+        progress.SetDone(ProgressBar::Items, i);
         progress.Breathe();
     }
     writer.Flush();
@@ -173,8 +170,6 @@ PackError::PackError(PackProblem problem, std::size_t position, const WorkspaceE
     }
 }
 
-void ValidatePack(const Workspace& workspace) { PlanPack(workspace); }
-
 void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress) {
     const PackPlan plan = PlanPack(workspace);
     const std::filesystem::path folder = target.parent_path();
@@ -188,19 +183,18 @@ void PackArchive(Workspace& workspace, const std::filesystem::path& target, Prog
         {
             const ProgressShown shown(progress);
             progress.SetVisible(ProgressBar::Stages, true);
-            progress.SetMin(ProgressBar::Stages, 0);
-            progress.SetMax(ProgressBar::Stages, 3);
+            progress.SetTotal(ProgressBar::Stages, 3);
 
             AssignOffsets(workspace.Count(), progress);
-            progress.SetValue(ProgressBar::Stages, 1);
+            progress.SetDone(ProgressBar::Stages, 1);
 
             SequentialWriter writer(archive.Get(), 0);
             writer.WriteZeros(static_cast<std::uint64_t>(kDataStart)); // the header comes last, over these
             CopyContents(workspace, writer, progress);
-            progress.SetValue(ProgressBar::Stages, 2);
+            progress.SetDone(ProgressBar::Stages, 2);
 
             WriteStructureAndIndex(workspace, plan, archive.Get(), writer, progress);
-            progress.SetValue(ProgressBar::Stages, 3);
+            progress.SetDone(ProgressBar::Stages, 3);
         }
         archive.Commit(replacing);
     } catch (const FileError& error) {

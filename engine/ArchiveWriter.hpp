@@ -47,9 +47,6 @@ private:
     std::error_code error_;
 };
 
-// Checks every entry as the pack would; throws PackError for the first that cannot be packed.
-void ValidatePack(const Workspace& workspace);
-
 // Writes the archive at `target` (no extension is added) and, on success, puts every entry's data
 // offset into the workspace and makes `target` its current archive. Throws PackError or FileError;
 // the workspace is then unchanged.

@@ -2,7 +2,6 @@
 
 #include "File.hpp"
 #include "PakFormat.hpp"
-#include "ProgressText.hpp"
 #include "StreamCopy.hpp"
 #include "SystemMessage.hpp"
 #include "Text.hpp"
@@ -85,10 +84,11 @@ std::vector<AppendOutcome> AppendContents(const std::filesystem::path& archivePa
     const ProgressShown shown(progress);
     const auto n = static_cast<std::int64_t>(files.size());
     progress.SetVisible(ProgressBar::Stages, false);
-    progress.SetMin(ProgressBar::Items, 0);
-    progress.SetMax(ProgressBar::Items, n);
-    progress.SetStatus(L"");
-    progress.SetItem(L"");
+    progress.SetTotal(ProgressBar::Items, n);
+    progress.SetStep(ProgressStep::AppendStarting);
+    progress.SetItem({});
+
+    const std::wstring archiveText = WideFromPath(archivePath);
 
     RollBack rollBack(archive, static_cast<std::uint64_t>(startLength));
     std::vector<std::uint8_t> buffer;
@@ -97,8 +97,9 @@ std::vector<AppendOutcome> AppendContents(const std::filesystem::path& archivePa
     for (std::int64_t i = 1; i <= n; ++i) {
         AppendOutcome outcome;
         outcome.source = files[static_cast<std::size_t>(i - 1)];
-        progress.SetStatus(L"读取档案：");
-        progress.SetItem(WideFromPath(outcome.source));
+        progress.SetStep(ProgressStep::ReadingSource);
+        const std::wstring sourceText = WideFromPath(outcome.source);
+        progress.SetItem({.source = sourceText});
         std::optional<File> source;
         std::int64_t size = 0;
         try {
@@ -107,8 +108,8 @@ std::vector<AppendOutcome> AppendContents(const std::filesystem::path& archivePa
         } catch (const FileError& error) {
             outcome.error = error.Code();
         }
-        progress.SetStatus(L"写入PAK文件：");
-        progress.SetItem(WideFromPath(archivePath));
+        progress.SetStep(ProgressStep::WritingArchive);
+        progress.SetItem({.archive = archiveText});
         if (source && position + kLineBreakSize + size > kMaxOffset) {
             outcome.skip = AppendSkip::ArchiveTooLarge;
         } else if (source) {
@@ -128,8 +129,7 @@ std::vector<AppendOutcome> AppendContents(const std::filesystem::path& archivePa
             }
         }
         outcomes.push_back(std::move(outcome));
-        progress.SetValue(ProgressBar::Items, i);
-        progress.SetText(ProgressBar::Items, PrecisePercentText(i, n));
+        progress.SetDone(ProgressBar::Items, i);
         progress.Breathe();
     }
     rollBack.Done();

@@ -1,7 +1,6 @@
 #include "Extractor.hpp"
 
 #include "File.hpp"
-#include "ProgressText.hpp"
 #include "StreamCopy.hpp"
 #include "SystemMessage.hpp"
 #include "TemporaryFile.hpp"
@@ -129,8 +128,9 @@ void PrepareDestination(const std::filesystem::path& destination) {
 ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archivePath,
                                 const std::filesystem::path& destination, Progress& progress) {
     const ProgressShown shown(progress);
-    progress.SetStatus(L"读取PAK内容：");
-    progress.SetItem(WideFromPath(archivePath));
+    progress.SetStep(ProgressStep::ReadingArchive);
+    const std::wstring archiveText = WideFromPath(archivePath);
+    progress.SetItem({.archive = archiveText});
     progress.SetVisible(ProgressBar::Stages, false);
     progress.Breathe();
 
@@ -140,9 +140,8 @@ ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesyste
     if (n > 0) {
         PrepareDestination(destination);
     }
-    progress.SetMin(ProgressBar::Items, 0);
-    progress.SetMax(ProgressBar::Items, n);
-    progress.SetStatus(L"解包PAK内容：");
+    progress.SetTotal(ProgressBar::Items, n);
+    progress.SetStep(ProgressStep::ExtractingEntries);
 
     const std::wstring destinationText = WideFromPath(destination);
     ExtractionResult result;
@@ -151,18 +150,17 @@ ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesyste
         const auto position = static_cast<std::size_t>(r);
         const WorkspaceEntry& entry = workspace.Entry(position);
         const ExtractTarget target = TargetFor(destinationText, entry.storedName);
-        progress.SetItem(L"源文件：" + target.file + L"\r\n目的地：" + target.folder);
+        progress.SetItem({.destination = target.file, .destinationFolder = target.folder});
         if (auto skipped = writer.Extract(position, entry, target)) {
             result.skipped.push_back(std::move(*skipped));
         } else {
             ++result.written;
         }
-        progress.SetValue(ProgressBar::Items, r);
-        progress.SetText(ProgressBar::Items, CountText(r, n));
+        progress.SetDone(ProgressBar::Items, r);
         progress.Breathe();
     }
-    progress.SetItem(L"");
-    progress.SetStatus(DecimalText(n) + L" 档案解包完成！");
+    progress.SetItem({});
+    progress.SetStep(ProgressStep::Extracted);
     return result;
 }
 

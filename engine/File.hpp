@@ -50,7 +50,6 @@ public:
     File(const File&) = delete;
     File& operator=(const File&) = delete;
 
-    bool IsOpen() const;
     const std::filesystem::path& Path() const { return path_; }
 
     std::uint64_t Size() const;

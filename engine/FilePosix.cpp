@@ -118,8 +118,6 @@ File& File::operator=(File&& other) noexcept {
     return *this;
 }
 
-bool File::IsOpen() const { return descriptor_ >= 0; }
-
 std::uint64_t File::Size() const {
     struct stat info {};
     if (::fstat(descriptor_, &info) != 0) {

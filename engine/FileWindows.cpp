@@ -126,8 +126,6 @@ File& File::operator=(File&& other) noexcept {
     return *this;
 }
 
-bool File::IsOpen() const { return handle_ != nullptr; }
-
 std::uint64_t File::Size() const {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(AsHandle(handle_), &size)) {

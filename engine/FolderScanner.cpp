@@ -1,6 +1,5 @@
 #include "FolderScanner.hpp"
 
-#include "ProgressText.hpp"
 #include "SystemPath.hpp"
 #include "Text.hpp"
 
@@ -100,7 +99,7 @@ std::wstring RelativeStoredName(std::wstring_view chosenFolder, std::wstring_vie
 }
 
 std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Progress& progress) {
-    progress.SetStatus(L"搜索目录");
+    progress.SetStep(ProgressStep::SearchingFolders);
     std::vector<std::wstring> directories{std::wstring(chosenFolder)};
     progress.Breathe();
     FolderSearch search;
@@ -111,30 +110,26 @@ std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Pro
 
 std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress) {
     const auto directoryCount = static_cast<std::int64_t>(directories.size());
-    progress.SetMin(ProgressBar::Stages, 0);
-    progress.SetMax(ProgressBar::Stages, directoryCount);
-    progress.SetStatus(L"增加档案：");
+    progress.SetTotal(ProgressBar::Stages, directoryCount);
+    progress.SetStep(ProgressStep::ListingFiles);
     std::vector<CollectedFile> files;
     for (std::size_t j = 0; j < directories.size(); ++j) {
         const std::vector<DirectoryItem> names = ListFolderFiles(directories[j]);
         const auto fileCount = static_cast<std::int64_t>(names.size());
         if (fileCount > 0) {
-            progress.SetMin(ProgressBar::Items, 0);
-            progress.SetMax(ProgressBar::Items, fileCount);
+            progress.SetTotal(ProgressBar::Items, fileCount);
             for (std::size_t k = 0; k < names.size(); ++k) {
                 files.push_back({JoinSystemPath(directories[j], names[k].name), names[k].size});
-                progress.SetItem(files.back().path);
-                progress.SetValue(ProgressBar::Items, static_cast<std::int64_t>(k) + 1);
-                progress.SetText(ProgressBar::Items, CountText(static_cast<std::int64_t>(k) + 1, fileCount));
+                progress.SetItem({.source = files.back().path});
+                progress.SetDone(ProgressBar::Items, static_cast<std::int64_t>(k) + 1);
                 progress.Breathe();
             }
         }
-        progress.SetValue(ProgressBar::Stages, static_cast<std::int64_t>(j) + 1);
-        progress.SetText(ProgressBar::Stages, CountText(static_cast<std::int64_t>(j) + 1, directoryCount));
+        progress.SetDone(ProgressBar::Stages, static_cast<std::int64_t>(j) + 1);
         progress.Breathe();
     }
-    progress.SetItem(L"");
-    progress.SetStatus(L"读取完毕，请等待。。。");
+    progress.SetItem({});
+    progress.SetStep(ProgressStep::FilesListed);
     progress.Breathe();
     return files;
 }

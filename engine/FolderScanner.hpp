@@ -18,7 +18,6 @@ namespace quarrow {
 struct FolderSearch {
     bool recurse = true;
     std::wstring path;
-    std::wstring pattern = L"*.*";
     std::int64_t counter = 0; // directories found
 };
 
@@ -41,7 +40,7 @@ struct CollectedFile {
 };
 
 // The three phases, reported on `progress`, which the caller has shown (the status bar of the main
-// window changes between showing it and the first phase). Returns the file count (shown as "n 档案").
+// window changes between showing it and the first phase). The last returns the number of files added.
 std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Progress& progress);
 std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress);
 std::int64_t AddCollectedFiles(Workspace& workspace, std::wstring_view chosenFolder,

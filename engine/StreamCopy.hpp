@@ -27,7 +27,6 @@ public:
     // sooner.
     void CopyFrom(const File& source, std::uint64_t offset, std::uint64_t count);
     void Flush();
-    std::uint64_t Position() const { return position_ + buffer_.size(); }
 
 private:
     File& file_;

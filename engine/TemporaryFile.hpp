@@ -22,7 +22,6 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
     File& Get() { return file_; }
-    const std::filesystem::path& Path() const { return path_; }
 
     // Puts the file in the target's place. `durable` first hands the data to the disk, for when the
     // target held something worth keeping until the replacement is safely stored.

@@ -45,15 +45,4 @@ std::wstring ExecutableName() {
 
 std::wstring ErrorSource(std::wstring_view classSuffix) { return ExecutableName() + std::wstring(classSuffix); }
 
-std::wstring SystemMessage(std::uint32_t code) {
-    wchar_t buffer[257] = {};
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                        buffer, 256, nullptr);
-    std::wstring text(buffer, length);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n')) {
-        text.pop_back();
-    }
-    return text;
-}
-
 } // namespace quarrow::win32

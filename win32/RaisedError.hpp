@@ -30,8 +30,4 @@ std::wstring ExecutableName();
 // The source text of a class's errors: the executable's name followed by `classSuffix` (".cMemory").
 std::wstring ErrorSource(std::wstring_view classSuffix);
 
-// The system's message text for an error code, without inserts, at most 256 characters, without the
-// trailing line break; empty when the system has none.
-std::wstring SystemMessage(std::uint32_t code);
-
 } // namespace quarrow::win32

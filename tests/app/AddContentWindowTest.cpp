@@ -31,15 +31,13 @@ std::vector<std::uint8_t> WithText(std::vector<std::uint8_t> bytes, const std::s
 
 class AddContentWindow : public MainWindowTest {
 protected:
-    // The current archive: the 177-byte archive that packing files of 10 and 5 bytes gives.
+    // The current archive: the example archive, as packing its two files gives it.
     void SetUp() override {
-        WriteFile(L"A.BIN", "0123456789");
-        WriteFile(L"B.BIN", "hello");
-        AddFiles({L"A.BIN", L"B.BIN"});
+        AddFiles(WriteExampleFiles());
         Pack(PathOf(L"EXAMPLE.PAK"));
         archive = PathOf(L"EXAMPLE.PAK");
         original = ReadFileBytes(PathFromWide(archive));
-        ASSERT_EQ(original.size(), 177u);
+        ASSERT_EQ(original, quarrow::testing::ExampleArchiveBytes());
         progress.events.clear();
         progressOwners.clear();
     }

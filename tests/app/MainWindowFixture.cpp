@@ -22,6 +22,15 @@ std::wstring MainWindowTest::WriteArchive(const std::wstring& name,
     return PathOf(name);
 }
 
+std::vector<std::wstring> MainWindowTest::WriteExampleFiles() const {
+    std::vector<std::wstring> names;
+    for (const quarrow::testing::ExampleFile& file : quarrow::testing::kExampleFiles) {
+        names.push_back(file.WideName());
+        WriteFile(names.back(), std::string(file.content));
+    }
+    return names;
+}
+
 namespace {
 
 void AnswerMessage(dialogs::ScriptedDialogProvider& dialogs, std::optional<int> answer) {

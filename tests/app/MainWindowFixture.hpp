@@ -1,12 +1,14 @@
 #pragma once
 // A main window for one test: hidden (so that it goes away at once), asking the scripted dialog
 // provider for every path and answer, and reporting its progress to a recorder instead of a progress
-// window. Helpers write files into a fresh folder and run the commands as clicks would.
+// window (through the program's own wording). Helpers write files into a fresh folder and run the commands as clicks
+// would.
 
 #include "frmMain.hpp"
 
 #include "HandMadeArchive.hpp"
-#include "ProgressRecorder.hpp"
+#include "DisplayRecorder.hpp"
+#include "ExampleArchive.hpp"
 #include "ScriptedDialogProvider.hpp"
 #include "TempDir.hpp"
 #include "ListViewRows.hpp"
@@ -22,27 +24,6 @@
 
 namespace quarrow::app::testing {
 
-using quarrow::testing::ProgressRecorder;
-
-// Hands every call on to another progress sink, which outlives it.
-class ForwardingProgress final : public Progress {
-public:
-    explicit ForwardingProgress(Progress& target) : target_(target) {}
-    void Show() override { target_.Show(); }
-    void Close() override { target_.Close(); }
-    void SetStatus(std::wstring_view text) override { target_.SetStatus(text); }
-    void SetItem(std::wstring_view text) override { target_.SetItem(text); }
-    void SetMin(ProgressBar bar, std::int64_t value) override { target_.SetMin(bar, value); }
-    void SetMax(ProgressBar bar, std::int64_t value) override { target_.SetMax(bar, value); }
-    void SetValue(ProgressBar bar, std::int64_t value) override { target_.SetValue(bar, value); }
-    void SetText(ProgressBar bar, std::wstring_view text) override { target_.SetText(bar, text); }
-    void SetVisible(ProgressBar bar, bool visible) override { target_.SetVisible(bar, visible); }
-    void Breathe() override { target_.Breathe(); }
-
-private:
-    Progress& target_;
-};
-
 // The states of the six buttons that the commands switch, in the enable table's order:
 // Pack, Extract, Add file, Add folder, Append content, Delete.
 using SwitchedStates = std::array<std::int16_t, 6>;
@@ -54,6 +35,8 @@ protected:
     // A file in the test's folder, written with `content`; its full path.
     std::wstring WriteFile(const std::wstring& name, const std::string& content) const;
     std::wstring WriteArchive(const std::wstring& name, const quarrow::testing::HandMadeArchive& archive) const;
+    // The two files of the example archive, in its order; their names.
+    std::vector<std::wstring> WriteExampleFiles() const;
     std::wstring PathOf(const std::wstring& name) const;
 
     // The commands with their dialogs answered; `thenMessage` answers a message box that follows.
@@ -72,11 +55,11 @@ protected:
 
     quarrow::testing::TempDir dir;
     dialogs::ScriptedDialogProvider dialogs;
-    ProgressRecorder progress;
+    DisplayRecorder progress;
     std::vector<HWND> progressOwners;
-    frmMain window{dialogs, [this](HWND owner) -> std::unique_ptr<Progress> {
+    frmMain window{dialogs, [this](HWND owner) -> std::unique_ptr<ProgressDisplay> {
                        progressOwners.push_back(owner);
-                       return std::make_unique<ForwardingProgress>(progress);
+                       return std::make_unique<ForwardingDisplay>(progress);
                    }};
 };
 

@@ -4,19 +4,13 @@
 
 #include "StatusTexts.hpp"
 
-#include <filesystem>
-
 namespace quarrow::app::testing {
 namespace {
 
 class NewCommand : public MainWindowTest {
 protected:
     // Two files added, not packed: New has something to ask about.
-    void AddTwoFiles() {
-        WriteFile(L"a.bin", "0123456789");
-        WriteFile(L"b.txt", "hello");
-        AddFiles({L"a.bin", L"b.txt"});
-    }
+    void AddTwoFiles() { AddFiles(WriteExampleFiles()); }
     // New with the question answered (when it is asked) and, after Yes, the save dialog answered.
     void New(std::optional<int> answer, std::optional<std::wstring> packTarget = std::nullopt) {
         if (answer) {
@@ -67,7 +61,7 @@ TEST_F(NewCommand, NoEmptiesTheListWithoutPacking) {
 TEST_F(NewCommand, YesPacksFirstAndThenEmptiesTheList) {
     AddTwoFiles();
     New(IDYES, PathOf(L"SAVED.PAK"));
-    EXPECT_EQ(std::filesystem::file_size(dir.Path() / L"SAVED.PAK"), 177u);
+    EXPECT_EQ(quarrow::testing::ReadFileBytes(dir.Path() / L"SAVED.PAK"), quarrow::testing::ExampleArchiveBytes());
     ExpectEmptied();
 }
 

@@ -14,24 +14,6 @@ namespace {
 
 using quarrow::testing::ReadFileBytes;
 
-void Append(std::vector<std::uint8_t>& bytes, std::initializer_list<std::uint8_t> more) {
-    bytes.insert(bytes.end(), more);
-}
-
-void AppendText(std::vector<std::uint8_t>& bytes, const std::string& text) {
-    bytes.insert(bytes.end(), text.begin(), text.end());
-}
-
-void AppendZeros(std::vector<std::uint8_t>& bytes, std::size_t count) { bytes.insert(bytes.end(), count, 0); }
-
-// An index entry: size and data offset (both below 256 here), 16 reserved bytes, the 40-byte name.
-void AppendEntry(std::vector<std::uint8_t>& bytes, std::uint8_t size, std::uint8_t offset, const std::string& name) {
-    Append(bytes, {size, 0, 0, 0, offset, 0, 0, 0});
-    AppendZeros(bytes, 16);
-    AppendText(bytes, name);
-    AppendZeros(bytes, 40 - name.size());
-}
-
 using AddFileCommand = MainWindowTest;
 
 TEST_F(AddFileCommand, AsksForSeveralFilesAndListsEachInTheOrderChosen) {
@@ -88,9 +70,7 @@ TEST_F(AddFileCommand, ACancelSetsDeleteByTheRowsThereAre) {
 using PackCommand = MainWindowTest;
 
 TEST_F(PackCommand, TwoFilesOfTenAndFiveBytesMakeTheArchiveOfTheFormatExample) {
-    WriteFile(L"a.bin", "0123456789");
-    WriteFile(L"b.txt", "hello");
-    AddFiles({L"a.bin", L"b.txt"});
+    AddFiles(WriteExampleFiles());
     std::wstring stateWhileRunning;
     progress.onBreathe = [&] { stateWhileRunning = window.StatusText(kStatePanel); };
     Pack(PathOf(L"NEW")); // typed without ".PAK"
@@ -103,16 +83,7 @@ TEST_F(PackCommand, TwoFilesOfTenAndFiveBytesMakeTheArchiveOfTheFormatExample) {
     EXPECT_EQ(request.Filename, L"New.PAK");
     EXPECT_EQ(request.Filter, L"三国群英传II PAK档案(*.PAK)|*.PAK");
 
-    std::vector<std::uint8_t> expected;
-    AppendText(expected, "PAKS");
-    Append(expected, {2, 0, 0, 0, 49, 0, 0, 0, 0x3F, 0x40, 0, 0}); // 2 entries, index at 49, 16447
-    AppendZeros(expected, 8);
-    AppendText(expected, "0123456789hello");
-    AppendZeros(expected, 49 - 39);
-    AppendEntry(expected, 10, 24, "a.bin");
-    AppendEntry(expected, 5, 34, "b.txt");
-    ASSERT_EQ(expected.size(), 177u);
-    EXPECT_EQ(ReadFileBytes(dir.Path() / L"NEW.PAK"), expected);
+    EXPECT_EQ(ReadFileBytes(dir.Path() / L"NEW.PAK"), quarrow::testing::ExampleArchiveBytes());
 
     EXPECT_EQ(MasterRow(1)[2], L"24");
     EXPECT_EQ(MasterRow(2)[2], L"34");

@@ -2,9 +2,11 @@
 // the latest step at once and the rest at most every repaint interval; and the program's icons.
 
 #include "SetWindowIcons.hpp"
+#include "WordedProgress.hpp"
 #include "dlgSave.hpp"
 
 #include "ArchiveReader.hpp"
+#include "DisplayRecorder.hpp"
 #include "HandMadeArchive.hpp"
 #include "TempDir.hpp"
 #include "Window.hpp"
@@ -34,24 +36,15 @@ std::wstring TextOf(HWND window) {
 }
 
 // Hands every report to the window and notes what the window shows after each breath.
-class WatchedProgress final : public Progress {
+class WatchedProgress final : public testing::ForwardingDisplay {
 public:
-    explicit WatchedProgress(dlgSave& window) : window_(window) {}
+    explicit WatchedProgress(dlgSave& window) : ForwardingDisplay(window), window_(window) {}
     std::vector<std::wstring> statusesSeen;
     std::vector<std::wstring> barTextsSeen;
     bool stagesBarHidden = false;
 
-    void Show() override { window_.Show(); }
-    void Close() override { window_.Close(); }
-    void SetStatus(std::wstring_view text) override { window_.SetStatus(text); }
-    void SetItem(std::wstring_view text) override { window_.SetItem(text); }
-    void SetMin(ProgressBar bar, std::int64_t value) override { window_.SetMin(bar, value); }
-    void SetMax(ProgressBar bar, std::int64_t value) override { window_.SetMax(bar, value); }
-    void SetValue(ProgressBar bar, std::int64_t value) override { window_.SetValue(bar, value); }
-    void SetText(ProgressBar bar, std::wstring_view text) override { window_.SetText(bar, text); }
-    void SetVisible(ProgressBar bar, bool visible) override { window_.SetVisible(bar, visible); }
     void Breathe() override {
-        window_.Breathe();
+        ForwardingDisplay::Breathe();
         const std::wstring status = TextOf(window_.lblStatus());
         if (statusesSeen.empty() || statusesSeen.back() != status) {
             statusesSeen.push_back(status);
@@ -137,8 +130,9 @@ TEST(ProgressWindow, EachOperationGetsAFreshWindowCentredOnItsOwnerThatLeavesThe
     const ArchiveCheck check = CheckArchive(dir / "three.pak");
     ASSERT_TRUE(check);
     WatchedProgress watched(save);
+    WordedProgress worded(watched);
     Workspace workspace;
-    LoadArchive(workspace, check.path, check.header, watched);
+    LoadArchive(workspace, check.path, check.header, worded);
     EXPECT_EQ(watched.statusesSeen, (std::vector<std::wstring>{L"读取PAK文件内容", L"读取完毕，请等待。。。"}));
     EXPECT_EQ(watched.barTextsSeen.back(), L"3 / 3") << "the last count shows at the last step";
     EXPECT_TRUE(watched.stagesBarHidden);

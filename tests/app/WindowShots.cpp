@@ -9,6 +9,7 @@
 #include "dlgHelp.hpp"
 #include "frmMain.hpp"
 
+#include "ExampleArchive.hpp"
 #include "ScriptedDialogProvider.hpp"
 
 #include <windows.h>
@@ -20,6 +21,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -84,7 +86,7 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
 
 void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
 
-// The main window packs files of 10 and 5 bytes into a 177-byte archive; the append window then lists
+// The main window packs the example archive's two files into it; the append window then lists
 // a 10-byte and a 4-byte file and runs Start, which puts them at B3h - BCh and BFh - C2h. The dialogs
 // are answered by script, as in the tests.
 int ShowAppendWindowAfterARun() {
@@ -92,14 +94,17 @@ int ShowAppendWindowAfterARun() {
     using quarrow::app::ToolbarButton;
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"Quarrow window shots";
     std::filesystem::create_directories(folder);
-    WriteBytes(folder / L"A.BIN", "0123456789");
-    WriteBytes(folder / L"B.BIN", "hello");
+    std::vector<std::wstring> exampleFiles;
+    for (const quarrow::testing::ExampleFile& file : quarrow::testing::kExampleFiles) {
+        exampleFiles.push_back(file.WideName());
+        WriteBytes(folder / exampleFiles.back(), file.content);
+    }
     WriteBytes(folder / L"LOGO.BMP", "ABCDEFGHIJ");
     WriteBytes(folder / L"城池.DAT", "wxyz");
     std::filesystem::remove(folder / L"EXAMPLE.PAK");
 
     quarrow::dialogs::ScriptedDialogProvider dialogs;
-    dialogs.AnswerOpenFiles({folder.wstring(), {L"A.BIN", L"B.BIN"}});
+    dialogs.AnswerOpenFiles({folder.wstring(), exampleFiles});
     dialogs.AnswerSaveFile((folder / L"EXAMPLE.PAK").wstring());
     dialogs.AnswerOpenFiles({folder.wstring(), {L"LOGO.BMP", L"城池.DAT"}});
     {

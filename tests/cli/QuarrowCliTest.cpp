@@ -1,5 +1,6 @@
 // quarrow-cli as a user runs it: the built program, its output streams and its exit codes.
 #include "BuildVersion.hpp"
+#include "ExampleArchive.hpp"
 #include "HandMadeArchive.hpp"
 #include "RunProgram.hpp"
 #include "TempDir.hpp"
@@ -48,22 +49,19 @@ protected:
     }
 };
 
+// The example archive as text, as the program's output is compared.
 std::string ExampleArchiveBytes() {
-    std::string bytes(177, '\0');
-    const std::string header{'P', 'A', 'K', 'S', 2, 0, 0, 0, 49, 0, 0, 0, 0x3F, 0x40, 0, 0};
-    bytes.replace(0, header.size(), header);
-    bytes.replace(24, 15, "0123456789hello");
-    bytes.replace(49, 8, std::string{10, 0, 0, 0, 24, 0, 0, 0});
-    bytes.replace(49 + 24, 5, "a.bin");
-    bytes.replace(113, 8, std::string{5, 0, 0, 0, 34, 0, 0, 0});
-    bytes.replace(113 + 24, 5, "B.TXT");
-    return bytes;
+    const auto bytes = testing::ExampleArchiveBytes();
+    return std::string(bytes.begin(), bytes.end());
 }
 
 TEST_F(QuarrowCli, PacksTheExampleArchiveAndListsIt) {
-    WriteFileText(dir / "a.bin", "0123456789");
-    WriteFileText(dir / "B.TXT", "hello");
-    const ProgramRun pack = Run({"pack", "NEW", "a.bin", "B.TXT"});
+    std::vector<std::string> arguments{"pack", "NEW"};
+    for (const testing::ExampleFile& file : testing::kExampleFiles) {
+        WriteFileText(dir / file.name, std::string(file.content));
+        arguments.emplace_back(file.name);
+    }
+    const ProgramRun pack = Run(arguments);
     EXPECT_EQ(pack.exitCode, 0) << pack.err;
     EXPECT_EQ(pack.out, "");
     EXPECT_EQ(pack.err, "");

@@ -5,6 +5,7 @@
 #include "Picture.hpp"
 #include "RaisedError.hpp"
 #include "SurfaceTestSupport.hpp"
+#include "SystemErrorText.hpp"
 #include "TempDir.hpp"
 
 #include <gtest/gtest.h>
@@ -225,7 +226,7 @@ TEST(pcDibSection, SavePictureRaisesError17WhenTheFileCannotBeCreated) {
     } catch (const win32::RaisedError& error) {
         EXPECT_EQ(error.Number(), 17);
         EXPECT_EQ(error.Source(), L"controls_tests.cDIBSection");
-        EXPECT_EQ(error.Description(), win32::SystemMessage(ERROR_PATH_NOT_FOUND));
+        EXPECT_EQ(error.Description(), SystemErrorText(ERROR_PATH_NOT_FOUND));
         EXPECT_FALSE(error.Description().empty());
     }
     EXPECT_FALSE(std::filesystem::exists(path));

@@ -1,5 +1,6 @@
 // The folder browser, shown for real and driven by the robot.
 
+#include "DialogErrors.hpp"
 #include "DialogRobot.hpp"
 #include "RaisedError.hpp"
 #include "TempDir.hpp"
@@ -270,7 +271,7 @@ TEST_F(FolderBrowserTest, APathTheSystemCannotExpandRaisesItsErrorCode) {
     ASSERT_TRUE(raised);
     const std::uint32_t code = static_cast<std::uint32_t>(number) - 0x80047148u;
     EXPECT_LT(code, 0x10000u) << "the number is the system's code plus 0x80047148";
-    EXPECT_EQ(description, win32::SystemMessage(code));
+    EXPECT_EQ(description, RaisedSystemText(code));
     EXPECT_EQ(source, L"dialogs_tests.cBrowseForFolder");
 }
 

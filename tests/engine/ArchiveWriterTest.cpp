@@ -2,6 +2,7 @@
 
 #include "ArchiveReader.hpp"
 #include "File.hpp"
+#include "ExampleArchive.hpp"
 #include "ProgressRecorder.hpp"
 #include "TempDir.hpp"
 #include "Text.hpp"
@@ -28,34 +29,22 @@ std::vector<std::string> FolderNames(const std::filesystem::path& folder) {
     return names;
 }
 
-void Put(std::vector<std::uint8_t>& bytes, std::size_t at, std::initializer_list<std::uint8_t> values) {
-    std::copy(values.begin(), values.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
 TEST(PackArchive, TwoFilesOfTenAndFiveBytesGiveTheExampleArchive) {
     TempDir dir;
-    WriteFileText(dir / "src" / "a.bin", "0123456789");
-    WriteFileText(dir / "src" / "B.TXT", "hello");
     Workspace workspace;
-    ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "a.bin"));
-    ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "B.TXT"));
+    for (const testing::ExampleFile& file : testing::kExampleFiles) {
+        WriteFileText(dir / "src" / file.name, std::string(file.content));
+        ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / file.name));
+    }
     NullProgress progress;
     PackArchive(workspace, dir / "new.pak", progress);
-
-    std::vector<std::uint8_t> expected(177, 0);
-    Put(expected, 0, {'P', 'A', 'K', 'S', 2, 0, 0, 0, 49, 0, 0, 0, 0x3F, 0x40, 0, 0});
-    Put(expected, 24, {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'h', 'e', 'l', 'l', 'o'});
-    Put(expected, 49, {10, 0, 0, 0, 24, 0, 0, 0});
-    Put(expected, 49 + 24, {'a', '.', 'b', 'i', 'n'});
-    Put(expected, 113, {5, 0, 0, 0, 34, 0, 0, 0});
-    Put(expected, 113 + 24, {'B', '.', 'T', 'X', 'T'});
-    EXPECT_EQ(ReadFileBytes(dir / "new.pak"), expected);
+    EXPECT_EQ(ReadFileBytes(dir / "new.pak"), testing::ExampleArchiveBytes());
     EXPECT_EQ(workspace.MasterText(1, 3), L"24");
     EXPECT_EQ(workspace.MasterText(2, 3), L"34");
     EXPECT_EQ(workspace.ArchivePath(), dir / "new.pak");
 }
 
-TEST(PackArchive, ReportsThreeStepsWithWholePercentages) {
+TEST(PackArchive, ReportsThreeStagesOfEveryEntry) {
     TempDir dir;
     Workspace workspace;
     for (int i = 0; i < 8; ++i) {
@@ -66,23 +55,27 @@ TEST(PackArchive, ReportsThreeStepsWithWholePercentages) {
     ProgressRecorder progress;
     PackArchive(workspace, dir / "eight.pak", progress);
 
-    const std::vector<std::string> percentages{"12%", "25%", "38%", "50%", "62%", "75%", "88%", "100%"};
-    std::vector<std::string> twice = percentages;
-    twice.insert(twice.end(), percentages.begin(), percentages.end());
-    EXPECT_EQ(progress.With("items.text "), twice);
-    EXPECT_EQ(progress.With("status "),
-              (std::vector<std::string>{"整理档案索引", "打包档案内容：", "写入PAK构造", "写入索引："}));
+    std::vector<std::string> eachEntry;
+    for (int i = 1; i <= 8; ++i) {
+        eachEntry.push_back(std::to_string(i));
+    }
+    std::vector<std::string> thrice;
+    for (int stage = 0; stage < 3; ++stage) {
+        thrice.insert(thrice.end(), eachEntry.begin(), eachEntry.end());
+    }
+    EXPECT_EQ(progress.With("items.done "), thrice);
+    EXPECT_EQ(progress.With("step "),
+              (std::vector<std::string>{"AssigningOffsets", "CopyingContents", "WritingStructure", "WritingIndex"}));
     EXPECT_EQ(progress.With("stages."),
-              (std::vector<std::string>{"visible 1", "min 0", "max 3", "value 1", "value 2", "value 3"}));
-    EXPECT_EQ(
-        progress.StepFrom("status 整理档案索引"),
-        (std::vector<std::string>{"status 整理档案索引", "item ", "items.min 0", "items.max 8", "items.value 1"}));
-    EXPECT_EQ(progress.StepFrom("status 写入PAK构造"),
-              (std::vector<std::string>{"status 写入PAK构造", "item ", "status 写入索引：", "item f0", "items.value 1",
-                                        "items.text 12%"}));
+              (std::vector<std::string>{"visible 1", "total 3", "done 1", "done 2", "done 3"}));
+    EXPECT_EQ(progress.StepFrom("step AssigningOffsets"),
+              (std::vector<std::string>{"step AssigningOffsets", "item ", "items.total 8", "items.done 1"}));
+    EXPECT_EQ(progress.StepFrom("step WritingStructure"),
+              (std::vector<std::string>{"step WritingStructure", "item ", "step WritingIndex", "item stored=f0",
+                                        "items.done 1"}));
     EXPECT_EQ(progress.events.front(), "show");
     EXPECT_EQ(progress.events.back(), "close");
-    EXPECT_EQ(progress.With("item " + Utf8FromWide(WideFromPath(dir / "f3"))).size(), 1u);
+    EXPECT_EQ(progress.With("item source=" + Utf8FromWide(WideFromPath(dir / "f3"))).size(), 1u);
 }
 
 TEST(PackArchive, DataEndingAtFortySevenOrFortyEightPlacesTheIndexAtFortyNineOrSixtyFive) {
@@ -231,7 +224,7 @@ TEST(PackArchive, ASourceThatFailsMidwayLeavesTheOldTargetAndNoTemporaryFile) {
     ProgressRecorder progress;
     // While the contents are being copied, the last source loses its tail.
     progress.onBreathe = [&] {
-        if (!progress.With("status 打包档案内容：").empty()) {
+        if (!progress.With("step CopyingContents").empty()) {
             WriteFileText(dir / "three", "short");
         }
     };
@@ -259,7 +252,8 @@ TEST(PackArchive, ALargeSourceCutShortWhileCopyingStopsThePack) {
     ASSERT_FALSE(workspace.AddFileEntry(dir / "large"));
     ProgressRecorder progress;
     progress.onBreathe = [&] {
-        if (progress.events.size() > 1 && progress.events[progress.events.size() - 2] == "items.text 50%") {
+        if (!progress.With("step CopyingContents").empty() &&
+            progress.events[progress.events.size() - 2] == "items.done 1") {
             WriteFileText(dir / "large", std::string(1024 * 1024, 'L'));
         }
     };

@@ -1,8 +1,8 @@
 #include "ContentAppender.hpp"
 
 #include "ArchiveReader.hpp"
+#include "ExampleArchive.hpp"
 #include "File.hpp"
-#include "HandMadeArchive.hpp"
 #include "PakFormat.hpp"
 #include "ProgressRecorder.hpp"
 #include "TempDir.hpp"
@@ -12,29 +12,16 @@
 namespace quarrow {
 namespace {
 
+using testing::ExampleArchiveBytes;
 using testing::ProgressRecorder;
 using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
 using testing::WriteFileText;
 
-// The 177-byte archive of two files of 10 and 5 bytes.
-std::vector<std::uint8_t> ExampleArchive() {
-    testing::HandMadeArchive archive;
-    archive.Add("A.BIN", "0123456789").Add("B.BIN", "hello");
-    auto bytes = archive.Bytes();
-    // The packer's layout puts the index at 49, not right behind the data.
-    std::vector<std::uint8_t> laidOut(bytes.begin(), bytes.begin() + 39);
-    laidOut.resize(49, 0);
-    laidOut.insert(laidOut.end(), bytes.begin() + 39, bytes.end());
-    WriteInt32LE(laidOut, 8, 49);
-    return laidOut;
-}
-
 TEST(AppendContents, TheExampleByteForByteWithItsAddressTexts) {
     TempDir dir;
-    const auto original = ExampleArchive();
-    ASSERT_EQ(original.size(), 177u);
+    const auto original = ExampleArchiveBytes();
     WriteFileBytes(dir / "a.pak", original);
     WriteFileText(dir / "ten", "ABCDEFGHIJ");
     WriteFileText(dir / "four", "wxyz");
@@ -51,7 +38,7 @@ TEST(AppendContents, TheExampleByteForByteWithItsAddressTexts) {
         expected.push_back(static_cast<std::uint8_t>(c));
     }
     EXPECT_EQ(ReadFileBytes(dir / "a.pak"), expected);
-    EXPECT_EQ(progress.With("items.text "), (std::vector<std::string>{"50%", "100%"}));
+    EXPECT_EQ(progress.With("items.done "), (std::vector<std::string>{"1", "2"}));
 
     const ArchiveCheck check = CheckArchive(dir / "a.pak");
     ASSERT_TRUE(check);
@@ -59,12 +46,12 @@ TEST(AppendContents, TheExampleByteForByteWithItsAddressTexts) {
     NullProgress none;
     LoadArchive(workspace, dir / "a.pak", check.header, none);
     ASSERT_EQ(workspace.Count(), 2u);
-    EXPECT_EQ(workspace.MasterText(2, 1), L"B.BIN");
+    EXPECT_EQ(workspace.MasterText(2, 1), L"B.TXT");
 }
 
 TEST(AppendContents, ReportsEachFileAsReadThenWritten) {
     TempDir dir;
-    WriteFileBytes(dir / "a.pak", ExampleArchive());
+    WriteFileBytes(dir / "a.pak", ExampleArchiveBytes());
     Workspace ignored;
     std::vector<std::filesystem::path> files;
     for (int i = 0; i < 3; ++i) {
@@ -73,14 +60,12 @@ TEST(AppendContents, ReportsEachFileAsReadThenWritten) {
     }
     ProgressRecorder progress;
     AppendContents(dir / "a.pak", files, progress);
-    EXPECT_EQ(progress.With("items.text "),
-              (std::vector<std::string>{"33.3333333333333%", "66.6666666666667%", "100%"}));
+    EXPECT_EQ(progress.With("items.done "), (std::vector<std::string>{"1", "2", "3"}));
     const std::string archive = Utf8FromWide(WideFromPath(dir / "a.pak"));
     EXPECT_EQ(progress.StepFrom("show"),
-              (std::vector<std::string>{"show", "stages.visible 0", "items.min 0", "items.max 3", "status ", "item ",
-                                        "status 读取档案：", "item " + Utf8FromWide(WideFromPath(files[0])),
-                                        "status 写入PAK文件：", "item " + archive, "items.value 1",
-                                        "items.text 33.3333333333333%"}));
+              (std::vector<std::string>{"show", "stages.visible 0", "items.total 3", "step AppendStarting", "item ",
+                                        "step ReadingSource", "item source=" + Utf8FromWide(WideFromPath(files[0])),
+                                        "step WritingArchive", "item archive=" + archive, "items.done 1"}));
 }
 
 TEST(AppendContents, AnArchiveOf255BytesGetsItsFirstBlockAt0101) {
@@ -94,7 +79,7 @@ TEST(AppendContents, AnArchiveOf255BytesGetsItsFirstBlockAt0101) {
 
 TEST(AppendContents, AnUnreadableFileIsSkippedAndTheNextTakesItsPlace) {
     TempDir dir;
-    WriteFileBytes(dir / "a.pak", ExampleArchive());
+    WriteFileBytes(dir / "a.pak", ExampleArchiveBytes());
     WriteFileText(dir / "four", "wxyz");
     NullProgress progress;
     const auto outcomes = AppendContents(dir / "a.pak", {dir / "gone", dir / "four"}, progress);

@@ -63,17 +63,18 @@ TEST(ExtractArchive, WritesEveryEntryBelowTheFolderWithItsDirectories) {
 
     const std::wstring out = WideFromPath(dir / "out");
     const std::wstring sep(1, kSystemSeparator);
-    EXPECT_EQ(progress.With("items.text "), (std::vector<std::string>{"1 / 3", "2 / 3", "3 / 3"}));
-    EXPECT_EQ(progress.With("status "),
-              (std::vector<std::string>{"读取PAK内容：", "解包PAK内容：", "3 档案解包完成！"}));
-    EXPECT_EQ(progress.StepFrom("show"),
-              (std::vector<std::string>{"show", "status 读取PAK内容：",
-                                        "item " + Utf8FromWide(WideFromPath(dir / "a.pak")), "stages.visible 0"}));
+    EXPECT_EQ(progress.With("items.total "), (std::vector<std::string>{"3"}));
+    EXPECT_EQ(progress.With("items.done "), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(progress.With("step "), (std::vector<std::string>{"ReadingArchive", "ExtractingEntries", "Extracted"}));
+    EXPECT_EQ(
+        progress.StepFrom("show"),
+        (std::vector<std::string>{"show", "step ReadingArchive",
+                                  "item archive=" + Utf8FromWide(WideFromPath(dir / "a.pak")), "stages.visible 0"}));
     const auto items = progress.With("item ");
     ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[1], Utf8FromWide(L"源文件：" + out + sep + L"DATA" + sep + L"IMG" + sep + L"A.BMP\r\n目的地：" +
+    EXPECT_EQ(items[1], Utf8FromWide(L"destination=" + out + sep + L"DATA" + sep + L"IMG" + sep + L"A.BMP folder=" +
                                      out + sep + L"DATA" + sep + L"IMG"));
-    EXPECT_EQ(items[2], Utf8FromWide(L"源文件：" + out + sep + L"ROOT.TXT\r\n目的地：" + out + sep));
+    EXPECT_EQ(items[2], Utf8FromWide(L"destination=" + out + sep + L"ROOT.TXT folder=" + out + sep));
     EXPECT_EQ(items[4], "");
     EXPECT_EQ(progress.events.back(), "close");
 }
@@ -206,7 +207,7 @@ TEST(ExtractArchive, ADestinationThatCannotBeAFolderStopsTheRunBeforeAnyEntry) {
             EXPECT_TRUE(error.Code());
         }
         EXPECT_EQ(progress.events.back(), "close");
-        EXPECT_TRUE(progress.With("items.value ").empty());
+        EXPECT_TRUE(progress.With("items.done ").empty());
     }
     EXPECT_EQ(Tree(dir.Path()), (std::vector<std::string>{"a.pak", "file"}));
 }

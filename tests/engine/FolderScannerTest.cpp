@@ -118,11 +118,12 @@ TEST(AddFolder, ReportsItsThreePhases) {
     Workspace workspace;
     ProgressRecorder progress;
     AddFolder(workspace, WideFromPath(dir.Path()), progress);
-    EXPECT_EQ(progress.With("status "), (std::vector<std::string>{"搜索目录", "增加档案：", "读取完毕，请等待。。。"}));
-    EXPECT_EQ(progress.With("stages.text "), (std::vector<std::string>{"1 / 3", "2 / 3", "3 / 3"}));
-    EXPECT_EQ(progress.With("items.text "), (std::vector<std::string>{"1 / 2", "2 / 2", "1 / 1"}));
-    EXPECT_EQ(progress.With("items.max "), (std::vector<std::string>{"2", "1"}));
-    EXPECT_EQ(progress.With("item ").front(), Utf8FromWide(WideFromPath(dir / "one")));
+    EXPECT_EQ(progress.With("step "), (std::vector<std::string>{"SearchingFolders", "ListingFiles", "FilesListed"}));
+    EXPECT_EQ(progress.With("stages.total "), (std::vector<std::string>{"3"}));
+    EXPECT_EQ(progress.With("stages.done "), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(progress.With("items.total "), (std::vector<std::string>{"2", "1"}));
+    EXPECT_EQ(progress.With("items.done "), (std::vector<std::string>{"1", "2", "1"}));
+    EXPECT_EQ(progress.With("item ").front(), "source=" + Utf8FromWide(WideFromPath(dir / "one")));
     EXPECT_EQ(progress.events.back(), "close");
 }
 

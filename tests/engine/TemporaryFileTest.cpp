@@ -21,7 +21,7 @@ TEST(TemporaryFile, TakesTheTargetsPlaceOnlyWhenCommitted) {
     {
         TemporaryFile replacement(dir / "target");
         replacement.Get().WriteAt(0, "new", 3);
-        EXPECT_TRUE(IsTemporaryFileName(replacement.Path().filename().wstring()));
+        EXPECT_TRUE(IsTemporaryFileName(replacement.Get().Path().filename().wstring()));
         EXPECT_EQ(FileCount(dir.Path()), 2u);
     }
     EXPECT_EQ(ReadFileBytes(dir / "target"), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
@@ -46,7 +46,7 @@ TEST(TemporaryFile, CleaningUpRemovesLeftoversButNotAFileBeingWritten) {
     EXPECT_FALSE(std::filesystem::exists(dir / "A.PAK.quarrow-tmp-00112233445566ff"));
     EXPECT_TRUE(std::filesystem::exists(dir / "A.PAK.quarrow-tmp-0011223344556677x"));
     EXPECT_TRUE(std::filesystem::exists(dir / "A.PAK"));
-    EXPECT_TRUE(std::filesystem::exists(live.Path()));
+    EXPECT_TRUE(std::filesystem::exists(live.Get().Path()));
 }
 
 TEST(TemporaryFile, NamesOfTheTemporaryForm) {

@@ -1,71 +1,65 @@
 #pragma once
-// A progress sink that writes down every call, so that tests can compare the exact sequence an
-// operation reports with the one the progress window is meant to show.
+// A progress sink that writes down every call, so that tests can compare the steps, counts and items
+// an operation reports with the ones it is meant to report.
 
-#include "Progress.hpp"
+#include "EventLog.hpp"
 #include "Text.hpp"
 
-#include <functional>
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace quarrow::testing {
 
-class ProgressRecorder : public Progress {
+// Every call as one line: "step ReadingIndex", "item stored=A.BIN", "item " (an empty item), "items.total 3",
+// "items.done 1", "stages.visible 0", "breathe".
+class ProgressRecorder : public Progress, public EventLog {
 public:
-    // Every call as one line: "status 读取PAK文件内容", "items.text 1 / 3", "stages.visible 0", "breathe".
-    std::vector<std::string> events;
-    // Runs at each breathe, for tests that change the world while an operation is under way.
-    std::function<void()> onBreathe;
-
     void Show() override { Add("show"); }
     void Close() override { Add("close"); }
-    void SetStatus(std::wstring_view text) override { Add("status " + Utf8FromWide(text)); }
-    void SetItem(std::wstring_view text) override { Add("item " + Utf8FromWide(text)); }
-    void SetMin(ProgressBar bar, std::int64_t value) override { Add(Name(bar) + ".min " + std::to_string(value)); }
-    void SetMax(ProgressBar bar, std::int64_t value) override { Add(Name(bar) + ".max " + std::to_string(value)); }
-    void SetValue(ProgressBar bar, std::int64_t value) override { Add(Name(bar) + ".value " + std::to_string(value)); }
-    void SetText(ProgressBar bar, std::wstring_view text) override { Add(Name(bar) + ".text " + Utf8FromWide(text)); }
+    void SetStep(ProgressStep step) override { Add("step " + std::string(StepName(step))); }
+    void SetItem(const ProgressItem& item) override { Add("item " + Fields(item)); }
+    void SetTotal(ProgressBar bar, std::int64_t total) override { Add(Name(bar) + ".total " + std::to_string(total)); }
+    void SetDone(ProgressBar bar, std::int64_t done) override { Add(Name(bar) + ".done " + std::to_string(done)); }
     void SetVisible(ProgressBar bar, bool visible) override { Add(Name(bar) + ".visible " + (visible ? "1" : "0")); }
-    void Breathe() override {
-        Add("breathe");
-        if (onBreathe) {
-            onBreathe();
-        }
-    }
-
-    // The events that begin with `prefix`, without it: With("items.text ") gives {"1 / 3", ...}.
-    std::vector<std::string> With(const std::string& prefix) const {
-        std::vector<std::string> found;
-        for (const auto& event : events) {
-            if (event.starts_with(prefix)) {
-                found.push_back(event.substr(prefix.size()));
-            }
-        }
-        return found;
-    }
-
-    // The events from the first one equal to `first` on, up to (not including) the next "breathe".
-    std::vector<std::string> StepFrom(const std::string& first) const {
-        std::vector<std::string> step;
-        bool inside = false;
-        for (const auto& event : events) {
-            if (!inside && event == first) {
-                inside = true;
-            }
-            if (inside) {
-                if (event == "breathe") {
-                    break;
-                }
-                step.push_back(event);
-            }
-        }
-        return step;
-    }
+    void Breathe() override { AddBreathe(); }
 
 private:
-    void Add(std::string event) { events.push_back(std::move(event)); }
-    static std::string Name(ProgressBar bar) { return bar == ProgressBar::Items ? "items" : "stages"; }
+    // The named fields, "role=value" with a space between.
+    static std::string Fields(const ProgressItem& item) {
+        const std::pair<const char*, std::wstring_view> fields[] = {{"archive=", item.archive},
+                                                                    {"stored=", item.storedName},
+                                                                    {"source=", item.source},
+                                                                    {"destination=", item.destination},
+                                                                    {"folder=", item.destinationFolder}};
+        std::string text;
+        for (const auto& [role, value] : fields) {
+            if (!value.empty()) {
+                text += (text.empty() ? "" : " ") + std::string(role) + Utf8FromWide(value);
+            }
+        }
+        return text;
+    }
+
+    static std::string_view StepName(ProgressStep step) {
+        switch (step) {
+        case ProgressStep::ReadingIndex: return "ReadingIndex";
+        case ProgressStep::IndexRead: return "IndexRead";
+        case ProgressStep::AssigningOffsets: return "AssigningOffsets";
+        case ProgressStep::CopyingContents: return "CopyingContents";
+        case ProgressStep::WritingStructure: return "WritingStructure";
+        case ProgressStep::WritingIndex: return "WritingIndex";
+        case ProgressStep::ReadingArchive: return "ReadingArchive";
+        case ProgressStep::ExtractingEntries: return "ExtractingEntries";
+        case ProgressStep::Extracted: return "Extracted";
+        case ProgressStep::SearchingFolders: return "SearchingFolders";
+        case ProgressStep::ListingFiles: return "ListingFiles";
+        case ProgressStep::FilesListed: return "FilesListed";
+        case ProgressStep::AppendStarting: return "AppendStarting";
+        case ProgressStep::ReadingSource: return "ReadingSource";
+        case ProgressStep::WritingArchive: return "WritingArchive";
+        }
+        return "?";
+    }
 };
 
 } // namespace quarrow::testing

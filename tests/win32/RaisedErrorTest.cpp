@@ -17,13 +17,6 @@ TEST(RaisedError, SourceIsTheExecutableNameAndTheClassSuffix) {
     EXPECT_NE(std::string(error.what()).find("20001"), std::string::npos);
 }
 
-TEST(RaisedError, SystemMessageHasNoTrailingLineBreak) {
-    const std::wstring text = SystemMessage(ERROR_FILE_NOT_FOUND);
-    ASSERT_FALSE(text.empty());
-    EXPECT_NE(text.back(), L'\n');
-    EXPECT_LE(text.size(), 256u);
-}
-
 TEST(Twips, FifteenTwipsMakeAPixelAtNinetySixDotsPerInch) {
     EXPECT_EQ(TwipsToPixelsX(9495), 633);
     EXPECT_EQ(TwipsToPixelsY(7320), 488);

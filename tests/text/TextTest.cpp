@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include "SystemErrorText.hpp"
+
+#include <windows.h>
+#endif
+
 namespace quarrow {
 namespace {
 
@@ -30,6 +36,16 @@ TEST(Text, UpperCaseIsTheSameOnEverySystem) {
     EXPECT_EQ(ToUpperInvariant(L"地图\u00E9\u03B1\u0430\u0451\uFF41"), L"地图\u00C9\u0391\u0410\u0401\uFF21");
     EXPECT_EQ(ToUpperInvariant(L"\u00F7\u00DF"), L"\u00F7\u00DF") << "division sign and sharp s stay";
 }
+
+#ifdef _WIN32
+TEST(SystemErrorText, IsTheSystemsWholeTextWithoutItsLineBreak) {
+    const std::wstring text = SystemErrorText(ERROR_FILE_NOT_FOUND);
+    ASSERT_FALSE(text.empty());
+    EXPECT_NE(text.back(), L'\n');
+    EXPECT_NE(text.back(), L'\r');
+    EXPECT_EQ(SystemErrorText(0xFFFFFFF0u), L"") << "a code the system does not know";
+}
+#endif
 
 } // namespace
 } // namespace quarrow

@@ -1,5 +1,5 @@
 #pragma once
-// Text inside the engine is Unicode in std::wstring (UTF-16 on Windows, UTF-32 elsewhere). These
+// Text inside the program is Unicode in std::wstring (UTF-16 on Windows, UTF-32 elsewhere). These
 // routines convert it to and from UTF-8 and file-system paths, and upper-case it the same way on every
 // system.
 
