@@ -105,8 +105,8 @@ dialogs::MessageRequest PackRefused(HWND owner, const PackError& error) {
     std::wstring text;
     switch (error.Problem()) {
     case PackProblem::EmptyWorkspace: text = L"没有可以打包的档案。"; break;
-    case PackProblem::NotFromDisk:
-        text = entry + Quoted(error.EntryName()) + L"来自已开启的PAK文件，不是磁盘上的档案，无法打包。";
+    case PackProblem::NoSource:
+        text = entry + Quoted(error.EntryName()) + L"既没有磁盘上的档案，也没有PAK文件可以读取内容，无法打包。";
         break;
     case PackProblem::NameEmpty: text = entry + L"的保存名字是空的。"; break;
     case PackProblem::NameUnrepresentable:
@@ -120,6 +120,13 @@ dialogs::MessageRequest PackRefused(HWND owner, const PackError& error) {
         break;
     case PackProblem::SourceShorter:
         text = entry + L" " + WideFromPath(error.Source()) + L" 比加入时短，可能已被修改。";
+        break;
+    case PackProblem::DataOutsideArchive:
+        text = entry + Quoted(error.EntryName()) + L"的内容不在 " + WideFromPath(error.Source()) + L" 之内，无法打包。";
+        break;
+    case PackProblem::SourceArchiveChanged:
+        text = entry + Quoted(error.EntryName()) + L"来自的 " + WideFromPath(error.Source()) +
+               L" 在开启后已被修改（大小或文件头不同），无法打包。请重新开启。";
         break;
     case PackProblem::TooLarge: text = L"档案的总大小超过2,147,483,647字节，PAK文件无法保存。"; break;
     }

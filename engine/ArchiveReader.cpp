@@ -15,6 +15,7 @@ std::string_view Describe(ArchiveProblem problem) {
     case ArchiveProblem::TruncatedHeader: return "ends inside its header";
     case ArchiveProblem::NegativeCount: return "has a negative entry count";
     case ArchiveProblem::IndexOutsideFile: return "has an index that does not lie inside the file";
+    case ArchiveProblem::Changed: return "has changed since it was checked";
     }
     return "is damaged";
 }
@@ -69,43 +70,44 @@ InvalidArchive::InvalidArchive(ArchiveProblem problem, std::filesystem::path pat
     : std::runtime_error(Utf8FromWide(WideFromPath(path)) + " " + std::string(Describe(problem))), problem_(problem),
       path_(std::move(path)) {}
 
-void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const PakHeader& header, Progress& progress) {
-    std::vector<std::uint8_t> index;
-    {
-        File file = File::Open(path, File::Mode::Read);
-        if (auto problem = JudgeIndex(header, file.Size())) {
-            throw InvalidArchive(*problem, path);
-        }
-        index.resize(kEntrySize * static_cast<std::size_t>(header.entryCount));
-        if (file.ReadAt(static_cast<std::uint64_t>(header.indexOffset), index.data(), index.size()) != index.size()) {
-            throw InvalidArchive(ArchiveProblem::IndexOutsideFile, path);
-        }
-        file.Close();
+ArchiveIndex ReadArchiveIndex(const std::filesystem::path& path, const PakHeader& header) {
+    File file = File::Open(path, File::Mode::Read);
+    const std::uint64_t size = file.Size();
+    HeaderBytes headerBytes{};
+    if (file.ReadAt(0, headerBytes.data(), headerBytes.size()) != headerBytes.size() ||
+        DecodeHeader(headerBytes) != header) {
+        throw InvalidArchive(ArchiveProblem::Changed, path);
     }
+    if (auto problem = JudgeIndex(header, size)) {
+        throw InvalidArchive(*problem, path);
+    }
+    std::vector<std::uint8_t> records(kEntrySize * static_cast<std::size_t>(header.entryCount));
+    if (file.ReadAt(static_cast<std::uint64_t>(header.indexOffset), records.data(), records.size()) != records.size()) {
+        throw InvalidArchive(ArchiveProblem::IndexOutsideFile, path);
+    }
+    file.Close();
+    return ArchiveIndex(std::make_shared<const SourceArchive>(path, size, headerBytes), std::move(records));
+}
+
+void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const PakHeader& header, Progress& progress) {
+    const ArchiveIndex index = ReadArchiveIndex(path, header);
 
     workspace.Clear();
     workspace.SetArchivePath(path);
     const ProgressShown shown(progress);
-    const std::int64_t count = header.entryCount;
+    const auto count = static_cast<std::int64_t>(index.Count());
     progress.SetStep(ProgressStep::ReadingIndex);
     progress.SetTotal(ProgressBar::Items, count);
     progress.SetVisible(ProgressBar::Stages, false);
 
-    struct Placement {
-        std::int32_t size;
-        std::int32_t dataOffset;
-    };
-    std::vector<Placement> placements;
+    // The names are decoded while the progress shows, and the rows added afterwards in one pass without
+    // repaint breaks, so that nothing paints a half-filled list.
     std::vector<DecodedName> names;
-    placements.reserve(static_cast<std::size_t>(count));
-    names.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t i = 0; i < count; ++i) {
-        const auto record = std::span<const std::uint8_t, kEntrySize>(index.data() + kEntrySize * i, kEntrySize);
-        const PakEntry entry = DecodeEntry(record);
-        placements.push_back({entry.size, entry.dataOffset});
-        names.push_back(DecodeNameField(entry.name));
+    names.reserve(index.Count());
+    for (std::size_t i = 0; i < index.Count(); ++i) {
+        names.push_back(DecodeNameField(DecodeEntry(index.Record(i)).name));
         progress.SetItem({.storedName = names.back().text});
-        progress.SetDone(ProgressBar::Items, i + 1);
+        progress.SetDone(ProgressBar::Items, static_cast<std::int64_t>(i) + 1);
         progress.Breathe();
     }
 
@@ -113,10 +115,9 @@ void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const 
     progress.SetItem({});
     progress.Breathe();
 
-    workspace.Reserve(static_cast<std::size_t>(count));
-    for (std::size_t i = 0; i < placements.size(); ++i) {
-        workspace.AddArchiveEntry(std::move(names[i].text), placements[i].size, placements[i].dataOffset,
-                                  names[i].exact);
+    workspace.Reserve(index.Count());
+    for (std::size_t i = 0; i < index.Count(); ++i) {
+        workspace.AddArchiveEntry(index.Archive(), DecodeEntry(index.Record(i)), std::move(names[i]));
     }
 }
 

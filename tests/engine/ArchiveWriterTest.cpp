@@ -201,8 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteFileText(d / "shrinks", "12");
                 },
                 PackProblem::SourceShorter, 2},
-        Refusal{"OpenedEntry", [](const TempDir&, Workspace& w) { w.AddArchiveEntry(L"A.BIN", 1, 24); },
-                PackProblem::NotFromDisk, 2},
+        Refusal{"EntryWithoutSource", [](const TempDir&, Workspace& w) { w.AddArchiveEntry(L"A.BIN", 1, 24); },
+                PackProblem::NoSource, 2},
         Refusal{"BeyondTwoGigabytes",
                 [](const TempDir& d, Workspace& w) {
                     File big = File::Open(d / "big", File::Mode::CreateNew);

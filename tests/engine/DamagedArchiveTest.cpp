@@ -27,6 +27,7 @@ std::string NameOf(ArchiveProblem problem) {
     case ArchiveProblem::TruncatedHeader: return "TruncatedHeader";
     case ArchiveProblem::NegativeCount: return "NegativeCount";
     case ArchiveProblem::IndexOutsideFile: return "IndexOutsideFile";
+    case ArchiveProblem::Changed: return "Changed";
     }
     return "?";
 }
