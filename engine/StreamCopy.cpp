@@ -40,6 +40,13 @@ void SequentialWriter::WriteZeros(std::uint64_t count) {
 }
 
 void SequentialWriter::CopyFrom(const File& source, std::uint64_t offset, std::uint64_t count) {
+    if (count >= kCopyWithinSystemFrom) {
+        Flush();
+        const std::uint64_t copied = file_.CopyWithinSystem(source, offset, position_, count);
+        position_ += copied;
+        offset += copied;
+        count -= copied;
+    }
     while (count > 0) {
         if (buffer_.size() == kCopyChunk) {
             Flush();
@@ -68,6 +75,12 @@ void SequentialWriter::Flush() {
 
 void CopyRange(const File& source, std::uint64_t from, File& target, std::uint64_t to, std::uint64_t count,
                std::vector<std::uint8_t>& buffer) {
+    if (count >= kCopyWithinSystemFrom) {
+        const std::uint64_t copied = target.CopyWithinSystem(source, from, to, count);
+        from += copied;
+        to += copied;
+        count -= copied;
+    }
     if (buffer.size() < std::min<std::uint64_t>(count, kCopyChunk)) {
         buffer.resize(kCopyChunk);
     }

@@ -11,6 +11,9 @@
 namespace quarrow {
 
 inline constexpr std::size_t kCopyChunk = 1 << 20;
+// Copies from this length on are first handed to the system to copy on its own (File::CopyWithinSystem);
+// shorter ones cost less through the buffer than the call.
+inline constexpr std::uint64_t kCopyWithinSystemFrom = 64 * 1024;
 
 // Appends to a file from a starting offset through one buffer; large writes bypass it.
 class SequentialWriter {
