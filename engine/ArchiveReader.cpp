@@ -81,12 +81,14 @@ ArchiveIndex ReadArchiveIndex(const std::filesystem::path& path, const PakHeader
     if (auto problem = JudgeIndex(header, size)) {
         throw InvalidArchive(*problem, path);
     }
-    std::vector<std::uint8_t> records(kEntrySize * static_cast<std::size_t>(header.entryCount));
-    if (file.ReadAt(static_cast<std::uint64_t>(header.indexOffset), records.data(), records.size()) != records.size()) {
+    const auto count = static_cast<std::size_t>(header.entryCount);
+    auto records = std::make_unique_for_overwrite<std::uint8_t[]>(kEntrySize * count);
+    if (file.ReadAt(static_cast<std::uint64_t>(header.indexOffset), records.get(), kEntrySize * count) !=
+        kEntrySize * count) {
         throw InvalidArchive(ArchiveProblem::IndexOutsideFile, path);
     }
     file.Close();
-    return ArchiveIndex(std::make_shared<const SourceArchive>(path, size, headerBytes), std::move(records));
+    return ArchiveIndex(std::make_shared<const SourceArchive>(path, size, headerBytes), std::move(records), count);
 }
 
 void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const PakHeader& header, Progress& progress) {
@@ -100,13 +102,14 @@ void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const 
     progress.SetTotal(ProgressBar::Items, count);
     progress.SetVisible(ProgressBar::Stages, false);
 
-    // The names are decoded while the progress shows, and the rows added afterwards in one pass without
-    // repaint breaks, so that nothing paints a half-filled list.
-    std::vector<DecodedName> names;
-    names.reserve(index.Count());
+    // The rows are made while the progress shows and join the workspace at the end in one step, so that
+    // nothing paints a half-filled list.
+    Workspace loaded;
+    loaded.Reserve(index.Count());
     for (std::size_t i = 0; i < index.Count(); ++i) {
-        names.push_back(DecodeNameField(DecodeEntry(index.Record(i)).name));
-        progress.SetItem({.storedName = names.back().text});
+        const PakEntry record = DecodeEntry(index.Record(i));
+        loaded.AddArchiveEntry(index.Archive(), record, DecodeNameField(record.name));
+        progress.SetItem({.storedName = loaded.Entry(i + 1).storedName});
         progress.SetDone(ProgressBar::Items, static_cast<std::int64_t>(i) + 1);
         progress.Breathe();
     }
@@ -114,11 +117,7 @@ void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const 
     progress.SetStep(ProgressStep::IndexRead);
     progress.SetItem({});
     progress.Breathe();
-
-    workspace.Reserve(index.Count());
-    for (std::size_t i = 0; i < index.Count(); ++i) {
-        workspace.AddArchiveEntry(index.Archive(), DecodeEntry(index.Record(i)), std::move(names[i]));
-    }
+    workspace.Append(std::move(loaded));
 }
 
 } // namespace quarrow

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -62,19 +63,20 @@ private:
 // The whole index of an archive, read with one read, and the record that its entries share.
 class ArchiveIndex {
 public:
-    ArchiveIndex(SharedSourceArchive archive, std::vector<std::uint8_t> records)
-        : archive_(std::move(archive)), records_(std::move(records)) {}
+    ArchiveIndex(SharedSourceArchive archive, std::unique_ptr<std::uint8_t[]> records, std::size_t count)
+        : archive_(std::move(archive)), records_(std::move(records)), count_(count) {}
 
     const SharedSourceArchive& Archive() const { return archive_; }
-    std::size_t Count() const { return records_.size() / kEntrySize; }
+    std::size_t Count() const { return count_; }
     // The record at a 0-based index.
     std::span<const std::uint8_t, kEntrySize> Record(std::size_t i) const {
-        return std::span<const std::uint8_t, kEntrySize>(records_.data() + kEntrySize * i, kEntrySize);
+        return std::span<const std::uint8_t, kEntrySize>(records_.get() + kEntrySize * i, kEntrySize);
     }
 
 private:
     SharedSourceArchive archive_;
-    std::vector<std::uint8_t> records_;
+    std::unique_ptr<std::uint8_t[]> records_; // not zeroed first: the read fills every byte
+    std::size_t count_;
 };
 
 // Reads the index of the archive whose header CheckArchive read as `header`. Throws InvalidArchive when

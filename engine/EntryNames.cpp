@@ -1,45 +1,96 @@
 #include "EntryNames.hpp"
 
+#include "StoredName.hpp"
 #include "Text.hpp"
 #include "modPAK.hpp"
 
+#include <algorithm>
+#include <cstdint>
 #include <unordered_map>
 
 namespace quarrow {
 
 namespace {
 
-void MakeMatchKey(std::wstring& text) {
-    for (wchar_t& c : text) {
-        c = c == L'/' ? kArchiveSeparator : ToUpperInvariant(c);
+wchar_t MatchFold(wchar_t c) {
+    if (c < 0x80) {
+        return c == L'/' ? kArchiveSeparator : c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 0x20) : c;
     }
+    return ToUpperInvariant(c);
 }
+
+// Puts the match key of `name` into `key`, reusing its storage, and returns the key's hash (FNV-1a).
+std::uint64_t FoldInto(std::wstring_view name, std::wstring& key) {
+    key.resize(name.size());
+    std::uint64_t hash = 14695981039346656037u;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        key[i] = MatchFold(name[i]);
+        hash = (hash ^ static_cast<std::uint64_t>(key[i])) * 1099511628211u;
+    }
+    return hash;
+}
+
+// The typed names are few and the entries many: each entry's key is made once, in one buffer, and
+// looked up by its hash.
+class NameMatcher {
+public:
+    explicit NameMatcher(std::span<const std::wstring> names) : keys_(names.size()), found_(names.size()) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            byHash_.emplace(FoldInto(names[i], keys_[i]), i);
+        }
+    }
+
+    void Match(std::size_t position, std::wstring_view storedName) {
+        const auto [first, last] = byHash_.equal_range(FoldInto(storedName, key_));
+        for (auto it = first; it != last; ++it) {
+            if (keys_[it->second] == key_) {
+                found_[it->second].push_back(position);
+            }
+        }
+    }
+
+    std::vector<std::vector<std::size_t>> Found() && { return std::move(found_); }
+
+private:
+    std::vector<std::wstring> keys_;
+    std::unordered_multimap<std::uint64_t, std::size_t> byHash_;
+    std::vector<std::vector<std::size_t>> found_;
+    std::wstring key_;
+};
 
 } // namespace
 
 std::wstring NameMatchKey(std::wstring_view name) {
-    std::wstring key(name);
-    MakeMatchKey(key);
+    std::wstring key;
+    FoldInto(name, key);
     return key;
 }
 
 std::vector<std::vector<std::size_t>> FindEntries(const Workspace& workspace, std::span<const std::wstring> names) {
-    std::vector<std::vector<std::size_t>> found(names.size());
-    // The typed names are few and the entries many: each entry's key is made once and looked up.
-    std::unordered_multimap<std::wstring, std::size_t> wanted;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        wanted.emplace(NameMatchKey(names[i]), i);
-    }
-    std::wstring key;
+    NameMatcher matcher(names);
     for (std::size_t position = 1; position <= workspace.Count(); ++position) {
-        key.assign(workspace.Entry(position).storedName);
-        MakeMatchKey(key);
-        const auto [first, last] = wanted.equal_range(key);
-        for (auto it = first; it != last; ++it) {
-            found[it->second].push_back(position);
+        matcher.Match(position, workspace.Entry(position).storedName);
+    }
+    return std::move(matcher).Found();
+}
+
+std::vector<std::vector<std::size_t>> FindEntries(const ArchiveIndex& index, std::span<const std::wstring> names) {
+    NameMatcher matcher(names);
+    std::wstring ascii;
+    for (std::size_t i = 0; i < index.Count(); ++i) {
+        NameField field;
+        const auto record = index.Record(i);
+        std::copy_n(record.begin() + kEntryNameOffset, kNameSize, field.begin());
+        const std::string_view bytes = StoredNameBytes(field);
+        // Most names are ASCII, whose code page 936 bytes are their characters: no decoding needed.
+        if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            ascii.assign(bytes.begin(), bytes.end());
+            matcher.Match(i + 1, ascii);
+        } else {
+            matcher.Match(i + 1, DecodeNameField(field).text);
         }
     }
-    return found;
+    return std::move(matcher).Found();
 }
 
 } // namespace quarrow

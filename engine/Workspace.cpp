@@ -104,6 +104,16 @@ std::error_code Workspace::ReplaceEntryData(std::size_t position, const std::fil
     return {};
 }
 
+void Workspace::Append(Workspace&& other) {
+    if (entries_.empty()) {
+        entries_ = std::move(other.entries_);
+    } else {
+        entries_.insert(entries_.end(), std::make_move_iterator(other.entries_.begin()),
+                        std::make_move_iterator(other.entries_.end()));
+    }
+    other.entries_.clear();
+}
+
 void Workspace::Clear() { entries_.clear(); }
 
 void Workspace::RemoveSelectedEntries(std::span<const std::size_t> positions) { RemoveRowsAt(entries_, positions); }

@@ -72,6 +72,9 @@ public:
     // the reason is returned.
     [[nodiscard]] std::error_code ReplaceEntryData(std::size_t position, const std::filesystem::path& file);
 
+    // Moves every entry of `other` behind the entries here, in their order.
+    void Append(Workspace&& other);
+
     void Clear();
     void Reserve(std::size_t count) { entries_.reserve(count); }
 
