@@ -1,47 +1,17 @@
 #include "Commands.hpp"
 
-#include "ArchiveWriter.hpp"
-#include "Console.hpp"
-#include "Diagnostics.hpp"
-#include "FolderScanner.hpp"
-#include "SystemMessage.hpp"
-#include "Text.hpp"
+#include "Editing.hpp"
+#include "Inputs.hpp"
 
 namespace quarrow::cli {
-
-namespace {
-
-// Adds the inputs in order, a folder as Add folder adds it and a file as Add file does. False when
-// some file could not be added: an archive that silently lacks it would be worse than none.
-bool BuildWorkspace(const std::vector<std::filesystem::path>& inputs, Workspace& workspace, Progress& progress) {
-    bool complete = true;
-    for (const auto& input : inputs) {
-        std::error_code error;
-        if (std::filesystem::is_directory(input, error)) {
-            AddFolder(workspace, WideFromPath(input), progress);
-        } else if (auto failure = workspace.AddFileEntry(input)) {
-            ReportError("cannot add " + DisplayPath(input) + ": " + SystemMessage(failure));
-            complete = false;
-        }
-    }
-    return complete;
-}
-
-} // namespace
 
 int RunPack(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& inputs,
             Progress& progress) {
     Workspace workspace;
-    if (!BuildWorkspace(inputs, workspace, progress)) {
+    if (!AddInputs(inputs, workspace, progress)) {
         return kExitFailure;
     }
-    try {
-        PackArchive(workspace, archive, progress);
-    } catch (const PackError& error) {
-        ReportError(std::string(error.what()) + "; " + DisplayPath(archive) + " was not written");
-        return kExitFailure;
-    }
-    return kExitSuccess;
+    return WriteArchive(workspace, archive, progress);
 }
 
 } // namespace quarrow::cli
