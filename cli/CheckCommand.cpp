@@ -37,7 +37,8 @@ std::string FindingText(const Workspace& opened, const Finding& finding, std::ui
         return "note: " + entries + " bear the same name, " +
                Utf8FromWide(opened.Entry(finding.entries[0]).storedName) + "; extraction keeps the last";
     case FindingKind::OverlappingData: return "note: " + entries + " share data in " + RangeText(*finding.range);
-    case FindingKind::Gap: return "note: nothing lists " + RangeText(*finding.range);
+    case FindingKind::Gap:
+        return "note: " + RangeText(*finding.range) + " belong to no entry, nor to the header or the index";
     case FindingKind::AppendedContent:
         return "note: appended content behind the index, " + RangeText(*finding.range) +
                ", which a rewrite does not keep";

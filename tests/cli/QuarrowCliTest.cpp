@@ -187,8 +187,17 @@ TEST_F(QuarrowCli, ARefusedPackNamesTheEntryAndLeavesTheOldArchive) {
 }
 
 TEST_F(QuarrowCli, UsageErrorsExitWithTwoAndHelpAndVersionWithZero) {
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {}, {"list"}, {"extract", "a.pak"}, {"pack", "a.pak"}, {"append", "a.pak"}, {"frobnicate"}, {"--bogus"}}) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{},
+                                                                       {"list"},
+                                                                       {"extract", "a.pak"},
+                                                                       {"pack", "a.pak"},
+                                                                       {"append", "a.pak"},
+                                                                       {"update", "a.pak"},
+                                                                       {"update", "a.pak", "-o"},
+                                                                       {"delete", "a.pak"},
+                                                                       {"check"},
+                                                                       {"frobnicate"},
+                                                                       {"--bogus"}}) {
         const ProgramRun run = Run(arguments);
         EXPECT_EQ(run.exitCode, 2) << ::testing::PrintToString(arguments);
         EXPECT_FALSE(run.err.empty());
