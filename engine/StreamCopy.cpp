@@ -40,7 +40,7 @@ void SequentialWriter::WriteZeros(std::uint64_t count) {
 }
 
 void SequentialWriter::CopyFrom(const File& source, std::uint64_t offset, std::uint64_t count) {
-    if (count >= kCopyWithinSystemFrom) {
+    if (WorthCopyingWithinSystem(offset, position_ + buffer_.size(), count)) {
         Flush();
         const std::uint64_t copied = file_.CopyWithinSystem(source, offset, position_, count);
         position_ += copied;
@@ -75,7 +75,7 @@ void SequentialWriter::Flush() {
 
 void CopyRange(const File& source, std::uint64_t from, File& target, std::uint64_t to, std::uint64_t count,
                std::vector<std::uint8_t>& buffer) {
-    if (count >= kCopyWithinSystemFrom) {
+    if (WorthCopyingWithinSystem(from, to, count)) {
         const std::uint64_t copied = target.CopyWithinSystem(source, from, to, count);
         from += copied;
         to += copied;

@@ -14,6 +14,13 @@ inline constexpr std::size_t kCopyChunk = 1 << 20;
 // Copies from this length on are first handed to the system to copy on its own (File::CopyWithinSystem);
 // shorter ones cost less through the buffer than the call.
 inline constexpr std::uint64_t kCopyWithinSystemFrom = 64 * 1024;
+// The system copies fastest what lies at the same place within a page in both files; what is shifted
+// against the pages goes as fast through the buffer.
+inline constexpr std::uint64_t kPageSize = 4096;
+
+inline bool WorthCopyingWithinSystem(std::uint64_t from, std::uint64_t to, std::uint64_t count) {
+    return count >= kCopyWithinSystemFrom && from % kPageSize == to % kPageSize;
+}
 
 // Appends to a file from a starting offset through one buffer; large writes bypass it.
 class SequentialWriter {
