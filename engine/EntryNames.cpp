@@ -20,11 +20,12 @@ wchar_t MatchFold(wchar_t c) {
 }
 
 // Puts the match key of `name` into `key`, reusing its storage, and returns the key's hash (FNV-1a).
-std::uint64_t FoldInto(std::wstring_view name, std::wstring& key) {
+// Folds wide names and ASCII bytes alike: an ASCII name's code page 936 bytes are its characters.
+template <typename Char> std::uint64_t FoldInto(std::basic_string_view<Char> name, std::wstring& key) {
     key.resize(name.size());
     std::uint64_t hash = 14695981039346656037u;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        key[i] = MatchFold(name[i]);
+        key[i] = MatchFold(static_cast<wchar_t>(name[i]));
         hash = (hash ^ static_cast<std::uint64_t>(key[i])) * 1099511628211u;
     }
     return hash;
@@ -36,11 +37,11 @@ class NameMatcher {
 public:
     explicit NameMatcher(std::span<const std::wstring> names) : keys_(names.size()), found_(names.size()) {
         for (std::size_t i = 0; i < names.size(); ++i) {
-            byHash_.emplace(FoldInto(names[i], keys_[i]), i);
+            byHash_.emplace(FoldInto(std::wstring_view(names[i]), keys_[i]), i);
         }
     }
 
-    void Match(std::size_t position, std::wstring_view storedName) {
+    template <typename Char> void Match(std::size_t position, std::basic_string_view<Char> storedName) {
         const auto [first, last] = byHash_.equal_range(FoldInto(storedName, key_));
         for (auto it = first; it != last; ++it) {
             if (keys_[it->second] == key_) {
@@ -69,25 +70,23 @@ std::wstring NameMatchKey(std::wstring_view name) {
 std::vector<std::vector<std::size_t>> FindEntries(const Workspace& workspace, std::span<const std::wstring> names) {
     NameMatcher matcher(names);
     for (std::size_t position = 1; position <= workspace.Count(); ++position) {
-        matcher.Match(position, workspace.Entry(position).storedName);
+        matcher.Match(position, std::wstring_view(workspace.Entry(position).storedName));
     }
     return std::move(matcher).Found();
 }
 
 std::vector<std::vector<std::size_t>> FindEntries(const ArchiveIndex& index, std::span<const std::wstring> names) {
     NameMatcher matcher(names);
-    std::wstring ascii;
     for (std::size_t i = 0; i < index.Count(); ++i) {
         NameField field;
         const auto record = index.Record(i);
         std::copy_n(record.begin() + kEntryNameOffset, kNameSize, field.begin());
         const std::string_view bytes = StoredNameBytes(field);
-        // Most names are ASCII, whose code page 936 bytes are their characters: no decoding needed.
+        // Most names are ASCII, which need no decoding.
         if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-            ascii.assign(bytes.begin(), bytes.end());
-            matcher.Match(i + 1, ascii);
+            matcher.Match(i + 1, bytes);
         } else {
-            matcher.Match(i + 1, DecodeNameField(field).text);
+            matcher.Match(i + 1, std::wstring_view(DecodeNameField(field).text));
         }
     }
     return std::move(matcher).Found();
