@@ -32,7 +32,7 @@ std::wstring Position(std::size_t position) {
 std::wstring NameProblemText(NameProblem problem) {
     switch (problem) {
     case NameProblem::Empty: return L"名字是空的";
-    case NameProblem::EmptyComponent: return L"名字以“\\”开头或结尾，或含有连续的“\\”";
+    case NameProblem::EmptyFileName: return L"名字以“\\”结尾，没有档案名";
     case NameProblem::ParentReference: return L"名字含有“..”，会写到所选文件夹之外";
     case NameProblem::InvalidCharacter: return L"名字含有档案名不能使用的字符";
     case NameProblem::DeviceName: return L"名字是Windows保留的设备名";
