@@ -38,7 +38,10 @@ int RunPack(const std::filesystem::path& archive, const std::vector<std::filesys
     try {
         PackArchive(workspace, archive, progress);
     } catch (const PackError& error) {
-        ReportError(std::string(error.what()) + "; " + DisplayPath(archive) + " was not written");
+        for (const PackIssue& problem : error.Problems()) {
+            ReportError("cannot pack " + Describe(problem));
+        }
+        ReportError(DisplayPath(archive) + " was not written");
         return kExitFailure;
     }
     return kExitSuccess;
