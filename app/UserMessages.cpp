@@ -172,6 +172,22 @@ dialogs::MessageRequest EntriesSkipped(HWND owner, const ExtractionResult& resul
     return Message(owner, std::move(text), L"解包", MB_OK | MB_ICONWARNING);
 }
 
+dialogs::MessageRequest FolderPartsLeftOut(HWND owner, const ScanReport& report) {
+    std::vector<std::wstring> lines;
+    for (const UnreachableLink& link : report.unreachableLinks) {
+        lines.push_back(link.path + L"：链接的目标无法打开（" + ReasonText(link.error) + L"）");
+    }
+    for (const RepeatedFolder& folder : report.repeatedFolders) {
+        lines.push_back(folder.path + L"：与 " + folder.enteredAs + L" 是同一个文件夹，其中的档案已经加入");
+    }
+    std::wstring text = L"以下链接和文件夹没有加入：";
+    for (std::size_t i = 0; i < lines.size() && i < kListedLines; ++i) {
+        text += kNewLine + lines[i];
+    }
+    text += MoreLines(lines.size());
+    return Message(owner, std::move(text), L"增加目录", MB_OK | MB_ICONWARNING);
+}
+
 dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFile>& files) {
     std::wstring text = L"以下档案无法读取，没有加入：";
     for (std::size_t i = 0; i < files.size() && i < kListedLines; ++i) {

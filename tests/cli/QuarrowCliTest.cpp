@@ -2,6 +2,7 @@
 #include "BuildVersion.hpp"
 #include "ExampleArchive.hpp"
 #include "HandMadeArchive.hpp"
+#include "LinkedTree.hpp"
 #include "RunProgram.hpp"
 #include "TempDir.hpp"
 #include "Text.hpp"
@@ -167,6 +168,32 @@ TEST_F(QuarrowCli, PackingFoldersAndExtractingThemGivesTheTreeBack) {
     EXPECT_EQ(Bytes(dir / PathFromWide(L"输出") / PathFromWide(L"城.MAP")), "city");
     EXPECT_EQ(Bytes(dir / PathFromWide(L"输出") / "SUB" / "X.BIN"), std::string(70000, 'x'));
     EXPECT_EQ(Bytes(dir / PathFromWide(L"输出") / "single.dat"), "one");
+}
+
+TEST_F(QuarrowCli, PacksWhatLinksLeadToEachFolderOnceAndNamesWhatItLeftOut) {
+    std::string refused;
+    if (!testing::MakeLinkedTree(dir.Path(), refused)) {
+        GTEST_SKIP() << "this system makes no symbolic links here: " << refused;
+    }
+    const ProgramRun pack = Run({"pack", "linked.pak", "tree"});
+    EXPECT_EQ(pack.exitCode, 1) << "something was left out";
+    const std::filesystem::path tree = "tree";
+    const std::string lines[] = {
+        "quarrow-cli: skipped link " + Utf8(tree / "broken") + ": its target cannot be opened: ",
+        "quarrow-cli: skipped folder " + Utf8(tree / "loop") + ": it is the folder tree, packed already\n",
+        "quarrow-cli: skipped folder " + Utf8(tree / "zsub" / "again") + ": it is the folder " + Utf8(tree / "linked") +
+            ", packed already\n",
+    };
+    std::size_t at = 0;
+    for (const std::string& line : lines) {
+        at = pack.err.find(line, at);
+        EXPECT_NE(at, std::string::npos) << line << "\nin:\n" << pack.err;
+    }
+    EXPECT_EQ(std::count(pack.err.begin(), pack.err.end(), '\n'), 3) << pack.err;
+    EXPECT_EQ(Run({"list", "linked.pak"}).out,
+              "12\t24\tFILE-LINK\n4\t36\tREAL.TXT\n12\t40\tLINKED\\SECRET\n5\t52\tLINKED\\DEEPER\\INNER\n");
+    EXPECT_EQ(Run({"extract", "linked.pak", "out"}).exitCode, 0);
+    EXPECT_EQ(Bytes(dir / "out" / "FILE-LINK"), testing::LinkedTree::kSecret);
 }
 
 TEST_F(QuarrowCli, ARefusedPackNamesEveryEntryAtFaultAndLeavesTheOldArchive) {
