@@ -11,20 +11,41 @@ namespace quarrow::cli {
 
 namespace {
 
-// Adds the inputs in order, a folder as Add folder adds it and a file as Add file does. False when
-// some file could not be added: an archive that silently lacks it would be worse than none.
-bool BuildWorkspace(const std::vector<std::filesystem::path>& inputs, Workspace& workspace, Progress& progress) {
+// What a folder's scan left out; the archive is packed without it.
+void ReportLeftOut(const ScanReport& report) {
+    for (const UnreachableLink& link : report.unreachableLinks) {
+        ReportError("skipped link " + Utf8FromWide(link.path) +
+                    ": its target cannot be opened: " + SystemMessage(link.error));
+    }
+    for (const RepeatedFolder& folder : report.repeatedFolders) {
+        ReportError("skipped folder " + Utf8FromWide(folder.path) + ": it is the folder " +
+                    Utf8FromWide(folder.enteredAs) + ", packed already");
+    }
+}
+
+struct BuiltWorkspace {
+    // False when a file could not be added: an archive that silently lacks it would be worse than none.
     bool complete = true;
+    // False when a folder's scan left out a link or a folder it met again, each named on stderr.
+    bool leftNothing = true;
+};
+
+// Adds the inputs in order, a folder as Add folder adds it and a file as Add file does.
+BuiltWorkspace BuildWorkspace(const std::vector<std::filesystem::path>& inputs, Workspace& workspace,
+                              Progress& progress) {
+    BuiltWorkspace built;
     for (const auto& input : inputs) {
         std::error_code error;
         if (std::filesystem::is_directory(input, error)) {
-            AddFolder(workspace, WideFromPath(input), progress);
+            const FolderAdded added = AddFolder(workspace, WideFromPath(input), progress);
+            ReportLeftOut(added.report);
+            built.leftNothing = built.leftNothing && added.report.Empty();
         } else if (auto failure = workspace.AddFileEntry(input)) {
             ReportError("cannot add " + DisplayPath(input) + ": " + SystemMessage(failure));
-            complete = false;
+            built.complete = false;
         }
     }
-    return complete;
+    return built;
 }
 
 } // namespace
@@ -32,16 +53,20 @@ bool BuildWorkspace(const std::vector<std::filesystem::path>& inputs, Workspace&
 int RunPack(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& inputs,
             Progress& progress) {
     Workspace workspace;
-    if (!BuildWorkspace(inputs, workspace, progress)) {
+    const BuiltWorkspace built = BuildWorkspace(inputs, workspace, progress);
+    if (!built.complete) {
         return kExitFailure;
     }
     try {
         PackArchive(workspace, archive, progress);
     } catch (const PackError& error) {
-        ReportError(std::string(error.what()) + "; " + DisplayPath(archive) + " was not written");
+        for (const PackIssue& problem : error.Problems()) {
+            ReportError("cannot pack " + Describe(problem));
+        }
+        ReportError(DisplayPath(archive) + " was not written");
         return kExitFailure;
     }
-    return kExitSuccess;
+    return built.leftNothing ? kExitSuccess : kExitFailure;
 }
 
 } // namespace quarrow::cli

@@ -8,6 +8,7 @@
 #include "TemporaryFile.hpp"
 #include "Text.hpp"
 
+#include <algorithm>
 #include <variant>
 #include <vector>
 
@@ -27,20 +28,48 @@ std::string_view Describe(PackProblem problem) {
     return "the entry cannot be packed";
 }
 
-namespace {
-
-std::string DescribePack(PackProblem problem, std::size_t position, const WorkspaceEntry* entry,
-                         std::error_code error) {
-    std::string text = "cannot pack";
-    if (entry != nullptr) {
-        text += " entry " + std::to_string(position) + " (" +
-                Utf8FromWide(entry->FromDisk() ? WideFromPath(entry->source) : entry->storedName) + ")";
+std::string Describe(const PackIssue& issue) {
+    std::string text;
+    if (issue.position > 0) {
+        text = "entry " + std::to_string(issue.position) + " (" +
+               Utf8FromWide(issue.source.empty() ? issue.entryName : WideFromPath(issue.source)) + "): ";
     }
-    text += ": " + std::string(Describe(problem));
-    if (error) {
-        text += ": " + SystemMessage(error);
+    text += Describe(issue.problem);
+    if (issue.error) {
+        text += ": " + SystemMessage(issue.error);
     }
     return text;
+}
+
+namespace {
+
+PackIssue IssueOf(PackProblem problem, std::size_t position, const WorkspaceEntry* entry, std::error_code error) {
+    PackIssue issue{problem, position, {}, {}, error};
+    if (entry != nullptr) {
+        issue.entryName = entry->storedName;
+        issue.source = entry->source;
+    }
+    return issue;
+}
+
+std::string DescribePack(const std::vector<PackIssue>& problems) {
+    if (problems.empty()) {
+        return "cannot pack";
+    }
+    if (problems.size() > 1) {
+        return "cannot pack: " + std::to_string(problems.size()) +
+               " problems, the first: " + Describe(problems.front());
+    }
+    return (problems.front().position > 0 ? "cannot pack " : "cannot pack: ") + Describe(problems.front());
+}
+
+PackProblem ProblemOf(NameFieldProblem problem) {
+    switch (problem) {
+    case NameFieldProblem::Empty: return PackProblem::NameEmpty;
+    case NameFieldProblem::Unrepresentable: return PackProblem::NameUnrepresentable;
+    case NameFieldProblem::TooLong: return PackProblem::NameTooLong;
+    }
+    return PackProblem::NameEmpty;
 }
 
 struct PackPlan {
@@ -48,6 +77,7 @@ struct PackPlan {
     PakLayout layout;
 };
 
+// The whole list is checked before anything is refused: the user mends every entry named at once.
 PackPlan PlanPack(const Workspace& workspace) {
     const std::size_t count = workspace.Count();
     if (count == 0) {
@@ -57,36 +87,42 @@ PackPlan PlanPack(const Workspace& workspace) {
     plan.names.reserve(count);
     std::vector<std::int64_t> sizes;
     sizes.reserve(count);
+    std::vector<PackIssue> problems;
+    bool entryTooLarge = false;
     for (std::size_t position = 1; position <= count; ++position) {
         const WorkspaceEntry& entry = workspace.Entry(position);
+        const auto refuse = [&](PackProblem problem, std::error_code error = {}) {
+            problems.push_back(IssueOf(problem, position, &entry, error));
+        };
+        sizes.push_back(std::max<std::int64_t>(entry.size, 0));
         if (!entry.FromDisk()) {
-            throw PackError(PackProblem::NotFromDisk, position, &entry);
+            refuse(PackProblem::NotFromDisk);
+            continue;
         }
         const auto field = EncodeNameField(entry.storedName);
         if (const auto* problem = std::get_if<NameFieldProblem>(&field)) {
-            switch (*problem) {
-            case NameFieldProblem::Empty: throw PackError(PackProblem::NameEmpty, position, &entry);
-            case NameFieldProblem::Unrepresentable: throw PackError(PackProblem::NameUnrepresentable, position, &entry);
-            case NameFieldProblem::TooLong: throw PackError(PackProblem::NameTooLong, position, &entry);
-            }
+            refuse(ProblemOf(*problem));
+        } else {
+            plan.names.push_back(std::get<NameField>(field));
         }
-        plan.names.push_back(std::get<NameField>(field));
         std::error_code error;
         const auto length = std::filesystem::file_size(entry.source, error);
         if (error) {
-            throw PackError(PackProblem::SourceUnreadable, position, &entry, error);
-        }
-        if (entry.size < 0 || static_cast<std::uint64_t>(entry.size) > length) {
-            throw PackError(PackProblem::SourceShorter, position, &entry);
+            refuse(PackProblem::SourceUnreadable, error);
+        } else if (entry.size < 0 || static_cast<std::uint64_t>(entry.size) > length) {
+            refuse(PackProblem::SourceShorter);
         }
         if (entry.size > kMaxOffset) {
-            throw PackError(PackProblem::TooLarge, position, &entry);
+            refuse(PackProblem::TooLarge);
+            entryTooLarge = true;
         }
-        sizes.push_back(entry.size);
     }
     plan.layout = ComputeLayout(sizes);
-    if (!plan.layout.FitsFormat()) {
-        throw PackError(PackProblem::TooLarge, 0, nullptr);
+    if (!entryTooLarge && !plan.layout.FitsFormat()) {
+        problems.push_back(IssueOf(PackProblem::TooLarge, 0, nullptr, {}));
+    }
+    if (!problems.empty()) {
+        throw PackError(std::move(problems));
     }
     return plan;
 }
@@ -161,14 +197,11 @@ void WriteStructureAndIndex(const Workspace& workspace, const PackPlan& plan, Fi
 
 } // namespace
 
+PackError::PackError(std::vector<PackIssue> problems)
+    : std::runtime_error(DescribePack(problems)), problems_(std::move(problems)) {}
+
 PackError::PackError(PackProblem problem, std::size_t position, const WorkspaceEntry* entry, std::error_code error)
-    : std::runtime_error(DescribePack(problem, position, entry, error)), problem_(problem), position_(position),
-      error_(error) {
-    if (entry != nullptr) {
-        entryName_ = entry->storedName;
-        source_ = entry->source;
-    }
-}
+    : PackError(std::vector<PackIssue>{IssueOf(problem, position, entry, error)}) {}
 
 void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress) {
     const PackPlan plan = PlanPack(workspace);

@@ -213,6 +213,38 @@ INSTANTIATE_TEST_SUITE_P(
                 PackProblem::TooLarge, 0}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
+TEST(PackArchive, ARefusalNamesEveryProblemOfTheListInListOrder) {
+    TempDir dir;
+    WriteFileText(dir / "ok", "fine");
+    WriteFileText(dir / "gone", "x");
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "ok"));
+    workspace.AddFolderEntry(dir / "ok", std::wstring(41, L'A'), 4);
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "gone"));
+    workspace.AddFolderEntry(dir / "ok", std::wstring(41, L'B'), 4);
+    workspace.AddFolderEntry(dir / "gone", std::wstring(41, L'C'), 1);
+    std::filesystem::remove(dir / "gone");
+    NullProgress progress;
+    try {
+        PackArchive(workspace, dir / "out.pak", progress);
+        FAIL() << "the pack was not refused";
+    } catch (const PackError& error) {
+        std::vector<std::pair<std::size_t, PackProblem>> problems;
+        for (const PackIssue& issue : error.Problems()) {
+            problems.emplace_back(issue.position, issue.problem);
+        }
+        EXPECT_EQ(problems, (std::vector<std::pair<std::size_t, PackProblem>>{{2, PackProblem::NameTooLong},
+                                                                              {3, PackProblem::SourceUnreadable},
+                                                                              {4, PackProblem::NameTooLong},
+                                                                              {5, PackProblem::NameTooLong},
+                                                                              {5, PackProblem::SourceUnreadable}}));
+        EXPECT_EQ(error.Problems()[2].entryName, std::wstring(41, L'B'));
+        EXPECT_EQ(error.Problems()[1].source, dir / "gone");
+        EXPECT_TRUE(error.Problems()[1].error);
+    }
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"ok"}));
+}
+
 TEST(PackArchive, ASourceThatFailsMidwayLeavesTheOldTargetAndNoTemporaryFile) {
     TempDir dir;
     Workspace workspace;
