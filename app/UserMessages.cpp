@@ -32,7 +32,7 @@ std::wstring Position(std::size_t position) {
 std::wstring NameProblemText(NameProblem problem) {
     switch (problem) {
     case NameProblem::Empty: return L"名字是空的";
-    case NameProblem::EmptyComponent: return L"名字以“\\”开头或结尾，或含有连续的“\\”";
+    case NameProblem::EmptyFileName: return L"名字以“\\”结尾，没有档案名";
     case NameProblem::ParentReference: return L"名字含有“..”，会写到所选文件夹之外";
     case NameProblem::InvalidCharacter: return L"名字含有档案名不能使用的字符";
     case NameProblem::DeviceName: return L"名字是Windows保留的设备名";
@@ -100,35 +100,55 @@ dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::pat
                    MB_OK | MB_ICONSTOP);
 }
 
-dialogs::MessageRequest PackRefused(HWND owner, const PackError& error) {
-    const std::wstring entry = Position(error.Position());
-    std::wstring text;
-    switch (error.Problem()) {
-    case PackProblem::EmptyWorkspace: text = L"没有可以打包的档案。"; break;
+namespace {
+
+// The entry's file, or its name in the archive it was read from.
+std::wstring PackSourceText(const PackIssue& issue) {
+    if (issue.fromArchive) {
+        return WideFromPath(issue.source) + L" 中的" + Quoted(issue.entryName);
+    }
+    return WideFromPath(issue.source);
+}
+
+std::wstring PackProblemText(const PackIssue& issue) {
+    const std::wstring entry = Position(issue.position);
+    switch (issue.problem) {
+    case PackProblem::EmptyWorkspace: return L"没有可以打包的档案。";
     case PackProblem::NoSource:
-        text = entry + Quoted(error.EntryName()) + L"既没有磁盘上的档案，也没有PAK文件可以读取内容，无法打包。";
-        break;
-    case PackProblem::NameEmpty: text = entry + L"的保存名字是空的。"; break;
+        return entry + Quoted(issue.entryName) + L"既没有磁盘上的档案，也没有PAK文件可以读取内容，无法打包。";
+    case PackProblem::NameEmpty: return entry + L"的保存名字是空的。";
     case PackProblem::NameUnrepresentable:
-        text = entry + L"的保存名字" + Quoted(error.EntryName()) + L"含有PAK文件无法保存的字符。";
-        break;
+        return entry + L"的保存名字" + Quoted(issue.entryName) + L"含有PAK文件无法保存的字符。";
     case PackProblem::NameTooLong:
-        text = entry + L"的保存名字" + Quoted(error.EntryName()) + L"超过40个字节，PAK文件无法保存。";
-        break;
+        return entry + L"的保存名字" + Quoted(issue.entryName) + L"超过40个字节，PAK文件无法保存。";
     case PackProblem::SourceUnreadable:
-        text = entry + L" " + WideFromPath(error.Source()) + L" 无法读取。" + kNewLine + ReasonText(error.Error());
-        break;
-    case PackProblem::SourceShorter:
-        text = entry + L" " + WideFromPath(error.Source()) + L" 比加入时短，可能已被修改。";
-        break;
+        return entry + L" " + WideFromPath(issue.source) + L" 无法读取：" + ReasonText(issue.error);
+    case PackProblem::SourceShorter: return entry + L" " + PackSourceText(issue) + L" 比加入时短，可能已被修改。";
     case PackProblem::DataOutsideArchive:
-        text = entry + Quoted(error.EntryName()) + L"的内容不在 " + WideFromPath(error.Source()) + L" 之内，无法打包。";
-        break;
+        return entry + Quoted(issue.entryName) + L"的内容不在 " + WideFromPath(issue.source) + L" 之内，无法打包。";
     case PackProblem::SourceArchiveChanged:
-        text = entry + Quoted(error.EntryName()) + L"来自的 " + WideFromPath(error.Source()) +
+        return entry + Quoted(issue.entryName) + L"来自的 " + WideFromPath(issue.source) +
                L" 在开启后已被修改（大小或文件头不同），无法打包。请重新开启。";
-        break;
-    case PackProblem::TooLarge: text = L"档案的总大小超过2,147,483,647字节，PAK文件无法保存。"; break;
+    case PackProblem::TooLarge:
+        return issue.position > 0 ? entry + L" " + PackSourceText(issue) + L" 超过2,147,483,647字节，PAK文件无法保存。"
+                                  : L"档案的总大小超过2,147,483,647字节，PAK文件无法保存。";
+    }
+    return entry + L"无法打包。";
+}
+
+} // namespace
+
+dialogs::MessageRequest PackRefused(HWND owner, const PackError& error) {
+    const std::vector<PackIssue>& problems = error.Problems();
+    std::wstring text;
+    if (problems.size() == 1) {
+        text = PackProblemText(problems.front());
+    } else {
+        text = L"以下 " + DecimalText(static_cast<long long>(problems.size())) + L" 个问题使打包无法进行：";
+        for (std::size_t i = 0; i < problems.size() && i < kListedLines; ++i) {
+            text += kNewLine + PackProblemText(problems[i]);
+        }
+        text += MoreLines(problems.size());
     }
     return Message(owner, std::move(text) + kNewLine + kNewLine + L"没有写入任何PAK文件；已有的档案没有改变。",
                    L"打包错误", MB_OK | MB_ICONSTOP);
@@ -162,6 +182,22 @@ dialogs::MessageRequest EntriesSkipped(HWND owner, const ExtractionResult& resul
     }
     text += MoreLines(result.skipped.size());
     return Message(owner, std::move(text), L"解包", MB_OK | MB_ICONWARNING);
+}
+
+dialogs::MessageRequest FolderPartsLeftOut(HWND owner, const ScanReport& report) {
+    std::vector<std::wstring> lines;
+    for (const UnreachableLink& link : report.unreachableLinks) {
+        lines.push_back(link.path + L"：链接的目标无法打开（" + ReasonText(link.error) + L"）");
+    }
+    for (const RepeatedFolder& folder : report.repeatedFolders) {
+        lines.push_back(folder.path + L"：与 " + folder.enteredAs + L" 是同一个文件夹，其中的档案已经加入");
+    }
+    std::wstring text = L"以下链接和文件夹没有加入：";
+    for (std::size_t i = 0; i < lines.size() && i < kListedLines; ++i) {
+        text += kNewLine + lines[i];
+    }
+    text += MoreLines(lines.size());
+    return Message(owner, std::move(text), L"增加目录", MB_OK | MB_ICONWARNING);
 }
 
 dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFile>& files) {

@@ -8,6 +8,7 @@
 #include "DialogProvider.hpp"
 #include "Extractor.hpp"
 #include "File.hpp"
+#include "FolderScanner.hpp"
 
 #include <exception>
 #include <filesystem>
@@ -34,6 +35,10 @@ dialogs::MessageRequest PackFailed(HWND owner, const std::filesystem::path& targ
 dialogs::MessageRequest ExtractFailed(HWND owner, const FileError& error);
 // Extract: what was written and every entry that was skipped, with its reason.
 dialogs::MessageRequest EntriesSkipped(HWND owner, const ExtractionResult& result);
+
+// Add folder: the links whose target cannot be opened, and the folders met again through a link, that
+// the scan left out.
+dialogs::MessageRequest FolderPartsLeftOut(HWND owner, const ScanReport& report);
 
 // Add file: the files that could not be read and were left out.
 struct UnreadableFile {

@@ -188,13 +188,14 @@ void frmMain::btnAddFolder_Click() {
     txtFolder_ = BrowseFolder();
     const DWORD start = GetTickCount();
     std::int64_t fileCount = 0;
+    ScanReport leftOut;
     if (!txtFolder_.empty()) {
         {
             const auto progress = NewProgressWindow(Handle());
             const ProgressShown shown(*progress);
             SetStatusText(kStatePanel, kAddFolderStatus.running);
-            const auto directories = CollectDirectories(txtFolder_, *progress);
-            const auto files = CollectFiles(directories, *progress);
+            const auto directories = CollectDirectories(txtFolder_, *progress, leftOut);
+            const auto files = CollectFiles(directories, *progress, leftOut);
             fileCount = AddCollectedFiles(workspace_, txtFolder_, files);
         }
         lstFile_->Refresh();
@@ -205,6 +206,9 @@ void frmMain::btnAddFolder_Click() {
     lstFile_->SetFocus();
     // Reported after a cancelled browse too, with no files.
     ReportFinished(*this, kAddFolderStatus, start, DecimalText(fileCount) + std::wstring(kAddFolderCountSuffix));
+    if (!leftOut.Empty()) {
+        dialogs_.ShowMessage(FolderPartsLeftOut(Handle(), leftOut));
+    }
 }
 
 void frmMain::btnAddContent_Click() {

@@ -61,7 +61,10 @@ int WriteArchive(Workspace& workspace, const std::filesystem::path& target, Prog
     try {
         PackArchive(workspace, target, progress);
     } catch (const PackError& error) {
-        ReportError(std::string(error.what()) + "; " + DisplayPath(target) + " was not written");
+        for (const PackIssue& problem : error.Problems()) {
+            ReportError("cannot pack " + Describe(problem));
+        }
+        ReportError(DisplayPath(target) + " was not written");
         return kExitFailure;
     }
     return kExitSuccess;

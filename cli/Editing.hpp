@@ -30,8 +30,8 @@ NamedEntries FindNamedEntries(const ArchiveIndex& index, const std::vector<std::
 // to drop it; otherwise the bytes that would be lost are named.
 bool MayRewrite(const ArchiveCheck& check, bool dropAppended);
 
-// Packs the workspace into `target`; a refused pack is named, and nothing is written then. Returns the
-// exit code.
+// Packs the workspace into `target`; each problem of a refused pack is named, and nothing is written then.
+// Returns the exit code.
 int WriteArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress);
 
 } // namespace quarrow::cli

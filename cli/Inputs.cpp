@@ -8,18 +8,35 @@
 
 namespace quarrow::cli {
 
-bool AddInputs(const std::vector<std::filesystem::path>& inputs, Workspace& workspace, Progress& progress) {
-    bool complete = true;
+namespace {
+
+void ReportLeftOut(const ScanReport& report) {
+    for (const UnreachableLink& link : report.unreachableLinks) {
+        ReportError("skipped link " + Utf8FromWide(link.path) +
+                    ": its target cannot be opened: " + SystemMessage(link.error));
+    }
+    for (const RepeatedFolder& folder : report.repeatedFolders) {
+        ReportError("skipped folder " + Utf8FromWide(folder.path) + ": it is the folder " +
+                    Utf8FromWide(folder.enteredAs) + ", packed already");
+    }
+}
+
+} // namespace
+
+AddedInputs AddInputs(const std::vector<std::filesystem::path>& inputs, Workspace& workspace, Progress& progress) {
+    AddedInputs added;
     for (const auto& input : inputs) {
         std::error_code error;
         if (std::filesystem::is_directory(input, error)) {
-            AddFolder(workspace, WideFromPath(input), progress);
+            const FolderAdded folder = AddFolder(workspace, WideFromPath(input), progress);
+            ReportLeftOut(folder.report);
+            added.leftNothing = added.leftNothing && folder.report.Empty();
         } else if (auto failure = workspace.AddFileEntry(input)) {
             ReportError("cannot add " + DisplayPath(input) + ": " + SystemMessage(failure));
-            complete = false;
+            added.complete = false;
         }
     }
-    return complete;
+    return added;
 }
 
 } // namespace quarrow::cli

@@ -8,10 +8,14 @@ namespace quarrow::cli {
 int RunPack(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& inputs,
             Progress& progress) {
     Workspace workspace;
-    if (!AddInputs(inputs, workspace, progress)) {
+    const AddedInputs added = AddInputs(inputs, workspace, progress);
+    if (!added.complete) {
         return kExitFailure;
     }
-    return WriteArchive(workspace, archive, progress);
+    if (WriteArchive(workspace, archive, progress) != kExitSuccess) {
+        return kExitFailure;
+    }
+    return added.leftNothing ? kExitSuccess : kExitFailure;
 }
 
 } // namespace quarrow::cli

@@ -53,13 +53,22 @@ int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
         return kExitFailure;
     }
     const std::filesystem::path target = options.output.empty() ? archive : options.output;
-    Workspace added;
-    if (!MayRewrite(*check, options.dropAppended) || !AddInputs(inputs, added, progress) ||
-        !MergeInputs(workspace, added)) {
+    const auto notWritten = [&] {
         ReportError(DisplayPath(target) + " was not written");
         return kExitFailure;
+    };
+    if (!MayRewrite(*check, options.dropAppended)) {
+        return notWritten();
     }
-    return WriteArchive(workspace, target, progress);
+    Workspace inputEntries;
+    const AddedInputs added = AddInputs(inputs, inputEntries, progress);
+    if (!added.complete || !MergeInputs(workspace, inputEntries)) {
+        return notWritten();
+    }
+    if (WriteArchive(workspace, target, progress) != kExitSuccess) {
+        return kExitFailure;
+    }
+    return added.leftNothing ? kExitSuccess : kExitFailure;
 }
 
 } // namespace quarrow::cli

@@ -31,31 +31,51 @@ std::string_view Describe(PackProblem problem) {
     return "the entry cannot be packed";
 }
 
-namespace {
-
-// Where an entry's bytes come from, for messages: its file, else its archive.
-std::filesystem::path BytesSource(const WorkspaceEntry& entry) {
-    if (!entry.source.empty() || !entry.archive) {
-        return entry.source;
+std::string Describe(const PackIssue& issue) {
+    std::string text;
+    if (issue.position > 0) {
+        const std::wstring what = issue.fromArchive      ? issue.entryName + L" in " + WideFromPath(issue.source)
+                                  : issue.source.empty() ? issue.entryName
+                                                         : WideFromPath(issue.source);
+        text = "entry " + std::to_string(issue.position) + " (" + Utf8FromWide(what) + "): ";
     }
-    return entry.archive->Path();
-}
-
-std::string DescribePack(PackProblem problem, std::size_t position, const WorkspaceEntry* entry,
-                         std::error_code error) {
-    std::string text = "cannot pack";
-    if (entry != nullptr) {
-        text += " entry " + std::to_string(position) + " (" +
-                Utf8FromWide(entry->source.empty() ? entry->storedName : WideFromPath(entry->source)) + ")";
-    }
-    text += ": " + std::string(Describe(problem));
-    if (entry != nullptr && entry->source.empty() && entry->archive) {
-        text += ": " + Utf8FromWide(WideFromPath(entry->archive->Path()));
-    }
-    if (error) {
-        text += ": " + SystemMessage(error);
+    text += Describe(issue.problem);
+    if (issue.error) {
+        text += ": " + SystemMessage(issue.error);
     }
     return text;
+}
+
+namespace {
+
+PackIssue IssueOf(PackProblem problem, std::size_t position, const WorkspaceEntry* entry, std::error_code error) {
+    PackIssue issue{problem, position, {}, {}, false, error};
+    if (entry != nullptr) {
+        issue.entryName = entry->storedName;
+        issue.fromArchive = entry->archive != nullptr;
+        issue.source = issue.fromArchive ? entry->archive->Path() : entry->source;
+    }
+    return issue;
+}
+
+std::string DescribePack(const std::vector<PackIssue>& problems) {
+    if (problems.empty()) {
+        return "cannot pack";
+    }
+    if (problems.size() > 1) {
+        return "cannot pack: " + std::to_string(problems.size()) +
+               " problems, the first: " + Describe(problems.front());
+    }
+    return (problems.front().position > 0 ? "cannot pack " : "cannot pack: ") + Describe(problems.front());
+}
+
+PackProblem ProblemOf(NameFieldProblem problem) {
+    switch (problem) {
+    case NameFieldProblem::Empty: return PackProblem::NameEmpty;
+    case NameFieldProblem::Unrepresentable: return PackProblem::NameUnrepresentable;
+    case NameFieldProblem::TooLong: return PackProblem::NameTooLong;
+    }
+    return PackProblem::NameEmpty;
 }
 
 // An archive that entries take their bytes from, held open from the check that it is unchanged until
@@ -77,63 +97,60 @@ struct PackPlan {
     }
 };
 
-NameField PlanName(const WorkspaceEntry& entry, std::size_t position) {
-    if (entry.nameField) {
-        return *entry.nameField;
-    }
-    const auto field = EncodeNameField(entry.storedName);
-    if (const auto* problem = std::get_if<NameFieldProblem>(&field)) {
-        switch (*problem) {
-        case NameFieldProblem::Empty: throw PackError(PackProblem::NameEmpty, position, &entry);
-        case NameFieldProblem::Unrepresentable: throw PackError(PackProblem::NameUnrepresentable, position, &entry);
-        case NameFieldProblem::TooLong: throw PackError(PackProblem::NameTooLong, position, &entry);
-        }
-    }
-    return std::get<NameField>(field);
-}
+// The archives entries come from, each opened and compared with what was opened once, when its first
+// entry is met. One that is unreadable or no longer the archive that was opened (its entries' offsets
+// would point at other bytes) is a problem of that first entry; its other entries are not named again.
+class SourceArchives {
+public:
+    explicit SourceArchives(std::vector<OpenedSource>& opened) : opened_(opened) {}
 
-void CheckSource(const WorkspaceEntry& entry, std::size_t position) {
-    if (entry.archive) {
-        if (!entry.dataOffset || !entry.archive->Holds(*entry.dataOffset, entry.size)) {
-            throw PackError(PackProblem::DataOutsideArchive, position, &entry);
+    // Whether the entry's archive can be read as it was opened; records the problem when not.
+    bool Usable(const WorkspaceEntry& entry, std::size_t position, std::vector<PackIssue>& problems) {
+        const SourceArchive* archive = entry.archive.get();
+        if (std::find(refused_.begin(), refused_.end(), archive) != refused_.end()) {
+            return false;
         }
-        return;
+        if (std::any_of(opened_.begin(), opened_.end(), [&](const OpenedSource& s) { return s.archive == archive; })) {
+            return true;
+        }
+        try {
+            File file = File::Open(archive->Path(), File::Mode::Read);
+            if (archive->IsUnchanged(file)) {
+                opened_.push_back({archive, std::move(file), WideFromPath(archive->Path())});
+                return true;
+            }
+            problems.push_back(IssueOf(PackProblem::SourceArchiveChanged, position, &entry, {}));
+        } catch (const FileError& error) {
+            problems.push_back(IssueOf(PackProblem::SourceUnreadable, position, &entry, error.Code()));
+        }
+        refused_.push_back(archive);
+        return false;
     }
+
+private:
+    std::vector<OpenedSource>& opened_;
+    std::vector<const SourceArchive*> refused_;
+};
+
+// Problems of an entry whose bytes come from a file on disk, or from no source at all.
+void CheckFileSource(const WorkspaceEntry& entry, std::size_t position, std::vector<PackIssue>& problems) {
+    const auto refuse = [&](PackProblem problem, std::error_code error = {}) {
+        problems.push_back(IssueOf(problem, position, &entry, error));
+    };
     if (entry.source.empty()) {
-        throw PackError(PackProblem::NoSource, position, &entry);
+        refuse(PackProblem::NoSource);
+        return;
     }
     std::error_code error;
     const auto length = std::filesystem::file_size(entry.source, error);
     if (error) {
-        throw PackError(PackProblem::SourceUnreadable, position, &entry, error);
-    }
-    if (entry.size < 0 || static_cast<std::uint64_t>(entry.size) > length) {
-        throw PackError(PackProblem::SourceShorter, position, &entry);
-    }
-}
-
-// Opens every archive that entries come from, once each, and refuses the pack when one of them is no
-// longer the archive that was opened: its entries' offsets would then point at other bytes.
-void OpenSources(const Workspace& workspace, PackPlan& plan) {
-    for (std::size_t position = 1; position <= workspace.Count(); ++position) {
-        const WorkspaceEntry& entry = workspace.Entry(position);
-        if (!entry.archive || std::any_of(plan.sources.begin(), plan.sources.end(), [&](const OpenedSource& source) {
-                return source.archive == entry.archive.get();
-            })) {
-            continue;
-        }
-        try {
-            File file = File::Open(entry.archive->Path(), File::Mode::Read);
-            if (!entry.archive->IsUnchanged(file)) {
-                throw PackError(PackProblem::SourceArchiveChanged, position, &entry);
-            }
-            plan.sources.push_back({entry.archive.get(), std::move(file), WideFromPath(entry.archive->Path())});
-        } catch (const FileError& error) {
-            throw PackError(PackProblem::SourceUnreadable, position, &entry, error.Code());
-        }
+        refuse(PackProblem::SourceUnreadable, error);
+    } else if (entry.size < 0 || static_cast<std::uint64_t>(entry.size) > length) {
+        refuse(PackProblem::SourceShorter);
     }
 }
 
+// The whole list is checked before anything is refused: the user mends every entry named at once.
 PackPlan PlanPack(const Workspace& workspace) {
     const std::size_t count = workspace.Count();
     if (count == 0) {
@@ -143,20 +160,41 @@ PackPlan PlanPack(const Workspace& workspace) {
     plan.names.reserve(count);
     std::vector<std::int64_t> sizes;
     sizes.reserve(count);
+    std::vector<PackIssue> problems;
+    SourceArchives archives(plan.sources);
+    bool entryTooLarge = false;
     for (std::size_t position = 1; position <= count; ++position) {
         const WorkspaceEntry& entry = workspace.Entry(position);
-        plan.names.push_back(PlanName(entry, position));
-        CheckSource(entry, position);
-        if (entry.size > kMaxOffset) {
-            throw PackError(PackProblem::TooLarge, position, &entry);
+        const auto refuse = [&](PackProblem problem) { problems.push_back(IssueOf(problem, position, &entry, {})); };
+        sizes.push_back(std::max<std::int64_t>(entry.size, 0));
+        if (entry.nameField) {
+            plan.names.push_back(*entry.nameField); // written back as it was read
+        } else {
+            const auto field = EncodeNameField(entry.storedName);
+            if (const auto* problem = std::get_if<NameFieldProblem>(&field)) {
+                refuse(ProblemOf(*problem));
+            } else {
+                plan.names.push_back(std::get<NameField>(field));
+            }
         }
-        sizes.push_back(entry.size);
+        if (!entry.archive) {
+            CheckFileSource(entry, position, problems);
+        } else if (archives.Usable(entry, position, problems) &&
+                   (!entry.dataOffset || !entry.archive->Holds(*entry.dataOffset, entry.size))) {
+            refuse(PackProblem::DataOutsideArchive);
+        }
+        if (entry.size > kMaxOffset) {
+            refuse(PackProblem::TooLarge);
+            entryTooLarge = true;
+        }
     }
     plan.layout = ComputeLayout(sizes);
-    if (!plan.layout.FitsFormat()) {
-        throw PackError(PackProblem::TooLarge, 0, nullptr);
+    if (!entryTooLarge && !plan.layout.FitsFormat()) {
+        problems.push_back(IssueOf(PackProblem::TooLarge, 0, nullptr, {}));
     }
-    OpenSources(workspace, plan);
+    if (!problems.empty()) {
+        throw PackError(std::move(problems));
+    }
     return plan;
 }
 
@@ -296,14 +334,11 @@ void WriteStructureAndIndex(const Workspace& workspace, const PackPlan& plan, Fi
 
 } // namespace
 
+PackError::PackError(std::vector<PackIssue> problems)
+    : std::runtime_error(DescribePack(problems)), problems_(std::move(problems)) {}
+
 PackError::PackError(PackProblem problem, std::size_t position, const WorkspaceEntry* entry, std::error_code error)
-    : std::runtime_error(DescribePack(problem, position, entry, error)), problem_(problem), position_(position),
-      error_(error) {
-    if (entry != nullptr) {
-        entryName_ = entry->storedName;
-        source_ = BytesSource(*entry);
-    }
-}
+    : PackError(std::vector<PackIssue>{IssueOf(problem, position, entry, error)}) {}
 
 void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress) {
     PackPlan plan = PlanPack(workspace);

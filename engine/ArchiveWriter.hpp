@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace quarrow {
 
@@ -34,23 +35,34 @@ enum class PackProblem {
 
 std::string_view Describe(PackProblem problem);
 
-// A pack refused before writing, or stopped because a source changed meanwhile. Names the entry.
+// One reason a pack cannot go on, and the entry it concerns.
+struct PackIssue {
+    PackProblem problem = PackProblem::EmptyWorkspace;
+    std::size_t position = 0;     // 1-based; 0 when no single entry is at fault
+    std::wstring entryName;       // its name inside the archive
+    std::filesystem::path source; // where its bytes come from: its file on disk, or the archive it was read from
+    bool fromArchive = false;     // `source` is the archive the entry was read from
+    std::error_code error;        // the system's reason, when there is one
+};
+
+// "entry 3 (SOURCE): the reason", "entry 3 (NAME in ARCHIVE): the reason", or the reason alone when
+// no entry is at fault.
+std::string Describe(const PackIssue& issue);
+
+// A pack refused before writing, naming every problem the whole list has at once, so that they can
+// all be mended before the next try; or stopped because a source changed meanwhile, naming that one.
 class PackError : public std::runtime_error {
 public:
+    explicit PackError(std::vector<PackIssue> problems); // not empty
     PackError(PackProblem problem, std::size_t position, const WorkspaceEntry* entry, std::error_code error = {});
-    PackProblem Problem() const { return problem_; }
-    std::size_t Position() const { return position_; } // 1-based; 0 when no single entry is at fault
-    const std::wstring& EntryName() const { return entryName_; }
-    // Where the entry's bytes come from: its file, or its archive.
-    const std::filesystem::path& Source() const { return source_; }
-    std::error_code Error() const { return error_; }
+
+    // In list order; never empty.
+    const std::vector<PackIssue>& Problems() const { return problems_; }
+    PackProblem Problem() const { return problems_.front().problem; } // the first problem's
+    std::size_t Position() const { return problems_.front().position; }
 
 private:
-    PackProblem problem_;
-    std::size_t position_;
-    std::wstring entryName_;
-    std::filesystem::path source_;
-    std::error_code error_;
+    std::vector<PackIssue> problems_;
 };
 
 // Writes the archive at `target` (no extension is added) and, on success, puts every entry's data

@@ -1,27 +1,56 @@
 #pragma once
 // One directory's items as the folder scan sees them. On Windows: the subdirectories (hidden ones
 // included) and the files that are neither hidden nor system. Elsewhere, where files carry no such
-// attributes: the subdirectories and every regular file. Links and junctions are never followed, so a
-// scan cannot loop or leave the chosen tree. A directory that cannot be read lists nothing.
+// attributes: the subdirectories and every regular file. Symbolic links and junctions are followed, as
+// any program that opens them would: a linked file is listed with its target's length, a linked folder
+// as a folder, and a link whose target cannot be reached (missing, or links that lead round in a loop)
+// as such, with the system's reason. A directory that cannot be read lists nothing.
+//
+// The listing also tells which physical folder it read, so that a scan that follows links can enter
+// each folder once and end even when a link leads back up the tree.
 
+#include <compare>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace quarrow {
 
+// A folder as the file system knows it, whatever path leads to it: the volume's serial number and the
+// file index on Windows, the device and the inode elsewhere.
+struct FolderIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+
+    friend auto operator<=>(const FolderIdentity&, const FolderIdentity&) = default;
+};
+
+enum class ItemKind {
+    File,
+    Directory,
+    UnreachableLink, // a link whose target cannot be opened
+};
+
 struct DirectoryItem {
     std::wstring name;
-    bool isDirectory = false;
-    std::uint64_t size = 0; // of a file, as the listing found it
+    ItemKind kind = ItemKind::File;
+    std::uint64_t size = 0; // of a file: its target's for a linked one
+    std::error_code error;  // why an unreachable link's target cannot be opened
+};
+
+struct DirectoryListing {
+    std::optional<FolderIdentity> identity; // of the folder read; empty when it cannot be read
+    std::vector<DirectoryItem> items;
 };
 
 enum class ListingScope {
-    Everything,     // subdirectories, and files with their lengths
+    Everything,     // subdirectories, files with their lengths, and unreachable links
     Subdirectories, // subdirectories only: spares looking at each file
 };
 
-std::vector<DirectoryItem> ListDirectory(std::wstring_view directory, ListingScope scope = ListingScope::Everything);
+DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope = ListingScope::Everything);
 
 } // namespace quarrow

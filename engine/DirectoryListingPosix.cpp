@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 
 namespace quarrow {
@@ -17,16 +18,31 @@ struct DirectoryCloser {
     void operator()(DIR* directory) const { ::closedir(directory); }
 };
 
+// The item as the scan takes it from what `stat` says of it (of its target, for a link).
+void Take(std::vector<DirectoryItem>& items, std::string_view name, const struct stat& info, ListingScope scope) {
+    if (S_ISDIR(info.st_mode)) {
+        items.push_back({WideFromUtf8(name), ItemKind::Directory, 0, {}});
+    } else if (S_ISREG(info.st_mode) && scope == ListingScope::Everything) {
+        items.push_back({WideFromUtf8(name), ItemKind::File, static_cast<std::uint64_t>(info.st_size), {}});
+    }
+}
+
 } // namespace
 
-std::vector<DirectoryItem> ListDirectory(std::wstring_view directory, ListingScope scope) {
-    std::vector<DirectoryItem> items;
+DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) {
+    DirectoryListing listing;
     const std::string path = Utf8FromWide(directory);
     std::unique_ptr<DIR, DirectoryCloser> stream(::opendir(path.c_str()));
     if (!stream) {
-        return items;
+        return listing;
     }
     const int descriptor = ::dirfd(stream.get());
+    struct stat self {};
+    if (::fstat(descriptor, &self) != 0) {
+        return listing;
+    }
+    listing.identity = FolderIdentity{static_cast<std::uint64_t>(self.st_dev), static_cast<std::uint64_t>(self.st_ino)};
+    std::vector<DirectoryItem>& items = listing.items;
     while (const dirent* item = ::readdir(stream.get())) {
         const std::string_view name = item->d_name;
         if (name == "." || name == "..") {
@@ -35,23 +51,28 @@ std::vector<DirectoryItem> ListDirectory(std::wstring_view directory, ListingSco
         // Most file systems tell the kind in the listing itself, which spares directories a look of
         // their own; a file's length needs one, relative to the open directory.
         if (item->d_type == DT_DIR) {
-            items.push_back({WideFromUtf8(name), true, 0});
+            items.push_back({WideFromUtf8(name), ItemKind::Directory, 0, {}});
             continue;
         }
-        if (item->d_type != DT_UNKNOWN && (item->d_type != DT_REG || scope == ListingScope::Subdirectories)) {
+        if (item->d_type != DT_UNKNOWN && item->d_type != DT_LNK &&
+            (item->d_type != DT_REG || scope == ListingScope::Subdirectories)) {
             continue;
         }
         struct stat info {};
         if (::fstatat(descriptor, item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
             continue; // gone since it was listed
         }
-        if (S_ISDIR(info.st_mode)) {
-            items.push_back({WideFromUtf8(name), true, 0});
-        } else if (S_ISREG(info.st_mode) && scope == ListingScope::Everything) {
-            items.push_back({WideFromUtf8(name), false, static_cast<std::uint64_t>(info.st_size)});
+        if (!S_ISLNK(info.st_mode)) {
+            Take(items, name, info, scope);
+            continue;
+        }
+        if (::fstatat(descriptor, item->d_name, &info, 0) == 0) {
+            Take(items, name, info, scope);
+        } else if (const int error = errno; scope == ListingScope::Everything) {
+            items.push_back({WideFromUtf8(name), ItemKind::UnreachableLink, 0, {error, std::generic_category()}});
         }
     }
-    return items;
+    return listing;
 }
 
 } // namespace quarrow

@@ -12,7 +12,7 @@ namespace quarrow {
 std::string_view Describe(NameProblem problem) {
     switch (problem) {
     case NameProblem::Empty: return "the stored name is empty";
-    case NameProblem::EmptyComponent: return "the stored name is rooted or has an empty level";
+    case NameProblem::EmptyFileName: return "the stored name ends in a separator and names no file";
     case NameProblem::ParentReference: return "the stored name climbs out of the destination with \"..\"";
     case NameProblem::InvalidCharacter: return "the stored name has a character that file names cannot hold";
     case NameProblem::DeviceName: return "the stored name is a device name";
@@ -63,22 +63,34 @@ bool IsDeviceName(std::wstring_view component) {
     return false;
 }
 
-std::optional<NameProblem> CheckComponent(std::wstring_view component) {
-    if (component.empty()) {
-        return NameProblem::EmptyComponent;
+// Calls `visit` with each level of a stored name that is not empty, in order.
+template <typename Visit> void ForEachLevel(std::wstring_view storedName, Visit visit) {
+    std::size_t start = 0;
+    while (start <= storedName.size()) {
+        std::size_t end = storedName.find(kArchiveSeparator, start);
+        if (end == std::wstring_view::npos) {
+            end = storedName.size();
+        }
+        if (end > start) {
+            visit(storedName.substr(start, end - start));
+        }
+        start = end + 1;
     }
-    if (component == L"..") {
+}
+
+std::optional<NameProblem> CheckLevel(std::wstring_view level) {
+    if (level == L"..") {
         return NameProblem::ParentReference;
     }
-    for (const wchar_t c : component) {
+    for (const wchar_t c : level) {
         if (IsInvalidCharacter(c)) {
             return NameProblem::InvalidCharacter;
         }
     }
-    if (component.back() == L'.' || component.back() == L' ') {
+    if (level.back() == L'.' || level.back() == L' ') {
         return NameProblem::TrailingDotOrSpace;
     }
-    if (IsDeviceName(component)) {
+    if (IsDeviceName(level)) {
         return NameProblem::DeviceName;
     }
     return std::nullopt;
@@ -86,32 +98,44 @@ std::optional<NameProblem> CheckComponent(std::wstring_view component) {
 
 } // namespace
 
+std::wstring CollapsedStoredName(std::wstring_view storedName) {
+    std::wstring collapsed;
+    collapsed.reserve(storedName.size());
+    ForEachLevel(storedName, [&](std::wstring_view level) {
+        if (!collapsed.empty()) {
+            collapsed.push_back(kArchiveSeparator);
+        }
+        collapsed.append(level);
+    });
+    return collapsed;
+}
+
 std::optional<NameProblem> CheckStoredName(std::wstring_view storedName) {
     if (storedName.empty()) {
         return NameProblem::Empty;
     }
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = storedName.find(kArchiveSeparator, start);
-        const std::wstring_view component =
-            storedName.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start);
-        if (auto problem = CheckComponent(component)) {
-            return problem;
-        }
-        if (end == std::wstring_view::npos) {
-            if (IsTemporaryFileName(component)) {
-                return NameProblem::ReservedName;
-            }
-            return std::nullopt;
-        }
-        start = end + 1;
+    if (storedName.back() == kArchiveSeparator) {
+        return NameProblem::EmptyFileName;
     }
+    std::optional<NameProblem> problem;
+    std::wstring_view fileName;
+    ForEachLevel(storedName, [&](std::wstring_view level) {
+        if (!problem) {
+            problem = CheckLevel(level);
+        }
+        fileName = level;
+    });
+    if (!problem && IsTemporaryFileName(fileName)) {
+        problem = NameProblem::ReservedName;
+    }
+    return problem;
 }
 
 ExtractTarget TargetFor(std::wstring_view destination, std::wstring_view storedName) {
+    const std::wstring name = CollapsedStoredName(storedName);
     ExtractTarget target;
-    target.folder = JoinSystemPath(destination, SystemFromStoredName(GetPathHead(storedName)));
-    target.file = JoinSystemPath(target.folder, GetPathTail(storedName));
+    target.folder = JoinSystemPath(destination, SystemFromStoredName(GetPathHead(name)));
+    target.file = JoinSystemPath(target.folder, GetPathTail(name));
     return target;
 }
 

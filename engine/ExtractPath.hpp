@@ -11,7 +11,7 @@ namespace quarrow {
 
 enum class NameProblem {
     Empty,              // no name at all
-    EmptyComponent,     // a leading, trailing or doubled "\": rooted, network or folder-only names
+    EmptyFileName,      // the name ends in "\": it names a folder, not a file
     ParentReference,    // a ".." level
     InvalidCharacter,   // a control character or one of < > : " / | ? * (drive letters included)
     DeviceName,         // CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or without an extension
@@ -21,12 +21,19 @@ enum class NameProblem {
 
 std::string_view Describe(NameProblem problem);
 
-// Judges a stored name ("\" between levels). Empty when it may be written.
+// The stored name as extraction writes it: its levels with the empty ones left out, "\" between them.
+// A leading "\" (\ROOT.BIN), a doubled one (DATA\\X.BIN) and the two of a network name
+// (\\SERVER\SHARE\Y.BIN) so name a place inside the destination, as any relative name does.
+std::wstring CollapsedStoredName(std::wstring_view storedName);
+
+// Judges a stored name ("\" between levels) by its collapsed levels. Empty when it may be written:
+// then every level is a plain name, neither "..", nor a drive, nor a device, so that the entry lands
+// below the destination.
 std::optional<NameProblem> CheckStoredName(std::wstring_view storedName);
 
-// The target folder: the destination, a separator and the stored name's directory part; and the target
-// file: the target folder, a separator and its file name. Runs of separators are collapsed (a network
-// destination keeps its two leading ones), and the stored "\" becomes this system's separator.
+// The target folder: the destination, a separator and the collapsed name's directory part; and the
+// target file: the target folder, a separator and its file name. Runs of separators are collapsed (a
+// network destination keeps its two leading ones), and the stored "\" becomes this system's separator.
 struct ExtractTarget {
     std::wstring folder;
     std::wstring file;

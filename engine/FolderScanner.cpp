@@ -31,10 +31,10 @@ std::wstring WithTrailingSeparator(std::wstring path) {
     return path;
 }
 
-std::vector<std::wstring> Subdirectories(std::wstring_view directory) {
+std::vector<std::wstring> SubdirectoryNames(std::vector<DirectoryItem> items) {
     std::vector<DirectoryItem> found;
-    for (auto& item : ListDirectory(directory, ListingScope::Subdirectories)) {
-        if (item.isDirectory && !item.name.starts_with(L'.')) {
+    for (auto& item : items) {
+        if (item.kind == ItemKind::Directory && !item.name.starts_with(L'.')) {
             found.push_back(std::move(item));
         }
     }
@@ -49,7 +49,7 @@ std::vector<std::wstring> Subdirectories(std::wstring_view directory) {
 
 } // namespace
 
-void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories) {
+void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, ScanReport& report) {
     // Depth first with an explicit stack: a tree of any depth cannot exhaust the call stack. Each
     // level keeps its own prefix, as each nested call of a recursive walk would.
     struct Level {
@@ -59,7 +59,11 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories) {
     };
     std::vector<Level> stack;
     const std::wstring start = WithTrailingSeparator(search.path);
-    stack.push_back({start, Subdirectories(start), 0});
+    DirectoryListing listing = ListDirectory(start, ListingScope::Subdirectories);
+    if (listing.identity) {
+        search.entered.emplace(*listing.identity, search.path);
+    }
+    stack.push_back({start, SubdirectoryNames(std::move(listing.items)), 0});
     while (!stack.empty()) {
         Level& level = stack.back();
         if (level.next == level.names.size()) {
@@ -67,21 +71,29 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories) {
             continue;
         }
         std::wstring found = level.prefix + level.names[level.next++];
+        std::wstring prefix = WithTrailingSeparator(found);
+        listing = ListDirectory(prefix, ListingScope::Subdirectories);
+        // A folder that cannot be read is listed all the same, as holding nothing.
+        if (listing.identity) {
+            const auto [first, isNew] = search.entered.emplace(*listing.identity, found);
+            if (!isNew) {
+                report.repeatedFolders.push_back({std::move(found), first->second});
+                continue;
+            }
+        }
         ++search.counter;
         directories.push_back(found);
         if (search.recurse) {
-            search.path = found;
-            std::wstring prefix = WithTrailingSeparator(std::move(found));
-            auto names = Subdirectories(prefix);
-            stack.push_back({std::move(prefix), std::move(names), 0});
+            search.path = std::move(found);
+            stack.push_back({std::move(prefix), SubdirectoryNames(std::move(listing.items)), 0});
         }
     }
 }
 
 std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory) {
     std::vector<DirectoryItem> files;
-    for (auto& item : ListDirectory(directory)) {
-        if (!item.isDirectory) {
+    for (auto& item : ListDirectory(directory).items) {
+        if (item.kind != ItemKind::Directory) {
             files.push_back(std::move(item));
         }
     }
@@ -98,23 +110,31 @@ std::wstring RelativeStoredName(std::wstring_view chosenFolder, std::wstring_vie
     return StoredFromSystemName(name);
 }
 
-std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Progress& progress) {
+std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Progress& progress, ScanReport& report) {
     progress.SetStep(ProgressStep::SearchingFolders);
     std::vector<std::wstring> directories{std::wstring(chosenFolder)};
     progress.Breathe();
     FolderSearch search;
     search.path = std::wstring(chosenFolder);
-    ScanFolders(search, directories);
+    ScanFolders(search, directories, report);
     return directories;
 }
 
-std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress) {
+std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress,
+                                        ScanReport& report) {
     const auto directoryCount = static_cast<std::int64_t>(directories.size());
     progress.SetTotal(ProgressBar::Stages, directoryCount);
     progress.SetStep(ProgressStep::ListingFiles);
     std::vector<CollectedFile> files;
     for (std::size_t j = 0; j < directories.size(); ++j) {
-        const std::vector<DirectoryItem> names = ListFolderFiles(directories[j]);
+        std::vector<DirectoryItem> names = ListFolderFiles(directories[j]);
+        std::erase_if(names, [&](const DirectoryItem& item) {
+            if (item.kind != ItemKind::UnreachableLink) {
+                return false;
+            }
+            report.unreachableLinks.push_back({JoinSystemPath(directories[j], item.name), item.error});
+            return true;
+        });
         const auto fileCount = static_cast<std::int64_t>(names.size());
         if (fileCount > 0) {
             progress.SetTotal(ProgressBar::Items, fileCount);
@@ -143,11 +163,13 @@ std::int64_t AddCollectedFiles(Workspace& workspace, std::wstring_view chosenFol
     return static_cast<std::int64_t>(files.size());
 }
 
-std::int64_t AddFolder(Workspace& workspace, std::wstring_view chosenFolder, Progress& progress) {
+FolderAdded AddFolder(Workspace& workspace, std::wstring_view chosenFolder, Progress& progress) {
     const ProgressShown shown(progress);
-    const auto directories = CollectDirectories(chosenFolder, progress);
-    const auto files = CollectFiles(directories, progress);
-    return AddCollectedFiles(workspace, chosenFolder, files);
+    FolderAdded added;
+    const auto directories = CollectDirectories(chosenFolder, progress, added.report);
+    const auto files = CollectFiles(directories, progress, added.report);
+    added.files = AddCollectedFiles(workspace, chosenFolder, files);
+    return added;
 }
 
 } // namespace quarrow

@@ -84,8 +84,8 @@ bool IsTemporaryFileName(std::wstring_view name) {
 
 void RemoveAbandonedTemporaryFiles(const std::filesystem::path& folder) {
     const std::wstring folderText = WideFromPath(folder.empty() ? std::filesystem::path(".") : folder);
-    for (const DirectoryItem& item : ListDirectory(folderText)) {
-        if (item.isDirectory || !IsTemporaryFileName(item.name)) {
+    for (const DirectoryItem& item : ListDirectory(folderText).items) {
+        if (item.kind != ItemKind::File || !IsTemporaryFileName(item.name)) {
             continue;
         }
         const auto path = PathFromWide(folderText) / PathFromWide(item.name);

@@ -3,6 +3,7 @@
 
 #include "MainWindowFixture.hpp"
 
+#include "LinkedTree.hpp"
 #include "StatusTexts.hpp"
 
 #include <filesystem>
@@ -76,6 +77,26 @@ TEST_F(AddFolderCommand, AddsTheTreeUnderRelativeNamesAndReportsTheFileCount) {
     EXPECT_EQ(progress.With("items.text "), (std::vector<std::string>{"1 / 1", "1 / 1", "1 / 1"}));
     EXPECT_EQ(progress.With("item ").front(), Utf8FromWide(PathOf(L"DATA\\A.BIN")));
     EXPECT_EQ(progress.With("item ").back(), "") << "the file line is cleared at the end";
+}
+
+TEST_F(AddFolderCommand, FollowsLinksAndNamesWhatTheScanLeftOutAfterwards) {
+    std::string refused;
+    const auto linked = quarrow::testing::MakeLinkedTree(dir.Path(), refused);
+    if (!linked) {
+        GTEST_SKIP() << "this system makes no symbolic links here: " << refused;
+    }
+    dialogs.AnswerMessage(IDOK);
+    AddFolder(WideFromPath(linked->tree));
+    EXPECT_EQ(window.workspace().Count(), 4u);
+    EXPECT_EQ(window.StatusText(kStatePanel), L"4 档案") << "the status bar is written before the message";
+
+    const dialogs::RecordedRequest& request = LastRequest();
+    ASSERT_EQ(request.Kind, dialogs::DialogKind::Message);
+    EXPECT_EQ(request.Message.Title, L"增加目录");
+    EXPECT_EQ(request.Message.Style, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+    for (const wchar_t* leftOut : {L"broken：", L"loop：", L"again："}) {
+        EXPECT_NE(request.Message.Text.find(leftOut), std::wstring::npos) << Utf8FromWide(request.Message.Text);
+    }
 }
 
 TEST_F(AddFolderCommand, ACancelledBrowseAddsNothingAndStillReportsNoFiles) {

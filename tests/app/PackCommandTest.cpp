@@ -120,13 +120,22 @@ TEST_F(PackCommand, ASourceGoneSinceItWasAddedIsReportedAndTheOldArchiveKept) {
     EXPECT_EQ(MasterRow(1)[2], L"") << "no offsets were assigned";
 }
 
-TEST_F(PackCommand, ANameTooLongForTheIndexIsRefusedBeforeAnythingIsWritten) {
-    const std::wstring name = L"a-name-of-forty-one-bytes-to-store-it.bin";
-    ASSERT_EQ(name.size(), 41u);
-    WriteFile(name, "x");
-    AddFiles({name});
+TEST_F(PackCommand, NamesTooLongForTheIndexAreRefusedTogetherBeforeAnythingIsWritten) {
+    // Twenty-two names of 41 bytes: the message lists twenty and counts the rest.
+    std::vector<std::wstring> names;
+    for (int i = 10; i < 32; ++i) {
+        names.push_back(L"a-name-of-forty-one-bytes-to-store-" + std::to_wstring(i) + L".bin");
+        ASSERT_EQ(names.back().size(), 41u);
+        WriteFile(names.back(), "x");
+    }
+    AddFiles(names);
     Pack(PathOf(L"NEW.PAK"), IDOK);
-    EXPECT_NE(LastRequest().Message.Text.find(L"超过40个字节"), std::wstring::npos) << LastRequest().Message.Text;
+    const std::wstring& text = LastRequest().Message.Text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const bool listed = text.find(L"“" + names[i] + L"”超过40个字节") != std::wstring::npos;
+        EXPECT_EQ(listed, i < 20) << Utf8FromWide(names[i]);
+    }
+    EXPECT_NE(text.find(L"另外还有 2 个"), std::wstring::npos) << Utf8FromWide(text);
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / L"NEW.PAK"));
 }
 

@@ -156,11 +156,12 @@ def opened_cases():
         .add(b"../SLASH.TXT", b"x")
         .add(b"/tmp/ABSOLUTE.TXT", b"x")
     )
+    # Empty levels are left out: the rooted and the network name land inside the destination.
     case("names-with-traversal", traversal,
          ["2:UnsafeName:ParentReference", "3:UnsafeName:ParentReference", "4:UnsafeName:ParentReference",
-          "5:UnsafeName:EmptyComponent", "6:UnsafeName:EmptyComponent", "7:UnsafeName:InvalidCharacter",
-          "8:UnsafeName:InvalidCharacter", "9:UnsafeName:InvalidCharacter", "10:UnsafeName:InvalidCharacter"],
-         ["GOOD.TXT"])
+          "7:UnsafeName:InvalidCharacter", "8:UnsafeName:InvalidCharacter", "9:UnsafeName:InvalidCharacter",
+          "10:UnsafeName:InvalidCharacter"],
+         ["GOOD.TXT", "ROOTED.TXT", "SERVER/SHARE/X.TXT"])
     devices = good()
     for name in (b"CON", b"NUL.TXT", b"com1.bmp", b"LPT9", b"AUX .TXT", b"DATA\\PRN", b"CONIN$"):
         devices.add(name, b"x")
@@ -183,9 +184,9 @@ def opened_cases():
     )
     case("names-with-bad-levels", levels,
          ["2:UnsafeName:TrailingDotOrSpace", "3:UnsafeName:TrailingDotOrSpace", "4:UnsafeName:TrailingDotOrSpace",
-          "5:UnsafeName:Empty", "6:UnsafeName:EmptyComponent", "7:UnsafeName:EmptyComponent",
-          "8:UnsafeName:EmptyComponent", "9:UnsafeName:ReservedName"],
-         ["GOOD.TXT"])
+          "5:UnsafeName:Empty", "6:UnsafeName:EmptyFileName", "8:UnsafeName:EmptyFileName",
+          "9:UnsafeName:ReservedName"],
+         ["A/B.TXT", "GOOD.TXT"])
     forty = b"N" * 36 + b".BIN"
     chinese = "地图城池兵器将军宝物士兵城门粮草战马弓箭".encode("gbk")
     assert len(chinese) == NAME_SIZE

@@ -323,6 +323,53 @@ INSTANTIATE_TEST_SUITE_P(
                 PackProblem::TooLarge, 0}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
+TEST(PackArchive, ARefusalNamesEveryProblemOfTheListInListOrder) {
+    TempDir dir;
+    WriteFileText(dir / "ok", "fine");
+    WriteFileText(dir / "gone", "x");
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "ok"));
+    workspace.AddFolderEntry(dir / "ok", std::wstring(41, L'A'), 4);
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "gone"));
+    workspace.AddFolderEntry(dir / "ok", std::wstring(41, L'B'), 4);
+    workspace.AddFolderEntry(dir / "gone", std::wstring(41, L'C'), 1);
+    std::filesystem::remove(dir / "gone");
+    // An entry with nothing to read, one whose data lies past its archive's end, and two of an archive
+    // that changed after it was opened: that archive is named once, at its first entry.
+    workspace.AddArchiveEntry(L"NOWHERE.BIN", 1, 24);
+    AddOpened(dir, workspace, HandMadeArchive().AddRaw("PAST.BIN", 500, 24), "past.pak");
+    AddOpened(dir, workspace, HandMadeArchive().Add("X.BIN", "x").Add("Y.BIN", "y"), "changed.pak");
+    std::ofstream(dir / "changed.pak", std::ios::app | std::ios::binary) << "appended later";
+    NullProgress progress;
+    try {
+        PackArchive(workspace, dir / "out.pak", progress);
+        FAIL() << "the pack was not refused";
+    } catch (const PackError& error) {
+        std::vector<std::pair<std::size_t, PackProblem>> problems;
+        for (const PackIssue& issue : error.Problems()) {
+            problems.emplace_back(issue.position, issue.problem);
+        }
+        EXPECT_EQ(problems, (std::vector<std::pair<std::size_t, PackProblem>>{{2, PackProblem::NameTooLong},
+                                                                              {3, PackProblem::SourceUnreadable},
+                                                                              {4, PackProblem::NameTooLong},
+                                                                              {5, PackProblem::NameTooLong},
+                                                                              {5, PackProblem::SourceUnreadable},
+                                                                              {6, PackProblem::NoSource},
+                                                                              {7, PackProblem::DataOutsideArchive},
+                                                                              {8, PackProblem::SourceArchiveChanged}}));
+        EXPECT_EQ(error.Problems()[2].entryName, std::wstring(41, L'B'));
+        EXPECT_EQ(error.Problems()[1].source, dir / "gone");
+        EXPECT_FALSE(error.Problems()[1].fromArchive);
+        EXPECT_TRUE(error.Problems()[1].error);
+        const PackIssue& changed = error.Problems().back();
+        EXPECT_TRUE(changed.fromArchive);
+        EXPECT_EQ(changed.source, dir / "changed.pak");
+        EXPECT_EQ(changed.entryName, L"X.BIN");
+        EXPECT_NE(Describe(changed).find("X.BIN in "), std::string::npos) << Describe(changed);
+    }
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"changed.pak", "ok", "past.pak"}));
+}
+
 TEST(PackArchive, ASourceThatFailsMidwayLeavesTheOldTargetAndNoTemporaryFile) {
     TempDir dir;
     Workspace workspace;

@@ -49,7 +49,7 @@ std::string NameOf(SkipReason reason) {
 std::string NameOf(NameProblem problem) {
     switch (problem) {
     case NameProblem::Empty: return "Empty";
-    case NameProblem::EmptyComponent: return "EmptyComponent";
+    case NameProblem::EmptyFileName: return "EmptyFileName";
     case NameProblem::ParentReference: return "ParentReference";
     case NameProblem::InvalidCharacter: return "InvalidCharacter";
     case NameProblem::DeviceName: return "DeviceName";
@@ -147,9 +147,11 @@ TEST_P(DamagedArchives, GetTheirBehaviourFromTheEngine) {
                                             [&](const SkippedEntry& entry) { return entry.position == position; });
         if (!wasSkipped) {
             const WorkspaceEntry& entry = workspace.Entry(position);
-            std::string name = Utf8FromWide(entry.storedName);
-            std::replace(name.begin(), name.end(), '\\', '/');
-            contents["box/out/" + name] = Text(original, *entry.dataOffset, entry.size);
+            std::wstring name = L"box/out/" + entry.storedName;
+            std::replace(name.begin(), name.end(), L'\\', L'/');
+            // Empty levels are left out, as a path's normal form leaves out repeated separators.
+            name = WideFromPath(PathFromWide(name).lexically_normal());
+            contents[Utf8FromWide(name)] = Text(original, *entry.dataOffset, entry.size);
         }
     }
     std::vector<std::string> files{"box/" + expected.name};

@@ -6,8 +6,10 @@ namespace quarrow {
 namespace {
 
 TEST(CheckStoredName, AcceptsOrdinaryNames) {
-    for (const wchar_t* name : {L"A.BMP", L"DATA\\IMG\\A.BMP", L"地图\\城.MAP", L".hidden", L"a..b", L"CONFIG.SYS",
-                                L"COM10", L"LPT0.TXT", L"NULL", L"x.quarrow-tmp-short"}) {
+    // Empty levels are left out: a rooted, doubled or network name lands inside the destination too.
+    for (const wchar_t* name :
+         {L"A.BMP", L"DATA\\IMG\\A.BMP", L"地图\\城.MAP", L".hidden", L"a..b", L"CONFIG.SYS", L"COM10", L"LPT0.TXT",
+          L"NULL", L"x.quarrow-tmp-short", L"\\ROOT.BIN", L"DATA\\\\X.BIN", L"\\\\SERVER\\SHARE\\Y.BIN"}) {
         EXPECT_FALSE(CheckStoredName(name).has_value()) << testing::PrintToString(std::wstring(name));
     }
 }
@@ -32,16 +34,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Unsafe{L"", NameProblem::Empty}, Unsafe{L"..\\EVIL.BIN", NameProblem::ParentReference},
         Unsafe{L"DATA\\..\\..\\EVIL.BIN", NameProblem::ParentReference},
-        Unsafe{L"\\ROOTED.BIN", NameProblem::EmptyComponent},
-        Unsafe{L"\\\\SERVER\\SHARE\\X", NameProblem::EmptyComponent}, Unsafe{L"DATA\\\\X", NameProblem::EmptyComponent},
-        Unsafe{L"DATA\\", NameProblem::EmptyComponent}, Unsafe{L"C:\\WINDOWS\\X.DLL", NameProblem::InvalidCharacter},
-        Unsafe{L"C:X.DLL", NameProblem::InvalidCharacter}, Unsafe{L"../EVIL.BIN", NameProblem::InvalidCharacter},
-        Unsafe{L"/etc/passwd", NameProblem::InvalidCharacter}, Unsafe{L"A?.BIN", NameProblem::InvalidCharacter},
-        Unsafe{L"A\tB", NameProblem::InvalidCharacter}, Unsafe{L"CON", NameProblem::DeviceName},
-        Unsafe{L"DATA\\nul.txt", NameProblem::DeviceName}, Unsafe{L"Com1.bmp", NameProblem::DeviceName},
-        Unsafe{L"LPT9", NameProblem::DeviceName}, Unsafe{L"AUX .TXT", NameProblem::DeviceName},
-        Unsafe{L"PRN\\A", NameProblem::DeviceName}, Unsafe{L"DATA.\\A", NameProblem::TrailingDotOrSpace},
-        Unsafe{L"A.BIN ", NameProblem::TrailingDotOrSpace}, Unsafe{L".", NameProblem::TrailingDotOrSpace},
+        Unsafe{L"\\..\\EVIL.BIN", NameProblem::ParentReference},
+        Unsafe{L"\\\\..\\\\EVIL.BIN", NameProblem::ParentReference}, Unsafe{L"DATA\\", NameProblem::EmptyFileName},
+        Unsafe{L"\\", NameProblem::EmptyFileName}, Unsafe{L"\\\\", NameProblem::EmptyFileName},
+        Unsafe{L"\\\\C:\\X.DLL", NameProblem::InvalidCharacter},
+        Unsafe{L"C:\\WINDOWS\\X.DLL", NameProblem::InvalidCharacter}, Unsafe{L"C:X.DLL", NameProblem::InvalidCharacter},
+        Unsafe{L"../EVIL.BIN", NameProblem::InvalidCharacter}, Unsafe{L"/etc/passwd", NameProblem::InvalidCharacter},
+        Unsafe{L"A?.BIN", NameProblem::InvalidCharacter}, Unsafe{L"A\tB", NameProblem::InvalidCharacter},
+        Unsafe{L"CON", NameProblem::DeviceName}, Unsafe{L"DATA\\nul.txt", NameProblem::DeviceName},
+        Unsafe{L"Com1.bmp", NameProblem::DeviceName}, Unsafe{L"LPT9", NameProblem::DeviceName},
+        Unsafe{L"AUX .TXT", NameProblem::DeviceName}, Unsafe{L"PRN\\A", NameProblem::DeviceName},
+        Unsafe{L"DATA.\\A", NameProblem::TrailingDotOrSpace}, Unsafe{L"A.BIN ", NameProblem::TrailingDotOrSpace},
+        Unsafe{L".", NameProblem::TrailingDotOrSpace},
         Unsafe{L"X.PAK.quarrow-tmp-0123456789abcdef", NameProblem::ReservedName}));
 
 TEST(TargetFor, JoinsDestinationDirectoryPartAndFileName) {
@@ -56,6 +60,10 @@ TEST(TargetFor, JoinsDestinationDirectoryPartAndFileName) {
     EXPECT_EQ(TargetFor(L"D:", L"A\\B.BMP").file, L"D:A\\B.BMP");
     EXPECT_EQ(TargetFor(L"", L"A\\B.BMP").file, L"A\\B.BMP");
     EXPECT_EQ(TargetFor(L"", L"B.BMP").file, L"B.BMP");
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"\\ROOT.BIN").file, L"D:\\OUT\\ROOT.BIN");
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"DATA\\\\X.BIN").file, L"D:\\OUT\\DATA\\X.BIN");
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"\\\\SERVER\\SHARE\\Y.BIN").folder, L"D:\\OUT\\SERVER\\SHARE");
+    EXPECT_EQ(TargetFor(L"", L"\\\\SERVER\\SHARE\\Y.BIN").file, L"SERVER\\SHARE\\Y.BIN") << "not a network path";
 #else
     EXPECT_EQ(TargetFor(L"/out", L"DATA\\IMG\\A.BMP").folder, L"/out/DATA/IMG");
     EXPECT_EQ(TargetFor(L"/out", L"DATA\\IMG\\A.BMP").file, L"/out/DATA/IMG/A.BMP");
@@ -64,6 +72,10 @@ TEST(TargetFor, JoinsDestinationDirectoryPartAndFileName) {
     // No folder at all stays relative: nothing may land at the root, which nobody chose.
     EXPECT_EQ(TargetFor(L"", L"A\\B.BMP").file, L"A/B.BMP");
     EXPECT_EQ(TargetFor(L"", L"B.BMP").file, L"B.BMP");
+    EXPECT_EQ(TargetFor(L"/out", L"\\ROOT.BIN").file, L"/out/ROOT.BIN");
+    EXPECT_EQ(TargetFor(L"/out", L"DATA\\\\X.BIN").file, L"/out/DATA/X.BIN");
+    EXPECT_EQ(TargetFor(L"/out", L"\\\\SERVER\\SHARE\\Y.BIN").folder, L"/out/SERVER/SHARE");
+    EXPECT_EQ(TargetFor(L"", L"\\A\\B.BMP").file, L"A/B.BMP") << "not rooted";
 #endif
 }
 

@@ -1,5 +1,7 @@
 #include "FolderScanner.hpp"
 
+#include "ArchiveWriter.hpp"
+#include "LinkedTree.hpp"
 #include "ProgressRecorder.hpp"
 #include "SystemPath.hpp"
 #include "TempDir.hpp"
@@ -40,7 +42,7 @@ TEST(AddFolder, StoresUpperCaseRelativeNamesAndShowsTheOriginalFileName) {
     WriteFileText(dir / "DATA" / "Maps" / "Town.map", "t");
     Workspace workspace;
     NullProgress progress;
-    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir / "DATA"), progress), 3);
+    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir / "DATA"), progress).files, 3);
     EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"A.BIN", L"MAPS\\TOWN.MAP", L"SUB\\B.TXT"}));
     EXPECT_EQ(workspace.VisibleText(1, 1), L"A.BIN");
     EXPECT_EQ(workspace.VisibleText(1, 3), L"");
@@ -96,7 +98,8 @@ TEST(AddFolder, VisitsDirectoriesDepthFirstAndEveryLevelInCaseInsensitiveOrder) 
     FolderSearch search;
     search.path = WideFromPath(dir.Path());
     std::vector<std::wstring> directories;
-    ScanFolders(search, directories);
+    ScanReport report;
+    ScanFolders(search, directories, report);
     const std::wstring base = WideFromPath(dir.Path()) + kSystemSeparator;
     EXPECT_EQ(directories, (std::vector<std::wstring>{base + L"a", base + L"a" + kSystemSeparator + L"c", base + L"b",
                                                       base + L"B2"}));
@@ -131,7 +134,7 @@ TEST(AddFolder, AnEmptyFolderAddsNothing) {
     TempDir dir;
     Workspace workspace;
     NullProgress progress;
-    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir.Path()), progress), 0);
+    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir.Path()), progress).files, 0);
     EXPECT_EQ(workspace.Count(), 0u);
 }
 
@@ -156,20 +159,39 @@ TEST(RelativeStoredName, RemovesTheBaseOnlyAtTheStart) {
 #endif
 }
 
-#ifndef _WIN32
-TEST(AddFolder, SymbolicLinksAreNotFollowed) {
+TEST(AddFolder, FollowsLinksEntersEachFolderOnceAndReportsWhatItLeftOut) {
     TempDir dir;
-    WriteFileText(dir / "outside" / "secret", "s");
-    WriteFileText(dir / "tree" / "real", "r");
-    std::filesystem::create_directory_symlink(dir / "outside", dir / "tree" / "linked");
-    std::filesystem::create_directory_symlink(dir / "tree", dir / "tree" / "loop");
-    std::filesystem::create_symlink(dir / "outside" / "secret", dir / "tree" / "file-link");
+    std::string refused;
+    const auto linked = testing::MakeLinkedTree(dir.Path(), refused);
+    if (!linked) {
+        GTEST_SKIP() << "this system makes no symbolic links here: " << refused;
+    }
     Workspace workspace;
     NullProgress progress;
-    AddFolder(workspace, WideFromPath(dir / "tree"), progress);
-    EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"REAL"}));
+    const FolderAdded added = AddFolder(workspace, WideFromPath(linked->tree), progress);
+    EXPECT_EQ(added.files, 4);
+    EXPECT_EQ(StoredNames(workspace),
+              (std::vector<std::wstring>{L"FILE-LINK", L"REAL.TXT", L"LINKED\\SECRET", L"LINKED\\DEEPER\\INNER"}));
+    EXPECT_EQ(workspace.Entry(1).size, static_cast<std::int64_t>(testing::LinkedTree::kSecret.size()))
+        << "the target's length, not the link's";
+
+    const std::wstring tree = WideFromPath(linked->tree);
+    const auto below = [&](const wchar_t* relative) { return JoinSystemPath(tree, relative); };
+    ASSERT_EQ(added.report.unreachableLinks.size(), 1u);
+    EXPECT_EQ(added.report.unreachableLinks[0].path, below(L"broken"));
+    EXPECT_TRUE(added.report.unreachableLinks[0].error);
+    ASSERT_EQ(added.report.repeatedFolders.size(), 2u);
+    EXPECT_EQ(added.report.repeatedFolders[0].path, below(L"loop"));
+    EXPECT_EQ(added.report.repeatedFolders[0].enteredAs, tree);
+    EXPECT_EQ(added.report.repeatedFolders[1].path, JoinSystemPath(below(L"zsub"), L"again"));
+    EXPECT_EQ(added.report.repeatedFolders[1].enteredAs, below(L"linked"));
+
+    // Packed, the linked file holds its target's bytes.
+    PackArchive(workspace, dir / "linked.pak", progress);
+    const auto archive = testing::ReadFileBytes(dir / "linked.pak");
+    EXPECT_EQ(std::string(archive.begin() + 24, archive.begin() + 24 + testing::LinkedTree::kSecret.size()),
+              testing::LinkedTree::kSecret);
 }
-#endif
 
 } // namespace
 } // namespace quarrow

@@ -116,7 +116,7 @@ TEST_F(PackFaults, ASourceFailingAtAnyByteStopsThePackAndNamesTheEntry) {
             const std::size_t expected = after < ends[0] ? 1 : after < ends[1] ? 2 : 4;
             EXPECT_EQ(error.Problem(), PackProblem::SourceUnreadable);
             EXPECT_EQ(error.Position(), expected);
-            EXPECT_EQ(error.Error(), std::errc::io_error);
+            EXPECT_EQ(error.Problems().front().error, std::errc::io_error);
         }
         ExpectUnchanged(copy);
         EXPECT_EQ(SnapshotOf(folder), before);
