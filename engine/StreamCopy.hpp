@@ -5,6 +5,7 @@
 #include "File.hpp"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -41,7 +42,9 @@ public:
 private:
     File& file_;
     std::uint64_t position_;
-    std::vector<std::uint8_t> buffer_;
+    // Left unzeroed: every byte is read or copied into it before it is written out.
+    std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t used_ = 0;
 };
 
 // Copies exactly `count` bytes from `source` at `from` to `target` at `to`, a chunk at a time through
