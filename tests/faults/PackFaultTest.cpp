@@ -23,6 +23,16 @@ using testing::SnapshotOf;
 using testing::TempDir;
 using testing::WriteFileText;
 
+// The bytes a successful pack of a copy of `workspace` reads and writes, measured on a file of its own.
+FaultPlan MeasurePack(const Workspace& workspace, const std::filesystem::path& target) {
+    FaultPlan counting = FaultPlan::Counting();
+    Workspace copy = workspace;
+    NullProgress progress;
+    const ScopedFileFaults scoped(counting);
+    PackArchive(copy, target, progress);
+    return counting;
+}
+
 class PackFaults : public ::testing::Test {
 protected:
     TempDir dir;
@@ -44,15 +54,7 @@ protected:
         WriteFileText(folder / "notes.txt", "the user's notes");
     }
 
-    // The bytes a successful pack of the workspace reads and writes, measured in a folder of its own.
-    FaultPlan Measure() {
-        FaultPlan counting = FaultPlan::Counting();
-        Workspace copy = workspace;
-        NullProgress progress;
-        const ScopedFileFaults scoped(counting);
-        PackArchive(copy, dir / "measure.pak", progress);
-        return counting;
-    }
+    FaultPlan Measure() { return MeasurePack(workspace, dir / "measure.pak"); }
 
     // Packs a copy of the workspace under `plan` and returns the error it ended with.
     std::optional<FileError> PackFailing(FaultPlan& plan, ProgressRecorder& progress) {
@@ -185,12 +187,6 @@ TEST_F(PackFaults, WithoutAnOldArchiveAFailedPackLeavesNoFileAtAll) {
     }
 }
 
-} // namespace
-} // namespace quarrow
-
-namespace quarrow {
-namespace {
-
 // An update written over the archive it was opened from: entries copied from the archive, one
 // replaced by a file, one added.
 class UpdateFaults : public ::testing::Test {
@@ -218,14 +214,7 @@ protected:
         ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "added"));
     }
 
-    FaultPlan Measure() {
-        FaultPlan counting = FaultPlan::Counting();
-        Workspace copy = workspace;
-        NullProgress progress;
-        const ScopedFileFaults scoped(counting);
-        PackArchive(copy, dir / "measure.pak", progress);
-        return counting;
-    }
+    FaultPlan Measure() { return MeasurePack(workspace, dir / "measure.pak"); }
 
     // Packs a copy of the workspace over the archive under `plan`; the copy must come out unchanged.
     template <typename Error> std::optional<Error> UpdateFailing(FaultPlan& plan) {
