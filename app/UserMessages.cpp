@@ -102,12 +102,20 @@ dialogs::MessageRequest ArchiveLoadFailed(HWND owner, const std::filesystem::pat
 
 namespace {
 
+// The entry's file, or its name in the archive it was read from.
+std::wstring PackSourceText(const PackIssue& issue) {
+    if (issue.fromArchive) {
+        return WideFromPath(issue.source) + L" 中的" + Quoted(issue.entryName);
+    }
+    return WideFromPath(issue.source);
+}
+
 std::wstring PackProblemText(const PackIssue& issue) {
     const std::wstring entry = Position(issue.position);
     switch (issue.problem) {
     case PackProblem::EmptyWorkspace: return L"没有可以打包的档案。";
-    case PackProblem::NotFromDisk:
-        return entry + Quoted(issue.entryName) + L"来自已开启的PAK文件，不是磁盘上的档案，无法打包。";
+    case PackProblem::NoSource:
+        return entry + Quoted(issue.entryName) + L"既没有磁盘上的档案，也没有PAK文件可以读取内容，无法打包。";
     case PackProblem::NameEmpty: return entry + L"的保存名字是空的。";
     case PackProblem::NameUnrepresentable:
         return entry + L"的保存名字" + Quoted(issue.entryName) + L"含有PAK文件无法保存的字符。";
@@ -115,11 +123,15 @@ std::wstring PackProblemText(const PackIssue& issue) {
         return entry + L"的保存名字" + Quoted(issue.entryName) + L"超过40个字节，PAK文件无法保存。";
     case PackProblem::SourceUnreadable:
         return entry + L" " + WideFromPath(issue.source) + L" 无法读取：" + ReasonText(issue.error);
-    case PackProblem::SourceShorter: return entry + L" " + WideFromPath(issue.source) + L" 比加入时短，可能已被修改。";
+    case PackProblem::SourceShorter: return entry + L" " + PackSourceText(issue) + L" 比加入时短，可能已被修改。";
+    case PackProblem::DataOutsideArchive:
+        return entry + Quoted(issue.entryName) + L"的内容不在 " + WideFromPath(issue.source) + L" 之内，无法打包。";
+    case PackProblem::SourceArchiveChanged:
+        return entry + Quoted(issue.entryName) + L"来自的 " + WideFromPath(issue.source) +
+               L" 在开启后已被修改（大小或文件头不同），无法打包。请重新开启。";
     case PackProblem::TooLarge:
-        return issue.position > 0
-                   ? entry + L" " + WideFromPath(issue.source) + L" 超过2,147,483,647字节，PAK文件无法保存。"
-                   : L"档案的总大小超过2,147,483,647字节，PAK文件无法保存。";
+        return issue.position > 0 ? entry + L" " + PackSourceText(issue) + L" 超过2,147,483,647字节，PAK文件无法保存。"
+                                  : L"档案的总大小超过2,147,483,647字节，PAK文件无法保存。";
     }
     return entry + L"无法打包。";
 }

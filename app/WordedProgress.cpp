@@ -10,8 +10,9 @@ namespace quarrow::app {
 namespace {
 
 // How the item line is made from the item's fields. The extractor's names the file written after "源文件："
-// and, on a second line, its folder after "目的地：".
-enum class ItemLine { Blank, Archive, StoredName, Source, ExtractTarget };
+// and, on a second line, its folder after "目的地：". The packer's names the file read, or for an entry
+// whose bytes come from an archive, the archive and the entry's name in it.
+enum class ItemLine { Blank, Archive, StoredName, Source, SourceOrEntry, ExtractTarget };
 
 // The text a bar shows beside its value: none, "7 / 120", the writer's whole "12%" or the appender's
 // "33.3333333333333%".
@@ -35,7 +36,7 @@ constexpr StepWording kWordings[] = {
     {Step::IndexRead, L"读取完毕，请等待。。。", false, Blank, None, None},
     // Pack: no text while the offsets are assigned, and a whole percentage while writing.
     {Step::AssigningOffsets, L"整理档案索引", false, Blank, None, None},
-    {Step::CopyingContents, L"打包档案内容：", false, Source, WholePercent, None},
+    {Step::CopyingContents, L"打包档案内容：", false, SourceOrEntry, WholePercent, None},
     {Step::WritingStructure, L"写入PAK构造", false, Blank, None, None},
     {Step::WritingIndex, L"写入索引：", false, StoredName, WholePercent, None},
     // Extract.
@@ -76,6 +77,11 @@ std::wstring ItemText(ItemLine line, const ProgressItem& item) {
     case Archive: return std::wstring(item.archive);
     case StoredName: return std::wstring(item.storedName);
     case Source: return std::wstring(item.source);
+    case SourceOrEntry:
+        if (item.source.empty()) {
+            return std::wstring(item.archive) + L"：" + std::wstring(item.storedName);
+        }
+        return std::wstring(item.source);
     case ExtractTarget:
         return L"源文件：" + std::wstring(item.destination) + L"\r\n目的地：" + std::wstring(item.destinationFolder);
     }

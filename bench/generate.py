@@ -4,6 +4,10 @@
   generate.py tree FOLDER [--files N] [--seed S]     a folder tree of mixed file sizes
   generate.py wide-pak FILE [--entries N]            an archive with N small entries, in the packer's layout
   generate.py wide-tar FILE [--entries N]            a tar with the same N entries, for comparison
+  generate.py big-pak FILE [--entries N] [--megabytes M] [--seed S]
+                                                     an archive of N entries of M megabytes in all, in the
+                                                     packer's layout, and beside it a folder FILE.mod
+                                                     holding a new version of its middle entry
 """
 import argparse
 import io
@@ -61,16 +65,44 @@ def make_wide_tar(path, entries):
             tar.addfile(info, io.BytesIO(bytes([i % 251])))
 
 
+def big_entry_name(i):
+    return "D%02d\\F%05d.BIN" % (i % 40, i)
+
+
+def make_big_pak(path, entries, megabytes, seed):
+    rng = random.Random(seed)
+    size = megabytes * 1024 * 1024 // entries
+    data_end = 24 + entries * size
+    index_offset = 16 * ((data_end + 1 + 15) // 16) + 1
+    block = rng.randbytes(size + 256)  # entries differ by where in the block they start
+    with open(path, "wb") as out:
+        out.write(b"PAKS" + struct.pack("<iii", entries, index_offset, 16447) + bytes(8))
+        for i in range(entries):
+            out.write(block[i % 256:i % 256 + size])
+        out.write(bytes(index_offset - data_end))
+        for i in range(entries):
+            out.write(struct.pack("<ii", size, 24 + i * size) + bytes(16) +
+                      big_entry_name(i).encode("ascii").ljust(40, b"\0"))
+    middle = big_entry_name(entries // 2).split("\\")
+    os.makedirs(os.path.join(path + ".mod", middle[0]), exist_ok=True)
+    with open(os.path.join(path + ".mod", *middle), "wb") as out:
+        out.write(rng.randbytes(size + 1000))
+    print("big-pak: %d entries of %d bytes" % (entries, size))
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("what", choices=["tree", "wide-pak", "wide-tar"])
+    parser.add_argument("what", choices=["tree", "wide-pak", "wide-tar", "big-pak"])
     parser.add_argument("path")
     parser.add_argument("--files", type=int, default=20000)
     parser.add_argument("--entries", type=int, default=100000)
+    parser.add_argument("--megabytes", type=int, default=300)
     parser.add_argument("--seed", type=int, default=3)
     args = parser.parse_args()
     if args.what == "tree":
         make_tree(args.path, args.files, args.seed)
+    elif args.what == "big-pak":
+        make_big_pak(args.path, args.entries, args.megabytes, args.seed)
     elif args.what == "wide-pak":
         make_wide_pak(args.path, args.entries)
     else:

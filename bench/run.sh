@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Measures quarrow-cli against tar in the same run, on the same data:
-#   pack     quarrow-cli pack   vs  tar -cf
-#   extract  quarrow-cli extract vs tar -xf
-#   list     quarrow-cli list of a 100,000-entry archive vs tar -tf of a 100,000-entry tar
-# Prints the median wall time of each over several runs, the ratio quarrow/tar (at most 1.0 means
-# at least as fast as tar) and the peak memory of one more run of each, from /usr/bin/time -v.
+# Measures quarrow-cli against a peer in the same run, on the same data:
+#   pack      quarrow-cli pack   vs  tar -cf
+#   extract   quarrow-cli extract vs tar -xf
+#   list      quarrow-cli list of a 100,000-entry archive vs tar -tf of a 100,000-entry tar
+#   update    quarrow-cli update -o, replacing one entry of a 300 MB archive of 2,000 entries, vs cp of it
+#   extract10 quarrow-cli extract of 10 named entries of the 100,000-entry archive vs quarrow-cli list
+# Prints the median wall time of each over several runs, the ratio quarrow/peer (at most 1.0 means
+# at least as fast as the peer), the ratio aimed at, and the peak memory of one more run of each, from
+# /usr/bin/time -v.
 #
 #   bench/run.sh [--cli PATH] [--files N] [--runs R] [--seed S] [--keep]
 # The data lives in a temporary folder under ${TMPDIR:-/tmp}, removed at the end unless --keep.
@@ -33,9 +36,10 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/quarrow-bench.XXXXXX")
 cleanup() { [ "$keep" = 1 ] && echo "bench: data kept in $work" || rm -rf "$work"; }
 trap cleanup EXIT
 
-# The tree, two archives of it and two extracted copies: about five times the tree's size.
+# The tree, two archives of it and two extracted copies: about five times the tree's size; the 300 MB
+# archive, its update and its copy.
 free_kb=$(df -Pk "$work" | awk 'NR == 2 { print $4 }')
-need_kb=$((files * 25 * 5))
+need_kb=$((files * 25 * 5 + 1000 * 1024))
 if [ "$free_kb" -lt "$need_kb" ]; then
     echo "bench: $((free_kb / 1024)) MB free in $work, about $((need_kb / 1024)) MB needed" >&2
     exit 1
@@ -44,6 +48,7 @@ fi
 python3 "$root/bench/generate.py" tree "$work/tree" --files "$files" --seed "$seed"
 python3 "$root/bench/generate.py" wide-pak "$work/wide.pak"
 python3 "$root/bench/generate.py" wide-tar "$work/wide.tar"
+python3 "$root/bench/generate.py" big-pak "$work/big.pak" --entries 2000 --megabytes 300
 sync
 
 now_ns() { date +%s%N; }
@@ -68,10 +73,10 @@ peak_mb() {  # peak_mb <setup> <command...>
     /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F: '/Maximum resident set size/ { printf "%.1f", $2 / 1024 }'
 }
 
-# measure <name> <quarrow setup> <tar setup> <quarrow command> -- <tar command>
+# measure <name> <aim> <peer> <quarrow setup> <peer setup> <quarrow command> -- <peer command>
 declare -a report
 measure() {
-    local name=$1 setup=$2 their_setup=$3; shift 3
+    local name=$1 aim=$2 peer=$3 setup=$4 their_setup=$5; shift 5
     local -a mine=() theirs=()
     while [ "$1" != "--" ]; do mine+=("$1"); shift; done
     shift
@@ -87,24 +92,37 @@ measure() {
     mine_median=$(printf '%s\n' "${mine_times[@]}" | median)
     their_median=$(printf '%s\n' "${their_times[@]}" | median)
     ratio=$(awk -v a="$mine_median" -v b="$their_median" 'BEGIN { printf "%.3f", a / b }')
-    report+=("$(printf '%-8s %10.4f s %10.4f s %7s %9s MB %9s MB' "$name" "$mine_median" "$their_median" "$ratio" \
-        "$(peak_mb "$setup" "${mine[@]}")" "$(peak_mb "$their_setup" "${theirs[@]}")")")
+    report+=("$(printf '%-9s %10.4f s  %-14s %10.4f s %7s %6s %9s MB %9s MB' "$name" "$mine_median" "$peer" \
+        "$their_median" "$ratio" "$aim" "$(peak_mb "$setup" "${mine[@]}")" "$(peak_mb "$their_setup" "${theirs[@]}")")")
 }
 
 cd "$work"
 # Each timed run starts with the disk written through, so that no run pays for its predecessor's writes.
-measure pack "rm -f tree.pak; sync" "rm -f tree.tar; sync" \
+measure pack - "tar -cf" "rm -f tree.pak; sync" "rm -f tree.tar; sync" \
     "$cli" pack tree.pak tree -- tar -cf tree.tar tree
-measure extract "rm -rf out-q; mkdir out-q; sync" "rm -rf out-t; mkdir out-t; sync" \
+measure extract - "tar -xf" "rm -rf out-q; mkdir out-q; sync" "rm -rf out-t; mkdir out-t; sync" \
     "$cli" extract tree.pak out-q -- tar -xf tree.tar -C out-t
-measure list ":" ":" \
+measure list 0.4 "tar -tf" ":" ":" \
     "$cli" list wide.pak -- tar -tf wide.tar
+measure update 1.3 "cp" "rm -f updated.pak; sync" "rm -f copied.pak; sync" \
+    "$cli" update big.pak -o updated.pak big.pak.mod -- cp big.pak copied.pak
+named=()
+for i in 7 10007 20007 30007 40007 50007 60007 70007 80007 99999; do
+    named+=("$(printf 'W%03d/E%06d.DAT' $((i % 500)) "$i")")
+done
+measure extract10 1.5 "quarrow list" "rm -rf named; sync" ":" \
+    "$cli" extract wide.pak named "${named[@]}" -- "$cli" list wide.pak
 
 # The extracted trees must be the tree itself.
 diff -r tree out-q >/dev/null || { echo "bench: quarrow-cli extracted a different tree" >&2; exit 1; }
 diff -r tree out-t/tree >/dev/null || { echo "bench: tar extracted a different tree" >&2; exit 1; }
+# The update replaced the middle entry, and the named extract wrote the 10 entries.
+[ "$("$cli" list updated.pak | sed -n 1001p | cut -f1)" = "$(stat -c %s big.pak.mod/D00/F01000.BIN)" ] \
+    || { echo "bench: the update did not replace the middle entry" >&2; exit 1; }
+[ "$(find named -type f | wc -l)" = 10 ] || { echo "bench: the named extract did not write 10 files" >&2; exit 1; }
 
 echo
-echo "quarrow-cli against tar: $files files ($(du -sm tree | cut -f1) MB), median of $runs runs; list of 100,000 entries"
-printf '%-8s %12s %12s %7s %12s %12s\n' "" "quarrow" "tar" "ratio" "quarrow peak" "tar peak"
+echo "quarrow-cli against its peers: $files files ($(du -sm tree | cut -f1) MB), median of $runs runs;"
+echo "list and extract10 of 100,000 entries; update of 2,000 entries, 300 MB (its peak memory is aimed under 64 MB)"
+printf '%-9s %12s  %-14s %12s %7s %6s %12s %12s\n' "" "quarrow" "peer" "" "ratio" "aim" "quarrow peak" "peer peak"
 printf '%s\n' "${report[@]}"

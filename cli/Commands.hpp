@@ -6,6 +6,7 @@
 #include "Progress.hpp"
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace quarrow::cli {
@@ -14,10 +15,24 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
-int RunList(const std::filesystem::path& archive, Progress& progress);
-int RunExtract(const std::filesystem::path& archive, const std::filesystem::path& destination, Progress& progress);
+// Where the commands that change an archive put the result, and whether they may leave the content
+// appended behind its index out of it.
+struct EditOptions {
+    std::filesystem::path output; // empty: the archive itself, replaced once everything has succeeded
+    bool dropAppended = false;
+};
+
+int RunList(const std::filesystem::path& archive);
+// Names (UTF-8) select the entries to extract; none extracts them all.
+int RunExtract(const std::filesystem::path& archive, const std::filesystem::path& destination,
+               const std::vector<std::string>& names, Progress& progress);
 int RunPack(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& inputs, Progress& progress);
 int RunAppend(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& files,
               Progress& progress);
+int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
+              const std::vector<std::filesystem::path>& inputs, Progress& progress);
+int RunDelete(const std::filesystem::path& archive, const EditOptions& options, const std::vector<std::string>& names,
+              Progress& progress);
+int RunCheck(const std::filesystem::path& archive, Progress& progress);
 
 } // namespace quarrow::cli

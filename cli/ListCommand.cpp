@@ -2,27 +2,60 @@
 
 #include "Console.hpp"
 #include "Diagnostics.hpp"
+#include "StoredName.hpp"
 #include "Text.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace quarrow::cli {
 
-int RunList(const std::filesystem::path& archive, Progress& progress) {
-    Workspace workspace;
-    if (!OpenArchive(archive, workspace, progress)) {
+namespace {
+
+constexpr std::size_t kOutputChunk = 64 * 1024;
+
+void AppendNumber(std::string& out, std::int32_t value) {
+    char digits[16];
+    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+}
+
+// A stored name in UTF-8: ASCII names, which most are, as they stand; the others through their decoding.
+void AppendName(std::string& out, const NameField& field) {
+    const std::string_view bytes = StoredNameBytes(field);
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        out += bytes;
+    } else {
+        out += Utf8FromWide(DecodeNameField(field).text);
+    }
+}
+
+} // namespace
+
+// Straight from the index to the output, a chunk at a time: a list of 100,000 entries builds no
+// workspace and holds no more than the index and one chunk of lines.
+int RunList(const std::filesystem::path& archive) {
+    const auto check = CheckedArchive(archive);
+    if (!check) {
         return kExitFailure;
     }
-    std::string listing;
-    listing.reserve(workspace.Count() * 32);
-    for (std::size_t position = 1; position <= workspace.Count(); ++position) {
-        const WorkspaceEntry& entry = workspace.Entry(position);
-        listing += std::to_string(entry.size);
-        listing += '\t';
-        listing += std::to_string(entry.dataOffset.value_or(0));
-        listing += '\t';
-        listing += Utf8FromWide(entry.storedName);
-        listing += '\n';
+    const ArchiveIndex index = ReadArchiveIndex(archive, check->header);
+    std::string lines;
+    lines.reserve(kOutputChunk + 128);
+    for (std::size_t i = 0; i < index.Count(); ++i) {
+        const PakEntry entry = DecodeEntry(index.Record(i));
+        AppendNumber(lines, entry.size);
+        lines += '\t';
+        AppendNumber(lines, entry.dataOffset);
+        lines += '\t';
+        AppendName(lines, entry.name);
+        lines += '\n';
+        if (lines.size() >= kOutputChunk) {
+            Write(Stream::Out, lines);
+            lines.clear();
+        }
     }
-    Write(Stream::Out, listing);
+    Write(Stream::Out, lines);
     return kExitSuccess;
 }
 

@@ -15,6 +15,7 @@ std::string_view Describe(ArchiveProblem problem) {
     case ArchiveProblem::TruncatedHeader: return "ends inside its header";
     case ArchiveProblem::NegativeCount: return "has a negative entry count";
     case ArchiveProblem::IndexOutsideFile: return "has an index that does not lie inside the file";
+    case ArchiveProblem::Changed: return "has changed since it was checked";
     }
     return "is damaged";
 }
@@ -69,55 +70,54 @@ InvalidArchive::InvalidArchive(ArchiveProblem problem, std::filesystem::path pat
     : std::runtime_error(Utf8FromWide(WideFromPath(path)) + " " + std::string(Describe(problem))), problem_(problem),
       path_(std::move(path)) {}
 
-void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const PakHeader& header, Progress& progress) {
-    std::vector<std::uint8_t> index;
-    {
-        File file = File::Open(path, File::Mode::Read);
-        if (auto problem = JudgeIndex(header, file.Size())) {
-            throw InvalidArchive(*problem, path);
-        }
-        index.resize(kEntrySize * static_cast<std::size_t>(header.entryCount));
-        if (file.ReadAt(static_cast<std::uint64_t>(header.indexOffset), index.data(), index.size()) != index.size()) {
-            throw InvalidArchive(ArchiveProblem::IndexOutsideFile, path);
-        }
-        file.Close();
+ArchiveIndex ReadArchiveIndex(const std::filesystem::path& path, const PakHeader& header) {
+    File file = File::Open(path, File::Mode::Read);
+    const std::uint64_t size = file.Size();
+    HeaderBytes headerBytes{};
+    if (file.ReadAt(0, headerBytes.data(), headerBytes.size()) != headerBytes.size() ||
+        DecodeHeader(headerBytes) != header) {
+        throw InvalidArchive(ArchiveProblem::Changed, path);
     }
+    if (auto problem = JudgeIndex(header, size)) {
+        throw InvalidArchive(*problem, path);
+    }
+    const auto count = static_cast<std::size_t>(header.entryCount);
+    auto records = std::make_unique_for_overwrite<std::uint8_t[]>(kEntrySize * count);
+    if (file.ReadAt(static_cast<std::uint64_t>(header.indexOffset), records.get(), kEntrySize * count) !=
+        kEntrySize * count) {
+        throw InvalidArchive(ArchiveProblem::IndexOutsideFile, path);
+    }
+    file.Close();
+    return ArchiveIndex(std::make_shared<const SourceArchive>(path, size, headerBytes), std::move(records), count);
+}
+
+void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const PakHeader& header, Progress& progress) {
+    const ArchiveIndex index = ReadArchiveIndex(path, header);
 
     workspace.Clear();
     workspace.SetArchivePath(path);
     const ProgressShown shown(progress);
-    const std::int64_t count = header.entryCount;
+    const auto count = static_cast<std::int64_t>(index.Count());
     progress.SetStep(ProgressStep::ReadingIndex);
     progress.SetTotal(ProgressBar::Items, count);
     progress.SetVisible(ProgressBar::Stages, false);
 
-    struct Placement {
-        std::int32_t size;
-        std::int32_t dataOffset;
-    };
-    std::vector<Placement> placements;
-    std::vector<DecodedName> names;
-    placements.reserve(static_cast<std::size_t>(count));
-    names.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t i = 0; i < count; ++i) {
-        const auto record = std::span<const std::uint8_t, kEntrySize>(index.data() + kEntrySize * i, kEntrySize);
-        const PakEntry entry = DecodeEntry(record);
-        placements.push_back({entry.size, entry.dataOffset});
-        names.push_back(DecodeNameField(entry.name));
-        progress.SetItem({.storedName = names.back().text});
-        progress.SetDone(ProgressBar::Items, i + 1);
+    // The rows are made while the progress shows and join the workspace at the end in one step, so that
+    // nothing paints a half-filled list.
+    Workspace loaded;
+    loaded.Reserve(index.Count());
+    for (std::size_t i = 0; i < index.Count(); ++i) {
+        const PakEntry record = DecodeEntry(index.Record(i));
+        loaded.AddArchiveEntry(index.Archive(), record, DecodeNameField(record.name));
+        progress.SetItem({.storedName = loaded.Entry(i + 1).storedName});
+        progress.SetDone(ProgressBar::Items, static_cast<std::int64_t>(i) + 1);
         progress.Breathe();
     }
 
     progress.SetStep(ProgressStep::IndexRead);
     progress.SetItem({});
     progress.Breathe();
-
-    workspace.Reserve(static_cast<std::size_t>(count));
-    for (std::size_t i = 0; i < placements.size(); ++i) {
-        workspace.AddArchiveEntry(std::move(names[i].text), placements[i].size, placements[i].dataOffset,
-                                  names[i].exact);
-    }
+    workspace.Append(std::move(loaded));
 }
 
 } // namespace quarrow

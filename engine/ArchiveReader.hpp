@@ -4,11 +4,14 @@
 
 #include "PakFormat.hpp"
 #include "Progress.hpp"
+#include "SourceArchive.hpp"
 #include "Workspace.hpp"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,6 +25,7 @@ enum class ArchiveProblem {
     TruncatedHeader,  // the magic, but not the 16 bytes of a header
     NegativeCount,    // the header counts fewer than 0 entries
     IndexOutsideFile, // the index begins before the file or ends after it
+    Changed,          // the header is not the one that was checked: the file was rewritten meanwhile
 };
 
 // An English description, for logs and the command line.
@@ -35,6 +39,9 @@ struct ArchiveCheck {
     std::uint64_t fileSize = 0;
 
     explicit operator bool() const { return !problem; }
+
+    // Content behind the index, which a rewrite of the archive would not keep.
+    std::optional<ByteRange> Appended() const { return AppendedContent(header, fileSize); }
 };
 
 // Reads the header and judges it against the file's length (in 64-bit arithmetic). Never throws for
@@ -52,6 +59,30 @@ private:
     ArchiveProblem problem_;
     std::filesystem::path path_;
 };
+
+// The whole index of an archive, read with one read, and the record that its entries share.
+class ArchiveIndex {
+public:
+    ArchiveIndex(SharedSourceArchive archive, std::unique_ptr<std::uint8_t[]> records, std::size_t count)
+        : archive_(std::move(archive)), records_(std::move(records)), count_(count) {}
+
+    const SharedSourceArchive& Archive() const { return archive_; }
+    std::size_t Count() const { return count_; }
+    // The record at a 0-based index.
+    std::span<const std::uint8_t, kEntrySize> Record(std::size_t i) const {
+        return std::span<const std::uint8_t, kEntrySize>(records_.get() + kEntrySize * i, kEntrySize);
+    }
+
+private:
+    SharedSourceArchive archive_;
+    std::unique_ptr<std::uint8_t[]> records_; // not zeroed first: the read fills every byte
+    std::size_t count_;
+};
+
+// Reads the index of the archive whose header CheckArchive read as `header`. Throws InvalidArchive when
+// the archive has changed since (its header differs, or its index no longer fits the file), FileError
+// when it cannot be read.
+ArchiveIndex ReadArchiveIndex(const std::filesystem::path& path, const PakHeader& header);
 
 // Replaces the workspace by the archive's entries, in index order, and makes the archive the current
 // one. The whole index is read with one read before anything changes: when that fails (FileError,

@@ -17,12 +17,15 @@ namespace quarrow {
 std::string_view Describe(PackProblem problem) {
     switch (problem) {
     case PackProblem::EmptyWorkspace: return "there is nothing to pack";
-    case PackProblem::NotFromDisk: return "the entry comes from an opened archive, not from a file on disk";
+    case PackProblem::NoSource: return "the entry has neither a file nor an archive to take its bytes from";
     case PackProblem::NameEmpty: return "the name to store is empty";
     case PackProblem::NameUnrepresentable: return "the name to store has characters that code page 936 cannot hold";
     case PackProblem::NameTooLong: return "the name to store takes more than 40 bytes in code page 936";
-    case PackProblem::SourceUnreadable: return "the source file cannot be read";
+    case PackProblem::SourceUnreadable: return "the source cannot be read";
     case PackProblem::SourceShorter: return "the source file is shorter than when it was added";
+    case PackProblem::DataOutsideArchive: return "the entry's data lies outside the archive it comes from";
+    case PackProblem::SourceArchiveChanged:
+        return "the archive the entry comes from has changed since it was opened (its size or its header differs)";
     case PackProblem::TooLarge: return "the archive would be larger than 2,147,483,647 bytes";
     }
     return "the entry cannot be packed";
@@ -31,8 +34,10 @@ std::string_view Describe(PackProblem problem) {
 std::string Describe(const PackIssue& issue) {
     std::string text;
     if (issue.position > 0) {
-        text = "entry " + std::to_string(issue.position) + " (" +
-               Utf8FromWide(issue.source.empty() ? issue.entryName : WideFromPath(issue.source)) + "): ";
+        const std::wstring what = issue.fromArchive      ? issue.entryName + L" in " + WideFromPath(issue.source)
+                                  : issue.source.empty() ? issue.entryName
+                                                         : WideFromPath(issue.source);
+        text = "entry " + std::to_string(issue.position) + " (" + Utf8FromWide(what) + "): ";
     }
     text += Describe(issue.problem);
     if (issue.error) {
@@ -44,10 +49,11 @@ std::string Describe(const PackIssue& issue) {
 namespace {
 
 PackIssue IssueOf(PackProblem problem, std::size_t position, const WorkspaceEntry* entry, std::error_code error) {
-    PackIssue issue{problem, position, {}, {}, error};
+    PackIssue issue{problem, position, {}, {}, false, error};
     if (entry != nullptr) {
         issue.entryName = entry->storedName;
-        issue.source = entry->source;
+        issue.fromArchive = entry->archive != nullptr;
+        issue.source = issue.fromArchive ? entry->archive->Path() : entry->source;
     }
     return issue;
 }
@@ -72,10 +78,77 @@ PackProblem ProblemOf(NameFieldProblem problem) {
     return PackProblem::NameEmpty;
 }
 
+// An archive that entries take their bytes from, held open from the check that it is unchanged until
+// its bytes are copied, so that what is copied is what was checked.
+struct OpenedSource {
+    const SourceArchive* archive;
+    File file;
+    std::wstring pathText;
+};
+
 struct PackPlan {
     std::vector<NameField> names;
     PakLayout layout;
+    std::vector<OpenedSource> sources;
+
+    const OpenedSource& SourceOf(const SourceArchive& archive) const {
+        return *std::find_if(sources.begin(), sources.end(),
+                             [&](const OpenedSource& source) { return source.archive == &archive; });
+    }
 };
+
+// The archives entries come from, each opened and compared with what was opened once, when its first
+// entry is met. One that is unreadable or no longer the archive that was opened (its entries' offsets
+// would point at other bytes) is a problem of that first entry; its other entries are not named again.
+class SourceArchives {
+public:
+    explicit SourceArchives(std::vector<OpenedSource>& opened) : opened_(opened) {}
+
+    // Whether the entry's archive can be read as it was opened; records the problem when not.
+    bool Usable(const WorkspaceEntry& entry, std::size_t position, std::vector<PackIssue>& problems) {
+        const SourceArchive* archive = entry.archive.get();
+        if (std::find(refused_.begin(), refused_.end(), archive) != refused_.end()) {
+            return false;
+        }
+        if (std::any_of(opened_.begin(), opened_.end(), [&](const OpenedSource& s) { return s.archive == archive; })) {
+            return true;
+        }
+        try {
+            File file = File::Open(archive->Path(), File::Mode::Read);
+            if (archive->IsUnchanged(file)) {
+                opened_.push_back({archive, std::move(file), WideFromPath(archive->Path())});
+                return true;
+            }
+            problems.push_back(IssueOf(PackProblem::SourceArchiveChanged, position, &entry, {}));
+        } catch (const FileError& error) {
+            problems.push_back(IssueOf(PackProblem::SourceUnreadable, position, &entry, error.Code()));
+        }
+        refused_.push_back(archive);
+        return false;
+    }
+
+private:
+    std::vector<OpenedSource>& opened_;
+    std::vector<const SourceArchive*> refused_;
+};
+
+// Problems of an entry whose bytes come from a file on disk, or from no source at all.
+void CheckFileSource(const WorkspaceEntry& entry, std::size_t position, std::vector<PackIssue>& problems) {
+    const auto refuse = [&](PackProblem problem, std::error_code error = {}) {
+        problems.push_back(IssueOf(problem, position, &entry, error));
+    };
+    if (entry.source.empty()) {
+        refuse(PackProblem::NoSource);
+        return;
+    }
+    std::error_code error;
+    const auto length = std::filesystem::file_size(entry.source, error);
+    if (error) {
+        refuse(PackProblem::SourceUnreadable, error);
+    } else if (entry.size < 0 || static_cast<std::uint64_t>(entry.size) > length) {
+        refuse(PackProblem::SourceShorter);
+    }
+}
 
 // The whole list is checked before anything is refused: the user mends every entry named at once.
 PackPlan PlanPack(const Workspace& workspace) {
@@ -88,29 +161,27 @@ PackPlan PlanPack(const Workspace& workspace) {
     std::vector<std::int64_t> sizes;
     sizes.reserve(count);
     std::vector<PackIssue> problems;
+    SourceArchives archives(plan.sources);
     bool entryTooLarge = false;
     for (std::size_t position = 1; position <= count; ++position) {
         const WorkspaceEntry& entry = workspace.Entry(position);
-        const auto refuse = [&](PackProblem problem, std::error_code error = {}) {
-            problems.push_back(IssueOf(problem, position, &entry, error));
-        };
+        const auto refuse = [&](PackProblem problem) { problems.push_back(IssueOf(problem, position, &entry, {})); };
         sizes.push_back(std::max<std::int64_t>(entry.size, 0));
-        if (!entry.FromDisk()) {
-            refuse(PackProblem::NotFromDisk);
-            continue;
-        }
-        const auto field = EncodeNameField(entry.storedName);
-        if (const auto* problem = std::get_if<NameFieldProblem>(&field)) {
-            refuse(ProblemOf(*problem));
+        if (entry.nameField) {
+            plan.names.push_back(*entry.nameField); // written back as it was read
         } else {
-            plan.names.push_back(std::get<NameField>(field));
+            const auto field = EncodeNameField(entry.storedName);
+            if (const auto* problem = std::get_if<NameFieldProblem>(&field)) {
+                refuse(ProblemOf(*problem));
+            } else {
+                plan.names.push_back(std::get<NameField>(field));
+            }
         }
-        std::error_code error;
-        const auto length = std::filesystem::file_size(entry.source, error);
-        if (error) {
-            refuse(PackProblem::SourceUnreadable, error);
-        } else if (entry.size < 0 || static_cast<std::uint64_t>(entry.size) > length) {
-            refuse(PackProblem::SourceShorter);
+        if (!entry.archive) {
+            CheckFileSource(entry, position, problems);
+        } else if (archives.Usable(entry, position, problems) &&
+                   (!entry.dataOffset || !entry.archive->Holds(*entry.dataOffset, entry.size))) {
+            refuse(PackProblem::DataOutsideArchive);
         }
         if (entry.size > kMaxOffset) {
             refuse(PackProblem::TooLarge);
@@ -127,6 +198,13 @@ PackPlan PlanPack(const Workspace& workspace) {
     return plan;
 }
 
+PakHeader HeaderOf(const PackPlan& plan) {
+    PakHeader header;
+    header.entryCount = static_cast<std::int32_t>(plan.names.size());
+    header.indexOffset = static_cast<std::int32_t>(plan.layout.indexOffset);
+    return header;
+}
+
 void AssignOffsets(std::size_t count, Progress& progress) {
     const auto n = static_cast<std::int64_t>(count);
     progress.SetStep(ProgressStep::AssigningOffsets);
@@ -138,32 +216,94 @@ void AssignOffsets(std::size_t count, Progress& progress) {
     }
 }
 
-void CopyContents(const Workspace& workspace, SequentialWriter& writer, Progress& progress) {
+// Entries that lie back to back in one archive are copied as one run: an archive of many small entries
+// then costs a few calls of the system rather than one per entry, and a large unchanged stretch can be
+// copied by the system on its own. A run is bounded so that the progress keeps moving.
+class ArchiveRun {
+public:
+    explicit ArchiveRun(SequentialWriter& writer) : writer_(writer) {}
+
+    // Adds the entry at `position`, whose bytes lie in `source` at `offset`.
+    void Add(const Workspace& workspace, std::size_t position, const OpenedSource& source, std::uint64_t offset,
+             std::uint64_t size) {
+        if (source_ != &source || offset != from_ + length_ || length_ + size > kLongestRun) {
+            Finish(workspace);
+            source_ = &source;
+            from_ = offset;
+            first_ = position;
+        }
+        length_ += size;
+    }
+
+    // Copies what the run holds. A source archive that fails to give its bytes stops the pack with the
+    // run's first entry named.
+    void Finish(const Workspace& workspace) {
+        if (source_ == nullptr || length_ == 0) {
+            length_ = 0;
+            return;
+        }
+        try {
+            writer_.CopyFrom(source_->file, from_, length_);
+        } catch (const FileError& error) {
+            if (error.Path() != source_->file.Path()) {
+                throw; // the archive's own write failed
+            }
+            throw PackError(PackProblem::SourceUnreadable, first_, &workspace.Entry(first_), error.Code());
+        }
+        length_ = 0;
+    }
+
+private:
+    static constexpr std::uint64_t kLongestRun = 64 * kCopyChunk;
+    SequentialWriter& writer_;
+    const OpenedSource* source_ = nullptr;
+    std::uint64_t from_ = 0;
+    std::uint64_t length_ = 0;
+    std::size_t first_ = 0;
+};
+
+void CopyFile(const WorkspaceEntry& entry, std::size_t position, SequentialWriter& writer) {
+    if (entry.size == 0) {
+        return;
+    }
+    try {
+        const File source = File::Open(entry.source, File::Mode::Read);
+        writer.CopyFrom(source, 0, static_cast<std::uint64_t>(entry.size));
+    } catch (const FileError& error) {
+        if (error.Path() != entry.source) {
+            throw; // the archive's own write failed
+        }
+        std::error_code ignored;
+        const auto length = std::filesystem::file_size(entry.source, ignored);
+        if (!ignored && length < static_cast<std::uint64_t>(entry.size)) {
+            throw PackError(PackProblem::SourceShorter, position, &entry);
+        }
+        throw PackError(PackProblem::SourceUnreadable, position, &entry, error.Code());
+    }
+}
+
+void CopyContents(const Workspace& workspace, const PackPlan& plan, SequentialWriter& writer, Progress& progress) {
     const auto n = static_cast<std::int64_t>(workspace.Count());
     progress.SetStep(ProgressStep::CopyingContents);
+    ArchiveRun run(writer);
     for (std::int64_t i = 1; i <= n; ++i) {
-        const WorkspaceEntry& entry = workspace.Entry(static_cast<std::size_t>(i));
-        const std::wstring sourceText = WideFromPath(entry.source);
-        progress.SetItem({.source = sourceText});
-        if (entry.size > 0) {
-            try {
-                const File source = File::Open(entry.source, File::Mode::Read);
-                writer.CopyFrom(source, 0, static_cast<std::uint64_t>(entry.size));
-            } catch (const FileError& error) {
-                if (error.Path() != entry.source) {
-                    throw; // the archive's own write failed
-                }
-                std::error_code ignored;
-                const auto length = std::filesystem::file_size(entry.source, ignored);
-                if (!ignored && length < static_cast<std::uint64_t>(entry.size)) {
-                    throw PackError(PackProblem::SourceShorter, static_cast<std::size_t>(i), &entry);
-                }
-                throw PackError(PackProblem::SourceUnreadable, static_cast<std::size_t>(i), &entry, error.Code());
-            }
+        const auto position = static_cast<std::size_t>(i);
+        const WorkspaceEntry& entry = workspace.Entry(position);
+        if (entry.archive) {
+            const OpenedSource& source = plan.SourceOf(*entry.archive);
+            progress.SetItem({.archive = source.pathText, .storedName = entry.storedName});
+            run.Add(workspace, position, source, static_cast<std::uint64_t>(*entry.dataOffset),
+                    static_cast<std::uint64_t>(entry.size));
+        } else {
+            run.Finish(workspace);
+            const std::wstring sourceText = WideFromPath(entry.source);
+            progress.SetItem({.source = sourceText});
+            CopyFile(entry, position, writer);
         }
         progress.SetDone(ProgressBar::Items, i);
         progress.Breathe();
     }
+    run.Finish(workspace);
 }
 
 void WriteStructureAndIndex(const Workspace& workspace, const PackPlan& plan, File& archive, SequentialWriter& writer,
@@ -172,10 +312,7 @@ void WriteStructureAndIndex(const Workspace& workspace, const PackPlan& plan, Fi
     progress.SetStep(ProgressStep::WritingStructure);
     progress.SetItem({});
     writer.Flush(); // the header lands on bytes the writer may still hold
-    PakHeader header;
-    header.entryCount = static_cast<std::int32_t>(n);
-    header.indexOffset = static_cast<std::int32_t>(plan.layout.indexOffset);
-    const HeaderBytes headerBytes = EncodeHeader(header);
+    const HeaderBytes headerBytes = EncodeHeader(HeaderOf(plan));
     archive.WriteAt(0, headerBytes.data(), headerBytes.size());
 
     progress.SetStep(ProgressStep::WritingIndex);
@@ -204,7 +341,7 @@ PackError::PackError(PackProblem problem, std::size_t position, const WorkspaceE
     : PackError(std::vector<PackIssue>{IssueOf(problem, position, entry, error)}) {}
 
 void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress) {
-    const PackPlan plan = PlanPack(workspace);
+    PackPlan plan = PlanPack(workspace);
     const std::filesystem::path folder = target.parent_path();
     RemoveAbandonedTemporaryFiles(folder);
     std::error_code ignored;
@@ -223,12 +360,14 @@ void PackArchive(Workspace& workspace, const std::filesystem::path& target, Prog
 
             SequentialWriter writer(archive.Get(), 0);
             writer.WriteZeros(static_cast<std::uint64_t>(kDataStart)); // the header comes last, over these
-            CopyContents(workspace, writer, progress);
+            CopyContents(workspace, plan, writer, progress);
             progress.SetDone(ProgressBar::Stages, 2);
 
             WriteStructureAndIndex(workspace, plan, archive.Get(), writer, progress);
             progress.SetDone(ProgressBar::Stages, 3);
         }
+        // Windows replaces no file that is held open, and the target may be one of the sources.
+        plan.sources.clear();
         archive.Commit(replacing);
     } catch (const FileError& error) {
         // Sources fail as PackError; what fails here is the archive. Its temporary file is this run's
@@ -239,8 +378,15 @@ void PackArchive(Workspace& workspace, const std::filesystem::path& target, Prog
         throw FileError(error.Operation(), target, error.Code());
     }
 
+    const auto written =
+        std::make_shared<const SourceArchive>(target, plan.layout.archiveSize, EncodeHeader(HeaderOf(plan)));
     for (std::size_t position = 1; position <= workspace.Count(); ++position) {
-        workspace.SetDataOffset(position, plan.layout.dataOffsets[position - 1]);
+        const std::int64_t offset = plan.layout.dataOffsets[position - 1];
+        if (workspace.Entry(position).archive) {
+            workspace.MoveIntoArchive(position, written, offset);
+        } else {
+            workspace.SetDataOffset(position, offset);
+        }
     }
     workspace.SetArchivePath(target);
 }

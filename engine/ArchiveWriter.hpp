@@ -1,8 +1,11 @@
 #pragma once
-// Pack: every workspace entry from disk into a new archive, in list order, byte for byte in the
-// packer's layout. Everything that could stop the pack is checked before a byte is written; the
-// archive is written under a temporary name beside the target and takes the target's place only when
-// complete, so that a refused, failed or interrupted pack leaves an existing target as it was.
+// Pack: every workspace entry into a new archive, in list order, byte for byte in the packer's layout.
+// An entry's bytes come from its file on disk, or from the archive it was read from, streamed in
+// chunks; its name field is the one it was read with, when it was read from an archive. Everything
+// that could stop the pack is checked before a byte is written; the archive is written under a
+// temporary name beside the target and takes the target's place only when complete, so that a
+// refused, failed or interrupted pack leaves an existing target as it was, even when the target is
+// the archive the entries come from.
 
 #include "Progress.hpp"
 #include "Workspace.hpp"
@@ -18,14 +21,16 @@
 namespace quarrow {
 
 enum class PackProblem {
-    EmptyWorkspace,      // nothing to pack
-    NotFromDisk,         // an entry of an opened archive has no source file
-    NameEmpty,           // no name to store
-    NameUnrepresentable, // a character of the name has no code page 936 form
-    NameTooLong,         // the name takes more than 40 bytes in code page 936
-    SourceUnreadable,    // the source is missing or its length cannot be read
-    SourceShorter,       // the source is shorter than its recorded size
-    TooLarge,            // the data would end beyond 2,147,483,647 bytes
+    EmptyWorkspace,       // nothing to pack
+    NoSource,             // the entry has neither a file nor an archive to take its bytes from
+    NameEmpty,            // no name to store
+    NameUnrepresentable,  // a character of the name has no code page 936 form
+    NameTooLong,          // the name takes more than 40 bytes in code page 936
+    SourceUnreadable,     // the source file or archive is missing or cannot be read
+    SourceShorter,        // the source is shorter than its recorded size
+    DataOutsideArchive,   // the entry's data lies outside the archive it comes from
+    SourceArchiveChanged, // the archive the entry comes from is not as it was when it was opened
+    TooLarge,             // the data would end beyond 2,147,483,647 bytes
 };
 
 std::string_view Describe(PackProblem problem);
@@ -35,11 +40,13 @@ struct PackIssue {
     PackProblem problem = PackProblem::EmptyWorkspace;
     std::size_t position = 0;     // 1-based; 0 when no single entry is at fault
     std::wstring entryName;       // its name inside the archive
-    std::filesystem::path source; // its file on disk; empty for an entry of an opened archive
+    std::filesystem::path source; // where its bytes come from: its file on disk, or the archive it was read from
+    bool fromArchive = false;     // `source` is the archive the entry was read from
     std::error_code error;        // the system's reason, when there is one
 };
 
-// "entry 3 (SOURCE): the reason", or the reason alone when no entry is at fault.
+// "entry 3 (SOURCE): the reason", "entry 3 (NAME in ARCHIVE): the reason", or the reason alone when
+// no entry is at fault.
 std::string Describe(const PackIssue& issue);
 
 // A pack refused before writing, naming every problem the whole list has at once, so that they can
@@ -59,8 +66,8 @@ private:
 };
 
 // Writes the archive at `target` (no extension is added) and, on success, puts every entry's data
-// offset into the workspace and makes `target` its current archive. Throws PackError or FileError;
-// the workspace is then unchanged.
+// offset into the workspace, points the entries whose bytes came from an archive into the new one, and
+// makes `target` the current archive. Throws PackError or FileError; the workspace is then unchanged.
 void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress);
 
 } // namespace quarrow

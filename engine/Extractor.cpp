@@ -1,6 +1,7 @@
 #include "Extractor.hpp"
 
 #include "File.hpp"
+#include "RemoveRowsAt.hpp"
 #include "StreamCopy.hpp"
 #include "SystemMessage.hpp"
 #include "TemporaryFile.hpp"
@@ -123,10 +124,10 @@ void PrepareDestination(const std::filesystem::path& destination) {
     }
 }
 
-} // namespace
-
-ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archivePath,
-                                const std::filesystem::path& destination, Progress& progress) {
+// Extracts the entries at `positions`, or every entry when there is no selection.
+ExtractionResult Extract(const Workspace& workspace, std::optional<std::span<const std::size_t>> selection,
+                         const std::filesystem::path& archivePath, const std::filesystem::path& destination,
+                         Progress& progress) {
     const ProgressShown shown(progress);
     progress.SetStep(ProgressStep::ReadingArchive);
     const std::wstring archiveText = WideFromPath(archivePath);
@@ -136,7 +137,8 @@ ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesyste
 
     const File archive = File::Open(archivePath, File::Mode::Read);
     const std::uint64_t archiveSize = archive.Size();
-    const auto n = static_cast<std::int64_t>(workspace.Count());
+    const std::size_t count = selection ? selection->size() : workspace.Count();
+    const auto n = static_cast<std::int64_t>(count);
     if (n > 0) {
         PrepareDestination(destination);
     }
@@ -146,8 +148,8 @@ ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesyste
     const std::wstring destinationText = WideFromPath(destination);
     ExtractionResult result;
     EntryWriter writer(archive, archiveSize);
-    for (std::int64_t r = 1; r <= n; ++r) {
-        const auto position = static_cast<std::size_t>(r);
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t position = selection ? (*selection)[k] : k + 1;
         const WorkspaceEntry& entry = workspace.Entry(position);
         const ExtractTarget target = TargetFor(destinationText, entry.storedName);
         progress.SetItem({.destination = target.file, .destinationFolder = target.folder});
@@ -156,12 +158,26 @@ ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesyste
         } else {
             ++result.written;
         }
-        progress.SetDone(ProgressBar::Items, r);
+        progress.SetDone(ProgressBar::Items, static_cast<std::int64_t>(k) + 1);
         progress.Breathe();
     }
     progress.SetItem({});
     progress.SetStep(ProgressStep::Extracted);
     return result;
+}
+
+} // namespace
+
+ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archivePath,
+                                const std::filesystem::path& destination, Progress& progress) {
+    return Extract(workspace, std::nullopt, archivePath, destination, progress);
+}
+
+ExtractionResult ExtractSelected(const Workspace& workspace, std::span<const std::size_t> positions,
+                                 const std::filesystem::path& archivePath, const std::filesystem::path& destination,
+                                 Progress& progress) {
+    RequireAscendingPositions(positions, workspace.Count());
+    return Extract(workspace, positions, archivePath, destination, progress);
 }
 
 } // namespace quarrow

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -45,5 +46,12 @@ struct ExtractionResult {
 // itself cannot be opened, and when the destination is no folder and cannot be made one.
 ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archive,
                                 const std::filesystem::path& destination, Progress& progress);
+
+// The same for the entries at `positions` alone (1-based and ascending, as a list view reports the
+// selected rows): skipped entries are named by their workspace positions. Throws std::invalid_argument,
+// before anything is written, for positions out of range or out of order.
+ExtractionResult ExtractSelected(const Workspace& workspace, std::span<const std::size_t> positions,
+                                 const std::filesystem::path& archive, const std::filesystem::path& destination,
+                                 Progress& progress);
 
 } // namespace quarrow

@@ -57,6 +57,13 @@ public:
     std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const;
     // Writes all `count` bytes. Writing past the end extends the file, the gap reading as zeros.
     void WriteAt(std::uint64_t offset, const void* buffer, std::size_t count);
+    // Copies up to `count` bytes of `source` from `from` into this file at `to` inside the system, so
+    // that they never pass through the program, and returns how many it copied. That is fewer, down to
+    // none, when the system cannot copy between these two files or stops early: the rest is then for
+    // the caller's own loop, which meets any real failure and reports it. Nothing is copied where the
+    // system has no such call, nor in the engine built for fault injection, whose hook must see every
+    // byte.
+    std::uint64_t CopyWithinSystem(const File& source, std::uint64_t from, std::uint64_t to, std::uint64_t count);
     void Truncate(std::uint64_t size);
     // Hands the file's data to the disk before a rename makes it visible under its final name.
     void Flush();

@@ -152,6 +152,9 @@ void File::WriteAt(std::uint64_t offset, const void* buffer, std::size_t count) 
     }
 }
 
+// Windows copies whole files inside the system, never a range of one into another.
+std::uint64_t File::CopyWithinSystem(const File&, std::uint64_t, std::uint64_t, std::uint64_t) { return 0; }
+
 void File::Truncate(std::uint64_t size) {
     CheckOperation(FileOperation::Truncate, path_);
     FILE_END_OF_FILE_INFO info{};

@@ -78,6 +78,20 @@ std::string_view StoredNameBytes(const NameField& field) {
 
 std::int64_t IndexPaddingEnd(std::int64_t dataEnd) { return 16 * ((dataEnd + 1 + 15) / 16); }
 
+std::optional<ByteRange> AppendedContent(const PakHeader& header, std::uint64_t fileSize) {
+    const auto size = static_cast<std::int64_t>(fileSize);
+    if (header.entryCount == 0 && (header.indexOffset < 0 || header.indexOffset > size)) {
+        return std::nullopt;
+    }
+    const std::int64_t indexEnd = std::max(static_cast<std::int64_t>(header.indexOffset) +
+                                               static_cast<std::int64_t>(kEntrySize) * header.entryCount,
+                                           kDataStart);
+    if (indexEnd >= size) {
+        return std::nullopt;
+    }
+    return ByteRange{indexEnd, size};
+}
+
 PakLayout ComputeLayout(std::span<const std::int64_t> sizes) {
     PakLayout layout;
     layout.dataOffsets.reserve(sizes.size());

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -75,5 +76,20 @@ PakLayout ComputeLayout(std::span<const std::int64_t> sizes);
 
 // Q for a given data end E: 16 * ceil((E + 1) / 16).
 std::int64_t IndexPaddingEnd(std::int64_t dataEnd);
+
+// A run of bytes of a file, from `first` up to but not including `end`.
+struct ByteRange {
+    std::int64_t first = 0;
+    std::int64_t end = 0;
+
+    std::int64_t Size() const { return end - first; }
+    std::int64_t Last() const { return end - 1; }
+    friend bool operator==(const ByteRange&, const ByteRange&) = default;
+};
+
+// The bytes behind the end of the index, which no entry lists: what the append command put there,
+// reached only through the addresses it reported. Empty when the file ends with its index, and when an
+// empty index lies outside the file, so that its end is unknown.
+std::optional<ByteRange> AppendedContent(const PakHeader& header, std::uint64_t fileSize);
 
 } // namespace quarrow

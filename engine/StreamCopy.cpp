@@ -14,12 +14,11 @@ namespace {
 
 } // namespace
 
-SequentialWriter::SequentialWriter(File& file, std::uint64_t start) : file_(file), position_(start) {
-    buffer_.reserve(kCopyChunk);
-}
+SequentialWriter::SequentialWriter(File& file, std::uint64_t start)
+    : file_(file), position_(start), buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(kCopyChunk)) {}
 
 void SequentialWriter::Write(std::span<const std::uint8_t> bytes) {
-    if (buffer_.size() + bytes.size() > kCopyChunk) {
+    if (used_ + bytes.size() > kCopyChunk) {
         Flush();
     }
     if (bytes.size() >= kCopyChunk) {
@@ -27,7 +26,8 @@ void SequentialWriter::Write(std::span<const std::uint8_t> bytes) {
         position_ += bytes.size();
         return;
     }
-    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+    std::copy(bytes.begin(), bytes.end(), buffer_.get() + used_);
+    used_ += bytes.size();
 }
 
 void SequentialWriter::WriteZeros(std::uint64_t count) {
@@ -40,17 +40,21 @@ void SequentialWriter::WriteZeros(std::uint64_t count) {
 }
 
 void SequentialWriter::CopyFrom(const File& source, std::uint64_t offset, std::uint64_t count) {
+    if (WorthCopyingWithinSystem(offset, position_ + used_, count)) {
+        Flush();
+        const std::uint64_t copied = file_.CopyWithinSystem(source, offset, position_, count);
+        position_ += copied;
+        offset += copied;
+        count -= copied;
+    }
     while (count > 0) {
-        if (buffer_.size() == kCopyChunk) {
+        if (used_ == kCopyChunk) {
             Flush();
         }
-        const std::size_t room = kCopyChunk - buffer_.size();
-        const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(count, room));
-        const std::size_t used = buffer_.size();
-        buffer_.resize(used + step);
-        const std::size_t read = source.ReadAt(offset, buffer_.data() + used, step);
+        const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(count, kCopyChunk - used_));
+        const std::size_t read = source.ReadAt(offset, buffer_.get() + used_, step);
+        used_ += read;
         if (read != step) {
-            buffer_.resize(used + read);
             EndedEarly(source);
         }
         offset += step;
@@ -59,15 +63,21 @@ void SequentialWriter::CopyFrom(const File& source, std::uint64_t offset, std::u
 }
 
 void SequentialWriter::Flush() {
-    if (!buffer_.empty()) {
-        file_.WriteAt(position_, buffer_.data(), buffer_.size());
-        position_ += buffer_.size();
-        buffer_.clear();
+    if (used_ > 0) {
+        file_.WriteAt(position_, buffer_.get(), used_);
+        position_ += used_;
+        used_ = 0;
     }
 }
 
 void CopyRange(const File& source, std::uint64_t from, File& target, std::uint64_t to, std::uint64_t count,
                std::vector<std::uint8_t>& buffer) {
+    if (WorthCopyingWithinSystem(from, to, count)) {
+        const std::uint64_t copied = target.CopyWithinSystem(source, from, to, count);
+        from += copied;
+        to += copied;
+        count -= copied;
+    }
     if (buffer.size() < std::min<std::uint64_t>(count, kCopyChunk)) {
         buffer.resize(kCopyChunk);
     }

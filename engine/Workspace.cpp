@@ -68,6 +68,17 @@ void Workspace::AddFolderEntry(const std::filesystem::path& path, std::wstring s
     entries_.push_back(std::move(entry));
 }
 
+void Workspace::AddArchiveEntry(const SharedSourceArchive& archive, const PakEntry& record, DecodedName name) {
+    WorkspaceEntry& entry = entries_.emplace_back();
+    entry.origin = EntryOrigin::Archive;
+    entry.archive = archive;
+    entry.storedName = std::move(name.text);
+    entry.nameField = record.name;
+    entry.storedNameExact = name.exact;
+    entry.size = record.size;
+    entry.dataOffset = record.dataOffset;
+}
+
 void Workspace::AddArchiveEntry(std::wstring storedName, std::int64_t size, std::int64_t dataOffset, bool exactName) {
     WorkspaceEntry entry;
     entry.origin = EntryOrigin::Archive;
@@ -78,6 +89,31 @@ void Workspace::AddArchiveEntry(std::wstring storedName, std::int64_t size, std:
     entries_.push_back(std::move(entry));
 }
 
+std::error_code Workspace::ReplaceEntryData(std::size_t position, const std::filesystem::path& file) {
+    Entry(position); // range check
+    std::error_code error;
+    const auto length = std::filesystem::file_size(file, error);
+    if (error) {
+        return error;
+    }
+    WorkspaceEntry& entry = entries_[position - 1];
+    entry.source = file;
+    entry.archive.reset();
+    entry.size = static_cast<std::int64_t>(length);
+    entry.dataOffset.reset();
+    return {};
+}
+
+void Workspace::Append(Workspace&& other) {
+    if (entries_.empty()) {
+        entries_ = std::move(other.entries_);
+    } else {
+        entries_.insert(entries_.end(), std::make_move_iterator(other.entries_.begin()),
+                        std::make_move_iterator(other.entries_.end()));
+    }
+    other.entries_.clear();
+}
+
 void Workspace::Clear() { entries_.clear(); }
 
 void Workspace::RemoveSelectedEntries(std::span<const std::size_t> positions) { RemoveRowsAt(entries_, positions); }
@@ -85,6 +121,13 @@ void Workspace::RemoveSelectedEntries(std::span<const std::size_t> positions) { 
 void Workspace::SetDataOffset(std::size_t position, std::int64_t offset) {
     Entry(position); // range check
     entries_[position - 1].dataOffset = offset;
+}
+
+void Workspace::MoveIntoArchive(std::size_t position, const SharedSourceArchive& archive, std::int64_t offset) {
+    Entry(position); // range check
+    WorkspaceEntry& entry = entries_[position - 1];
+    entry.archive = archive;
+    entry.dataOffset = offset;
 }
 
 } // namespace quarrow

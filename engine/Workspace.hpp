@@ -4,6 +4,10 @@
 // (lstFile) and the same row of the master list (lsFile); the cell texts of both are derived from it,
 // so the two lists can never differ. Positions are 1-based, as in the list views.
 
+#include "PakFormat.hpp"
+#include "SourceArchive.hpp"
+#include "StoredName.hpp"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -21,12 +25,19 @@ enum class EntryOrigin {
     Archive,     // an index entry of an opened archive
 };
 
+// Where an entry's bytes are: a file on disk (`source`), or the range of an archive that begins at
+// `dataOffset` (`archive`). An entry read from an archive whose data was then replaced by a file keeps
+// its origin and its name, and takes its bytes from the file.
 struct WorkspaceEntry {
     EntryOrigin origin = EntryOrigin::AddedFile;
-    std::filesystem::path source; // the file on disk; empty for archive entries
+    std::filesystem::path source; // the file on disk that holds the bytes; empty when an archive does
+    SharedSourceArchive archive;  // the archive that holds the bytes at dataOffset; empty for files
     // The name inside the archive: the name to store for files from disk, the stored name as read for
     // archive entries.
     std::wstring storedName;
+    // The name field exactly as an archive held it, written back unchanged: a name that does not decode
+    // exactly, and whatever follows its terminator, survive a rewrite byte for byte.
+    std::optional<NameField> nameField;
     bool storedNameExact = true; // false when an archive's name bytes did not decode exactly
     std::int64_t size = 0;
     std::optional<std::int64_t> dataOffset; // from the index, or assigned by a successful pack
@@ -50,7 +61,19 @@ public:
     // Add folder: a file found by the folder scan, its name relative to the chosen folder and its length
     // as the scan found it.
     void AddFolderEntry(const std::filesystem::path& path, std::wstring storedName, std::uint64_t length);
+    // An index entry of `archive`, its name already decoded.
+    void AddArchiveEntry(const SharedSourceArchive& archive, const PakEntry& record, DecodedName name);
+    // An index entry known only by its name, size and offset: its bytes can be extracted from the
+    // archive it is extracted from, but it cannot be packed.
     void AddArchiveEntry(std::wstring storedName, std::int64_t size, std::int64_t dataOffset, bool exactName = true);
+
+    // The entry takes its bytes from `file`, at the file's present length, and keeps its name (the name
+    // field as read included), origin and position. When the length cannot be read nothing changes and
+    // the reason is returned.
+    [[nodiscard]] std::error_code ReplaceEntryData(std::size_t position, const std::filesystem::path& file);
+
+    // Moves every entry of `other` behind the entries here, in their order.
+    void Append(Workspace&& other);
 
     void Clear();
     void Reserve(std::size_t count) { entries_.reserve(count); }
@@ -60,6 +83,8 @@ public:
     void RemoveSelectedEntries(std::span<const std::size_t> positions);
 
     void SetDataOffset(std::size_t position, std::int64_t offset);
+    // After a pack: the entry's bytes now lie in `archive` at `offset`.
+    void MoveIntoArchive(std::size_t position, const SharedSourceArchive& archive, std::int64_t offset);
 
     // The current archive (txtPAKName): the one last opened or packed; empty otherwise.
     const std::filesystem::path& ArchivePath() const { return archivePath_; }

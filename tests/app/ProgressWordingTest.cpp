@@ -137,6 +137,17 @@ INSTANTIATE_TEST_SUITE_P(
                   Joined({{""}, Series("@/f", 8), {""}, Series("f", 8)}),
                   Joined({kPercentages, kPercentages}),
                   {}},
+        // Entries opened from an archive are named by the archive and their name in it.
+        Operation{"PackOpened",
+                  [](const TempDir& dir, Progress& progress) {
+                      Workspace workspace = Opened(ThreeEntries(dir));
+                      PackArchive(workspace, dir / "again.pak", progress);
+                  },
+                  {"整理档案索引", "打包档案内容：", "写入PAK构造", "写入索引："},
+                  {"", "@/a.pak：DATA/IMG/A.BMP", "@/a.pak：ROOT.TXT", "@/a.pak：B.BMP", "", "DATA/IMG/A.BMP",
+                   "ROOT.TXT", "B.BMP"},
+                  {"33%", "67%", "100%", "33%", "67%", "100%"},
+                  {}},
         Operation{"Extract",
                   [](const TempDir& dir, Progress& progress) {
                       const auto archive = ThreeEntries(dir);

@@ -1,6 +1,7 @@
-// Every damaged archive of the script-made corpus gets its behaviour from quarrow-cli: list and extract
-// refuse it with the program's open error (and, for a damaged index, its reason), or list every entry
-// and extract all but the damaged ones, each named on the error stream, with exit code 1.
+// Every damaged archive of the script-made corpus gets its behaviour from quarrow-cli: list, extract and
+// check refuse it with the program's open error (and, for a damaged index, its reason), or list every
+// entry, extract all but the damaged ones, each named on the error stream, with exit code 1, and check
+// prints a line for each problem and note, failing when there is a problem.
 #include "ArchiveReader.hpp"
 #include "DamagedArchives.hpp"
 #include "HostPath.hpp"
@@ -38,13 +39,14 @@ TEST_P(DamagedArchivesInTheCli, GetTheirBehaviour) {
     const auto cli = testing::HostPath(QUARROW_CLI_PATH);
     const auto list = testing::RunProgram(cli, {"list", expected.name}, dir / "box");
     const auto extract = testing::RunProgram(cli, {"extract", expected.name, "out"}, dir / "box");
+    const auto check = testing::RunProgram(cli, {"check", expected.name}, dir / "box");
 
     if (expected.refused) {
         std::string message = expected.name + " 不是有效PAK文件！\n";
         if (expected.problem != "BadMagic") {
             message += "quarrow-cli: " + expected.name + " " + DescriptionOf(expected.problem) + "\n";
         }
-        for (const auto* run : {&list, &extract}) {
+        for (const auto* run : {&list, &extract, &check}) {
             EXPECT_EQ(run->exitCode, 1);
             EXPECT_EQ(run->out, "");
             EXPECT_EQ(run->err, message);
@@ -57,6 +59,17 @@ TEST_P(DamagedArchivesInTheCli, GetTheirBehaviour) {
     EXPECT_EQ(list.exitCode, 0) << list.err;
     EXPECT_EQ(list.err, "");
     EXPECT_EQ(static_cast<std::size_t>(std::count(list.out.begin(), list.out.end(), '\n')), expected.count);
+
+    const auto lines = testing::SplitOn(check.out, '\n');
+    const auto count = [&](const std::string& prefix) {
+        return static_cast<std::size_t>(std::count_if(
+            lines.begin(), lines.end(), [&](const std::string& line) { return line.starts_with(prefix); }));
+    };
+    EXPECT_EQ(check.exitCode, expected.Problems().empty() ? 0 : 1);
+    EXPECT_EQ(check.err, "");
+    EXPECT_EQ(count("problem: "), expected.Problems().size()) << check.out;
+    EXPECT_EQ(count("note: "), expected.notes.size()) << check.out;
+    EXPECT_EQ(lines.size(), expected.Problems().size() + expected.notes.size());
 
     EXPECT_EQ(extract.exitCode, expected.skipped.empty() ? 0 : 1);
     EXPECT_EQ(extract.out, "");

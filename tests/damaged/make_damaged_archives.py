@@ -3,10 +3,12 @@
 expectations.tsv, which says what each must get:
 
     name  refused  <ArchiveProblem>
-    name  opened   <entry count>  <skipped entries>  <files written below the destination>
+    name  opened   <entry count>  <skipped entries>  <files written below the destination>  <notes>
 
 Skipped entries are "position:SkipReason" or "position:UnsafeName:NameProblem", comma-separated; the
-files are relative paths with "/" between levels, ";"-separated, in UTF-8. Every archive is a few
+files are relative paths with "/" between levels, ";"-separated, in UTF-8. The notes are what a
+health check finds besides the problems that make extraction skip entries: "Kind", "Kind:1+2" (the
+entries) or "Kind@24-30" (the bytes, end excluded), or both, comma-separated. Every archive is a few
 hundred bytes at most; the folder is made anew on every run.
 
 Usage: make_damaged_archives.py OUTPUT_FOLDER
@@ -99,20 +101,21 @@ def damaged_header_cases():
 
 
 def opened_cases():
-    """(name, archive, skipped, files): the archive opens; `skipped` and `files` as in the manifest."""
+    """(name, archive, skipped, files, notes): the archive opens; the rest as in the manifest."""
     cases = []
 
-    def case(name, archive, skipped, files):
-        cases.append((name, archive, skipped, files))
+    def case(name, archive, skipped, files, notes=()):
+        cases.append((name, archive, skipped, files, notes))
 
     case("magic-lower-case", Archive(b"paks").add(b"GOOD.TXT", b"good"), [], ["GOOD.TXT"])
     empty = Archive()
     empty.index_offset = -5  # nothing is read there
-    case("count-zero-offset-negative", empty, [], [])
+    # The zeros that would stand before an index are no padding when the index is nowhere.
+    case("count-zero-offset-negative", empty, [], [], ["Gap@24-33"])
     overlapping = good(b"DATA.BIN", b"data")
     overlapping.index_offset = 0  # the index is the header itself: its one entry is absurdly large
     overlapping.count = 1
-    case("index-over-the-header", overlapping, ["1:DataOutsideArchive"], [])
+    case("index-over-the-header", overlapping, ["1:DataOutsideArchive"], [], ["AppendedContent@64-97"])
 
     outside = (
         good()
@@ -127,14 +130,19 @@ def opened_cases():
          ["GOOD.TXT", "LAST.TXT"])
     into_index = good()
     into_index.add_raw(b"INTO-INDEX.BIN", 40, 24)  # legal: its bytes run on into the index
-    case("entry-reaching-into-the-index", into_index, [], ["GOOD.TXT", "INTO-INDEX.BIN"])
+    case("entry-reaching-into-the-index", into_index, [], ["GOOD.TXT", "INTO-INDEX.BIN"],
+         ["OverlappingData:1+2@24-64"])
     shared = good(b"ONE.TXT", b"shared").add_raw(b"TWO.TXT", 6, 24)
-    case("entries-sharing-their-data", shared, [], ["ONE.TXT", "TWO.TXT"])
+    case("entries-sharing-their-data", shared, [], ["ONE.TXT", "TWO.TXT"], ["OverlappingData:1+2@24-30"])
     twice = good(b"SAME.TXT", b"first").add(b"SAME.TXT", b"second")
-    case("same-name-twice", twice, [], ["SAME.TXT"])
+    case("same-name-twice", twice, [], ["SAME.TXT"], ["RepeatedName:1+2"])
     trailer = good()
     trailer.trailer = b"\r\nappended content after the index"
-    case("bytes-after-the-index", trailer, [], ["GOOD.TXT"])
+    case("bytes-after-the-index", trailer, [], ["GOOD.TXT"], ["AppendedContent@97-131"])
+    hole = good()
+    hole.data += b"hole"  # listed by no entry
+    hole.add(b"TAIL.TXT", b"tail")
+    case("bytes-between-entries", hole, [], ["GOOD.TXT", "TAIL.TXT"], ["Gap@28-32"])
 
     traversal = (
         good()
@@ -205,11 +213,11 @@ def write(folder):
         with open(os.path.join(folder, name + ".pak"), "wb") as f:
             f.write(data)
         lines.append(f"{name}.pak\t{outcome}\t{problem}")
-    for name, archive, skipped, files in opened_cases():
+    for name, archive, skipped, files, notes in opened_cases():
         with open(os.path.join(folder, name + ".pak"), "wb") as f:
             f.write(archive.bytes())
         count = len(archive.entries) if archive.count is None else archive.count
-        lines.append(f"{name}.pak\topened\t{count}\t{','.join(skipped)}\t{';'.join(files)}")
+        lines.append(f"{name}.pak\topened\t{count}\t{','.join(skipped)}\t{';'.join(files)}\t{','.join(notes)}")
     with open(os.path.join(folder, "expectations.tsv"), "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(lines) + "\n")
 

@@ -3,21 +3,28 @@
 #include "ArchiveReader.hpp"
 #include "File.hpp"
 #include "ExampleArchive.hpp"
+#include "HandMadeArchive.hpp"
+#include "IndependentReader.hpp"
 #include "ProgressRecorder.hpp"
 #include "TempDir.hpp"
 #include "Text.hpp"
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <map>
 
 #include <gtest/gtest.h>
 
 namespace quarrow {
 namespace {
 
+using testing::HandMadeArchive;
 using testing::ProgressRecorder;
+using testing::ReadArchiveBytes;
 using testing::ReadFileBytes;
 using testing::TempDir;
+using testing::WriteFileBytes;
 using testing::WriteFileText;
 
 std::vector<std::string> FolderNames(const std::filesystem::path& folder) {
@@ -138,6 +145,84 @@ TEST(PackArchive, ALargerOldTargetLeavesNoTrailingBytes) {
     EXPECT_EQ(ReadFileBytes(dir / "out.pak").size(), 33u + 64u);
 }
 
+// Opens `archive` (written as `name` in the folder) and adds its entries behind the workspace's.
+void AddOpened(const TempDir& dir, Workspace& workspace, const HandMadeArchive& archive,
+               const std::string& name = "src.pak") {
+    WriteFileBytes(dir / name, archive.Bytes());
+    Workspace opened;
+    NullProgress progress;
+    LoadArchive(opened, dir / name, CheckArchive(dir / name).header, progress);
+    workspace.Append(std::move(opened));
+}
+
+// The packer's layout, judged from the bytes alone: data back to back from 24, the index at Q + 1.
+void ExpectPackerLayout(const testing::ReadArchive& archive) {
+    std::int64_t offset = 24;
+    for (const auto& entry : archive.entries) {
+        EXPECT_EQ(entry.offset, offset);
+        offset += entry.size;
+    }
+    EXPECT_EQ(archive.indexOffset, 16 * ((offset + 16) / 16) + 1);
+    EXPECT_EQ(archive.headerWord, 16447);
+    EXPECT_EQ(archive.fileSize, static_cast<std::size_t>(archive.indexOffset) + 64 * archive.entries.size());
+}
+
+TEST(PackArchive, OpenedEntriesAreCopiedFromTheirArchiveWithTheirNameFieldsAsRead) {
+    TempDir dir;
+    const std::string forty(40, 'N');
+    const std::string undecodable = "A\x81\x7F.BIN";
+    const std::string trailing("TAIL.BIN\0left over", 19); // what follows the terminator survives too
+    HandMadeArchive archive;
+    archive.Add(forty, "forty").Add(undecodable, "odd").Add(trailing, std::string(3000, 't')).Add("E", "");
+    Workspace workspace;
+    AddOpened(dir, workspace, archive);
+    NullProgress progress;
+    PackArchive(workspace, dir / "new.pak", progress);
+
+    const auto packed = ReadArchiveBytes(ReadFileBytes(dir / "new.pak"));
+    ExpectPackerLayout(packed);
+    ASSERT_EQ(packed.entries.size(), 4u);
+    EXPECT_EQ(packed.entries[0].nameField, forty);
+    EXPECT_EQ(packed.entries[1].nameField, undecodable + std::string(40 - undecodable.size(), '\0'));
+    EXPECT_EQ(packed.entries[2].nameField, trailing + std::string(40 - trailing.size(), '\0'));
+    EXPECT_EQ(packed.entries[0].data, "forty");
+    EXPECT_EQ(packed.entries[2].data, std::string(3000, 't'));
+
+    // The entries now live in the new archive, which serves them even when the old one is gone.
+    for (std::size_t i = 1; i <= workspace.Count(); ++i) {
+        EXPECT_EQ(workspace.Entry(i).archive->Path(), dir / "new.pak");
+        EXPECT_EQ(*workspace.Entry(i).dataOffset, packed.entries[i - 1].offset);
+    }
+    std::filesystem::remove(dir / "src.pak");
+    PackArchive(workspace, dir / "again.pak", progress);
+    EXPECT_EQ(ReadFileBytes(dir / "again.pak"), ReadFileBytes(dir / "new.pak"));
+}
+
+TEST(PackArchive, TheTargetMayBeTheArchiveTheEntriesComeFrom) {
+    TempDir dir;
+    HandMadeArchive archive;
+    archive.Add("A.TXT", "first").Add("DATA\\B.TXT", "second").Add("C.TXT", std::string(100000, 'c'));
+    Workspace workspace;
+    AddOpened(dir, workspace, archive, "game.pak");
+    WriteFileText(dir / "b.new", "replaced");
+    WriteFileText(dir / "extra.txt", "added");
+    ASSERT_FALSE(workspace.ReplaceEntryData(2, dir / "b.new"));
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "extra.txt"));
+    NullProgress progress;
+    for (int round = 0; round < 2; ++round) { // the second round rewrites the archive from itself alone
+        PackArchive(workspace, dir / "game.pak", progress);
+        const auto packed = ReadArchiveBytes(ReadFileBytes(dir / "game.pak"));
+        ExpectPackerLayout(packed);
+        EXPECT_EQ(packed.Contents(), (std::map<std::string, std::string>{{"A.TXT", "first"},
+                                                                         {"DATA\\B.TXT", "replaced"},
+                                                                         {"C.TXT", std::string(100000, 'c')},
+                                                                         {"extra.txt", "added"}}));
+        EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"b.new", "extra.txt", "game.pak"}));
+        EXPECT_EQ(workspace.Entry(3).archive->Path(), dir / "game.pak");
+        EXPECT_EQ(workspace.Entry(2).source, dir / "b.new");
+    }
+}
+
 struct Refusal {
     const char* name;
     std::function<void(const TempDir&, Workspace&)> build;
@@ -201,8 +286,33 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteFileText(d / "shrinks", "12");
                 },
                 PackProblem::SourceShorter, 2},
-        Refusal{"OpenedEntry", [](const TempDir&, Workspace& w) { w.AddArchiveEntry(L"A.BIN", 1, 24); },
-                PackProblem::NotFromDisk, 2},
+        Refusal{"EntryWithoutSource", [](const TempDir&, Workspace& w) { w.AddArchiveEntry(L"A.BIN", 1, 24); },
+                PackProblem::NoSource, 2},
+        Refusal{"SourceArchiveGrownSinceOpened",
+                [](const TempDir& d, Workspace& w) {
+                    AddOpened(d, w, HandMadeArchive().Add("A.BIN", "a"));
+                    std::ofstream(d / "src.pak", std::ios::app | std::ios::binary) << "appended later";
+                },
+                PackProblem::SourceArchiveChanged, 2},
+        Refusal{"SourceArchiveRewrittenAtTheSameSize",
+                [](const TempDir& d, Workspace& w) {
+                    HandMadeArchive archive;
+                    archive.Add("A.BIN", "a");
+                    AddOpened(d, w, archive);
+                    auto bytes = archive.Bytes();
+                    bytes[12] ^= 1; // the header word nobody reads: the same length, another header
+                    WriteFileBytes(d / "src.pak", bytes);
+                },
+                PackProblem::SourceArchiveChanged, 2},
+        Refusal{"SourceArchiveGone",
+                [](const TempDir& d, Workspace& w) {
+                    AddOpened(d, w, HandMadeArchive().Add("A.BIN", "a"));
+                    std::filesystem::remove(d / "src.pak");
+                },
+                PackProblem::SourceUnreadable, 2},
+        Refusal{"EntryDataOutsideItsArchive",
+                [](const TempDir& d, Workspace& w) { AddOpened(d, w, HandMadeArchive().AddRaw("PAST.BIN", 500, 24)); },
+                PackProblem::DataOutsideArchive, 2},
         Refusal{"BeyondTwoGigabytes",
                 [](const TempDir& d, Workspace& w) {
                     File big = File::Open(d / "big", File::Mode::CreateNew);
@@ -224,6 +334,12 @@ TEST(PackArchive, ARefusalNamesEveryProblemOfTheListInListOrder) {
     workspace.AddFolderEntry(dir / "ok", std::wstring(41, L'B'), 4);
     workspace.AddFolderEntry(dir / "gone", std::wstring(41, L'C'), 1);
     std::filesystem::remove(dir / "gone");
+    // An entry with nothing to read, one whose data lies past its archive's end, and two of an archive
+    // that changed after it was opened: that archive is named once, at its first entry.
+    workspace.AddArchiveEntry(L"NOWHERE.BIN", 1, 24);
+    AddOpened(dir, workspace, HandMadeArchive().AddRaw("PAST.BIN", 500, 24), "past.pak");
+    AddOpened(dir, workspace, HandMadeArchive().Add("X.BIN", "x").Add("Y.BIN", "y"), "changed.pak");
+    std::ofstream(dir / "changed.pak", std::ios::app | std::ios::binary) << "appended later";
     NullProgress progress;
     try {
         PackArchive(workspace, dir / "out.pak", progress);
@@ -237,12 +353,21 @@ TEST(PackArchive, ARefusalNamesEveryProblemOfTheListInListOrder) {
                                                                               {3, PackProblem::SourceUnreadable},
                                                                               {4, PackProblem::NameTooLong},
                                                                               {5, PackProblem::NameTooLong},
-                                                                              {5, PackProblem::SourceUnreadable}}));
+                                                                              {5, PackProblem::SourceUnreadable},
+                                                                              {6, PackProblem::NoSource},
+                                                                              {7, PackProblem::DataOutsideArchive},
+                                                                              {8, PackProblem::SourceArchiveChanged}}));
         EXPECT_EQ(error.Problems()[2].entryName, std::wstring(41, L'B'));
         EXPECT_EQ(error.Problems()[1].source, dir / "gone");
+        EXPECT_FALSE(error.Problems()[1].fromArchive);
         EXPECT_TRUE(error.Problems()[1].error);
+        const PackIssue& changed = error.Problems().back();
+        EXPECT_TRUE(changed.fromArchive);
+        EXPECT_EQ(changed.source, dir / "changed.pak");
+        EXPECT_EQ(changed.entryName, L"X.BIN");
+        EXPECT_NE(Describe(changed).find("X.BIN in "), std::string::npos) << Describe(changed);
     }
-    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"ok"}));
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"changed.pak", "ok", "past.pak"}));
 }
 
 TEST(PackArchive, ASourceThatFailsMidwayLeavesTheOldTargetAndNoTemporaryFile) {

@@ -1,6 +1,8 @@
 // Every damaged archive of the script-made corpus gets its behaviour from the engine: refused with the
-// open error and the right problem, or opened with its damaged entries skipped for the right reason,
-// the others written byte for byte, nothing written outside the destination and the archive unchanged.
+// open error and the right problem, or opened with its damaged entries skipped for the right reason
+// (and found as problems by the health check, beside its notes), the others written byte for byte,
+// nothing written outside the destination and the archive unchanged.
+#include "ArchiveHealth.hpp"
 #include "ArchiveReader.hpp"
 #include "DamagedArchives.hpp"
 #include "Extractor.hpp"
@@ -27,6 +29,7 @@ std::string NameOf(ArchiveProblem problem) {
     case ArchiveProblem::TruncatedHeader: return "TruncatedHeader";
     case ArchiveProblem::NegativeCount: return "NegativeCount";
     case ArchiveProblem::IndexOutsideFile: return "IndexOutsideFile";
+    case ArchiveProblem::Changed: return "Changed";
     }
     return "?";
 }
@@ -60,6 +63,44 @@ std::string Text(const std::vector<std::uint8_t>& bytes, std::int64_t offset, st
     return std::string(bytes.begin() + offset, bytes.begin() + offset + size);
 }
 
+std::string NameOf(FindingKind kind) {
+    switch (kind) {
+    case FindingKind::DataOutsideFile: return "DataOutsideArchive"; // as extraction calls it
+    case FindingKind::UnsafeName: return "UnsafeName";
+    case FindingKind::UndecodableName: return "UndecodableName";
+    case FindingKind::RepeatedName: return "RepeatedName";
+    case FindingKind::OverlappingData: return "OverlappingData";
+    case FindingKind::Gap: return "Gap";
+    case FindingKind::AppendedContent: return "AppendedContent";
+    }
+    return "?";
+}
+
+// Problems in the form of skipped entries, notes in the form of the manifest.
+std::pair<std::vector<std::string>, std::vector<std::string>> Findings(const std::vector<Finding>& findings) {
+    std::vector<std::string> problems;
+    std::vector<std::string> notes;
+    for (const Finding& finding : findings) {
+        if (IsProblem(finding.kind)) {
+            std::string text = std::to_string(finding.entries.at(0)) + ":" + NameOf(finding.kind);
+            if (finding.kind == FindingKind::UnsafeName) {
+                text += ":" + NameOf(finding.nameProblem);
+            }
+            problems.push_back(text);
+            continue;
+        }
+        std::string text = NameOf(finding.kind);
+        for (std::size_t i = 0; i < finding.entries.size(); ++i) {
+            text += (i == 0 ? ":" : "+") + std::to_string(finding.entries[i]);
+        }
+        if (finding.range) {
+            text += "@" + std::to_string(finding.range->first) + "-" + std::to_string(finding.range->end);
+        }
+        notes.push_back(text);
+    }
+    return {problems, notes};
+}
+
 class DamagedArchives : public ::testing::TestWithParam<DamagedArchive> {};
 
 TEST(DamagedArchiveCorpus, IsThere) { EXPECT_GE(testing::LoadDamagedArchives().size(), 30u); }
@@ -83,6 +124,9 @@ TEST_P(DamagedArchives, GetTheirBehaviourFromTheEngine) {
     NullProgress progress;
     LoadArchive(workspace, archive, check.header, progress);
     ASSERT_EQ(workspace.Count(), expected.count);
+    const auto [problems, notes] = Findings(InspectArchive(workspace, check.header, check.fileSize));
+    EXPECT_EQ(problems, expected.Problems());
+    EXPECT_EQ(notes, expected.notes);
 
     const ExtractionResult result = ExtractArchive(workspace, archive, dir / "box" / "out", progress);
     std::vector<std::string> skipped;

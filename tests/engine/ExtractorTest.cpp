@@ -105,6 +105,35 @@ TEST(ExtractArchive, LaterEntriesOfTheSameNameWin) {
     EXPECT_EQ(Text(dir / "out" / "A.TXT"), "second");
 }
 
+TEST(ExtractSelected, WritesTheSelectedRowsAloneAndNamesSkippedOnesByTheirRow) {
+    TempDir dir;
+    HandMadeArchive archive;
+    archive.Add("A.TXT", "first")
+        .Add("SUB\\B.TXT", "b")
+        .Add("..\\UP.TXT", "x")
+        .Add("A.TXT", "second")
+        .Add("C.TXT", "c");
+    WriteFileBytes(dir / "a.pak", archive.Bytes());
+    const Workspace workspace = Open(dir / "a.pak");
+
+    const std::size_t outOfOrder[] = {3, 2};
+    const std::size_t beyond[] = {6};
+    NullProgress quiet;
+    EXPECT_THROW(ExtractSelected(workspace, outOfOrder, dir / "a.pak", dir / "out", quiet), std::invalid_argument);
+    EXPECT_THROW(ExtractSelected(workspace, beyond, dir / "a.pak", dir / "out", quiet), std::invalid_argument);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out"));
+
+    const std::size_t selected[] = {2, 3, 4};
+    ProgressRecorder progress;
+    const ExtractionResult result = ExtractSelected(workspace, selected, dir / "a.pak", dir / "out", progress);
+    EXPECT_EQ(result.written, 2u);
+    ASSERT_EQ(result.skipped.size(), 1u);
+    EXPECT_EQ(result.skipped[0].position, 3u);
+    EXPECT_EQ(Tree(dir / "out"), (std::vector<std::string>{"A.TXT", "SUB/B.TXT"}));
+    EXPECT_EQ(Text(dir / "out" / "A.TXT"), "second");
+    EXPECT_EQ(progress.With("items.total "), (std::vector<std::string>{"3"}));
+}
+
 TEST(ExtractArchive, HostileEntriesAreSkippedWithReasonsAndNothingLandsOutside) {
     // A rooted name is not hostile: without its empty level it lands inside, as a relative name does.
     TempDir dir;

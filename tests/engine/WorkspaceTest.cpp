@@ -116,6 +116,33 @@ TEST(Workspace, PositionsOutOfRangeOrOrderAreRefusedWithoutChange) {
     EXPECT_THROW(workspace.Entry(6), std::out_of_range);
 }
 
+TEST(Workspace, ReplacingAnEntrysDataKeepsItsNameOriginAndPlace) {
+    TempDir dir;
+    WriteFileText(dir / "new.bin", "1234567");
+    PakEntry record;
+    record.size = 3;
+    record.dataOffset = 40;
+    const std::string raw = "DATA\\A.BIN";
+    std::copy(raw.begin(), raw.end(), record.name.begin());
+    const auto archive = std::make_shared<const SourceArchive>(dir / "a.pak", 100, HeaderBytes{});
+    Workspace workspace = FiveArchiveRows();
+    workspace.AddArchiveEntry(archive, record, {L"DATA\\A.BIN", true});
+    workspace.AddArchiveEntry(L"LAST", 1, 24);
+
+    EXPECT_TRUE(workspace.ReplaceEntryData(6, dir / "missing.bin")); // nothing changes then
+    EXPECT_EQ(workspace.Entry(6).archive, archive);
+    ASSERT_FALSE(workspace.ReplaceEntryData(6, dir / "new.bin"));
+    const WorkspaceEntry& entry = workspace.Entry(6);
+    EXPECT_EQ(entry.origin, EntryOrigin::Archive);
+    EXPECT_EQ(entry.storedName, L"DATA\\A.BIN");
+    EXPECT_EQ(entry.nameField, record.name);
+    EXPECT_EQ(entry.source, dir / "new.bin");
+    EXPECT_EQ(entry.archive, nullptr);
+    EXPECT_FALSE(entry.dataOffset);
+    EXPECT_EQ(VisibleRow(workspace, 6), (std::vector<std::wstring>{L"A.BIN", L"7", L"DATA"}));
+    EXPECT_EQ(workspace.MasterText(7, 1), L"LAST");
+}
+
 TEST(Workspace, ClearEmptiesButKeepsTheCurrentArchive) {
     Workspace workspace = FiveArchiveRows();
     workspace.SetArchivePath("x.pak");

@@ -1,7 +1,9 @@
 // Pack on a failing disk: whatever fails and wherever it fails, the pack ends with an error that names
-// the archive, an archive the user already had stays as it was, and no temporary file stays behind.
+// the archive, an archive the user already had stays as it was (also when the pack rewrites the very
+// archive its entries come from), and no temporary file stays behind.
 #include "ArchiveWriter.hpp"
 
+#include "ArchiveReader.hpp"
 #include "FaultPlan.hpp"
 #include "FolderSnapshot.hpp"
 #include "ProgressRecorder.hpp"
@@ -20,6 +22,16 @@ using testing::ProgressRecorder;
 using testing::SnapshotOf;
 using testing::TempDir;
 using testing::WriteFileText;
+
+// The bytes a successful pack of a copy of `workspace` reads and writes, measured on a file of its own.
+FaultPlan MeasurePack(const Workspace& workspace, const std::filesystem::path& target) {
+    FaultPlan counting = FaultPlan::Counting();
+    Workspace copy = workspace;
+    NullProgress progress;
+    const ScopedFileFaults scoped(counting);
+    PackArchive(copy, target, progress);
+    return counting;
+}
 
 class PackFaults : public ::testing::Test {
 protected:
@@ -42,15 +54,7 @@ protected:
         WriteFileText(folder / "notes.txt", "the user's notes");
     }
 
-    // The bytes a successful pack of the workspace reads and writes, measured in a folder of its own.
-    FaultPlan Measure() {
-        FaultPlan counting = FaultPlan::Counting();
-        Workspace copy = workspace;
-        NullProgress progress;
-        const ScopedFileFaults scoped(counting);
-        PackArchive(copy, dir / "measure.pak", progress);
-        return counting;
-    }
+    FaultPlan Measure() { return MeasurePack(workspace, dir / "measure.pak"); }
 
     // Packs a copy of the workspace under `plan` and returns the error it ended with.
     std::optional<FileError> PackFailing(FaultPlan& plan, ProgressRecorder& progress) {
@@ -180,6 +184,85 @@ TEST_F(PackFaults, WithoutAnOldArchiveAFailedPackLeavesNoFileAtAll) {
         ProgressRecorder progress;
         ASSERT_TRUE(PackFailing(plan, progress));
         EXPECT_EQ(SnapshotOf(folder), before) << "disk full after " << after << " bytes";
+    }
+}
+
+// An update written over the archive it was opened from: entries copied from the archive, one
+// replaced by a file, one added.
+class UpdateFaults : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::filesystem::path folder = dir / "out";
+    std::filesystem::path target = folder / "A.PAK";
+    Workspace workspace;
+
+    void SetUp() override {
+        Workspace original;
+        for (const auto& [name, size] : {std::pair{"ten", 10}, {"three hundred", 300}, {"thousand", 1000}}) {
+            WriteFileText(dir / "src" / name, std::string(static_cast<std::size_t>(size), name[0]));
+            ASSERT_FALSE(original.AddFileEntry(dir / "src" / name));
+        }
+        NullProgress progress;
+        std::filesystem::create_directories(folder);
+        PackArchive(original, target, progress);
+        WriteFileText(folder / "notes.txt", "the user's notes");
+
+        LoadArchive(workspace, target, CheckArchive(target).header, progress);
+        WriteFileText(dir / "src" / "replacement", std::string(500, 'r'));
+        WriteFileText(dir / "src" / "added", std::string(200, 'a'));
+        ASSERT_FALSE(workspace.ReplaceEntryData(2, dir / "src" / "replacement"));
+        ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "added"));
+    }
+
+    FaultPlan Measure() { return MeasurePack(workspace, dir / "measure.pak"); }
+
+    // Packs a copy of the workspace over the archive under `plan`; the copy must come out unchanged.
+    template <typename Error> std::optional<Error> UpdateFailing(FaultPlan& plan) {
+        Workspace copy = workspace;
+        NullProgress progress;
+        try {
+            const ScopedFileFaults scoped(plan);
+            PackArchive(copy, target, progress);
+            ADD_FAILURE() << "the update succeeded";
+        } catch (const Error& error) {
+            for (std::size_t i = 1; i <= copy.Count(); ++i) {
+                EXPECT_EQ(copy.Entry(i).archive, workspace.Entry(i).archive);
+                EXPECT_EQ(copy.Entry(i).dataOffset, workspace.Entry(i).dataOffset);
+            }
+            return error;
+        }
+        return std::nullopt;
+    }
+};
+
+TEST_F(UpdateFaults, AWriteFailingAtAnyByteLeavesTheArchiveItWasOpenedFrom) {
+    const auto before = SnapshotOf(folder);
+    const std::uint64_t total = Measure().BytesWritten();
+    ASSERT_GT(total, 1700u);
+    for (std::uint64_t after = 0; after < total && !HasFailure(); ++after) {
+        SCOPED_TRACE("write fails after " + std::to_string(after) + " bytes");
+        FaultPlan plan = after % 2 == 0
+                             ? FaultPlan::DiskFull(after)
+                             : FaultPlan::FailTransfer(FileOperation::Write, after, std::errc::io_error, false);
+        const auto error = UpdateFailing<FileError>(plan);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->Path(), target);
+        EXPECT_EQ(SnapshotOf(folder), before);
+    }
+}
+
+TEST_F(UpdateFaults, AReadFailingAtAnyByteOfTheArchiveOrAFileLeavesTheArchive) {
+    const auto before = SnapshotOf(folder);
+    const std::uint64_t total = Measure().BytesRead();
+    // The archive's header to check it, its first and last entries, the replacement and the new file.
+    ASSERT_EQ(total, 16u + 10u + 1000u + 500u + 200u);
+    for (std::uint64_t after = 0; after < total && !HasFailure(); ++after) {
+        SCOPED_TRACE("read fails after " + std::to_string(after) + " bytes");
+        FaultPlan plan = FaultPlan::FailTransfer(FileOperation::Read, after, std::errc::io_error, false);
+        const auto error = UpdateFailing<PackError>(plan);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->Problem(), PackProblem::SourceUnreadable);
+        EXPECT_EQ(SnapshotOf(folder), before);
     }
 }
 

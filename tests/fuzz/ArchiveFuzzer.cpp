@@ -1,10 +1,15 @@
-// Whatever bytes arrive are opened as an archive, listed, and extracted into a scratch folder, as a
-// modder's download would be. Besides the sanitizers' findings, the run stops on any file or folder
-// that the engine creates, opens for writing or replaces outside that folder, on anything left beside
-// the folder afterwards, and on any exception other than the engine's own reports.
+// Whatever bytes arrive are opened as an archive, listed, extracted into a scratch folder, checked, and
+// updated into a new archive there (one entry replaced, one added), as a modder's download would be.
+// Besides the sanitizers' findings, the run stops on any file or folder that the engine creates, opens
+// for writing or replaces outside that folder, on anything left beside the folder afterwards, on an
+// update that does not keep every other entry's name and size, and on any exception other than the
+// engine's own reports.
+#include "ArchiveHealth.hpp"
 #include "ArchiveReader.hpp"
+#include "ArchiveWriter.hpp"
 #include "Extractor.hpp"
 #include "FileFaults.hpp"
+#include "StoredName.hpp"
 #include "Text.hpp"
 
 #include <cstdio>
@@ -17,7 +22,7 @@
 namespace quarrow {
 namespace {
 
-[[noreturn]] void Finding(const std::string& what, const std::filesystem::path& path) {
+[[noreturn]] void FuzzFinding(const std::string& what, const std::filesystem::path& path) {
     std::fprintf(stderr, "archive fuzzer: %s: %s\n", what.c_str(), Utf8FromWide(WideFromPath(path)).c_str());
     std::abort();
 }
@@ -34,7 +39,7 @@ public:
                 break;
             }
             if (attempt == 100) {
-                Finding("cannot make a scratch folder in", base);
+                FuzzFinding("cannot make a scratch folder in", base);
             }
         }
         box_ = root_ / "a" / "b" / "c" / "box";
@@ -74,7 +79,7 @@ public:
         for (const auto& item : std::filesystem::recursive_directory_iterator(root_)) {
             const auto& path = item.path();
             if (path != archive_ && !InsideDestination(path) && !LeadsToDestination(path)) {
-                Finding("left outside the destination", path);
+                FuzzFinding("left outside the destination", path);
             }
         }
         std::filesystem::remove_all(destination_);
@@ -95,17 +100,17 @@ public:
 
     void BeforeOpen(const std::filesystem::path& path, File::Mode mode) override {
         if (mode != File::Mode::Read && !scratch_.InsideDestination(path)) {
-            Finding("opened for writing outside the destination", path);
+            FuzzFinding("opened for writing outside the destination", path);
         }
     }
     void BeforeOperation(FileOperation operation, const std::filesystem::path& path) override {
         if (operation == FileOperation::Replace && !scratch_.InsideDestination(path)) {
-            Finding("replaced outside the destination", path);
+            FuzzFinding("replaced outside the destination", path);
         }
     }
     bool BeforeCreateDirectory(const std::filesystem::path& path) override {
         if (!scratch_.InsideDestination(path) && !scratch_.LeadsToDestination(path)) {
-            Finding("created a folder outside the destination", path);
+            FuzzFinding("created a folder outside the destination", path);
         }
         return true;
     }
@@ -113,6 +118,43 @@ public:
 private:
     const Scratch& scratch_;
 };
+
+// Replaces the first entry's data and adds a file, then reads the result back: a pack that the engine
+// does not refuse must hold the same entries under the same name fields.
+void Update(const Scratch& scratch, Workspace workspace) {
+    const auto replacement = scratch.Destination() / "replacement";
+    const auto updated = scratch.Destination() / "updated.pak";
+    std::filesystem::create_directories(scratch.Destination());
+    std::ofstream(replacement, std::ios::binary) << "replaced";
+    if (workspace.Count() > 0 && workspace.ReplaceEntryData(1, replacement)) {
+        FuzzFinding("cannot replace with", replacement);
+    }
+    workspace.AddFolderEntry(replacement, L"ADDED.BIN", 8);
+    NullProgress progress;
+    try {
+        PackArchive(workspace, updated, progress);
+    } catch (const PackError&) {
+        return; // what cannot be served is refused before anything is written
+    }
+    const ArchiveCheck check = CheckArchive(updated);
+    if (!check) {
+        FuzzFinding("an update that is no archive", updated);
+    }
+    Workspace reread;
+    LoadArchive(reread, updated, check.header, progress);
+    if (reread.Count() != workspace.Count()) {
+        FuzzFinding("an update that lost or gained entries", updated);
+    }
+    for (std::size_t position = 1; position <= reread.Count(); ++position) {
+        const WorkspaceEntry& before = workspace.Entry(position);
+        const WorkspaceEntry& after = reread.Entry(position);
+        const NameField expected =
+            before.nameField ? *before.nameField : std::get<NameField>(EncodeNameField(before.storedName));
+        if (after.size != before.size || after.nameField != expected) {
+            FuzzFinding("an update that changed an entry", updated);
+        }
+    }
+}
 
 void Run(const Scratch& scratch, const std::uint8_t* data, std::size_t size) {
     {
@@ -143,8 +185,12 @@ void Run(const Scratch& scratch, const std::uint8_t* data, std::size_t size) {
         shown += Describe(skipped).size();
     }
     if (result.written + result.skipped.size() != workspace.Count()) {
-        Finding("entries neither written nor skipped in", scratch.Archive());
+        FuzzFinding("entries neither written nor skipped in", scratch.Archive());
     }
+    for (const Finding& finding : InspectArchive(workspace, check.header, check.fileSize)) {
+        shown += finding.entries.size() + (IsProblem(finding.kind) ? 1 : 0);
+    }
+    Update(scratch, std::move(workspace));
     (void)shown;
 }
 

@@ -21,6 +21,19 @@ struct DamagedArchive {
     std::size_t count = 0;            // when opened: the entries listed
     std::vector<std::string> skipped; // "position:SkipReason" or "position:UnsafeName:NameProblem"
     std::vector<std::string> files;   // written below the destination, "/" between levels, UTF-8
+    std::vector<std::string> notes;   // a health check's notes: "Kind", "Kind:1+2", "Kind@24-30", "Kind:1+2@24-30"
+
+    // A health check's problems are the entries extraction skips for what they hold, not for what the
+    // disk refused: "position:SkipReason[:NameProblem]", as in `skipped`.
+    std::vector<std::string> Problems() const {
+        std::vector<std::string> problems;
+        for (const std::string& entry : skipped) {
+            if (entry.find(":CannotWrite") == std::string::npos) {
+                problems.push_back(entry);
+            }
+        }
+        return problems;
+    }
 };
 
 inline void PrintTo(const DamagedArchive& archive, std::ostream* os) { *os << archive.name; }
@@ -50,7 +63,7 @@ inline std::vector<DamagedArchive> LoadDamagedArchives() {
         while (std::getline(stream, field, '\t')) {
             fields.push_back(field);
         }
-        fields.resize(5);
+        fields.resize(6);
         DamagedArchive archive;
         archive.name = fields[0];
         archive.refused = fields[1] == "refused";
@@ -60,6 +73,7 @@ inline std::vector<DamagedArchive> LoadDamagedArchives() {
             archive.count = std::stoul(fields[2]);
             archive.skipped = SplitOn(fields[3], ',');
             archive.files = SplitOn(fields[4], ';');
+            archive.notes = SplitOn(fields[5], ',');
         }
         archives.push_back(std::move(archive));
     }

@@ -1,0 +1,29 @@
+#include "Commands.hpp"
+
+#include "Console.hpp"
+#include "Diagnostics.hpp"
+#include "Editing.hpp"
+
+namespace quarrow::cli {
+
+int RunDelete(const std::filesystem::path& archive, const EditOptions& options, const std::vector<std::string>& names,
+              Progress& progress) {
+    Workspace workspace;
+    const auto check = OpenArchive(archive, workspace, progress);
+    if (!check) {
+        return kExitFailure;
+    }
+    // A name that matches nothing is most likely mistyped: nothing is written then, rather than an
+    // archive that still holds what the user meant to remove.
+    const NamedEntries named = FindNamedEntries(workspace, names, archive);
+    const bool mayRewrite = MayRewrite(*check, options.dropAppended);
+    const std::filesystem::path target = options.output.empty() ? archive : options.output;
+    if (!named.allFound || !mayRewrite) {
+        ReportError("nothing was deleted; " + DisplayPath(target) + " was not written");
+        return kExitFailure;
+    }
+    workspace.RemoveSelectedEntries(named.positions);
+    return WriteArchive(workspace, target, progress);
+}
+
+} // namespace quarrow::cli

@@ -1,0 +1,42 @@
+#include "Inputs.hpp"
+
+#include "Console.hpp"
+#include "Diagnostics.hpp"
+#include "FolderScanner.hpp"
+#include "SystemMessage.hpp"
+#include "Text.hpp"
+
+namespace quarrow::cli {
+
+namespace {
+
+void ReportLeftOut(const ScanReport& report) {
+    for (const UnreachableLink& link : report.unreachableLinks) {
+        ReportError("skipped link " + Utf8FromWide(link.path) +
+                    ": its target cannot be opened: " + SystemMessage(link.error));
+    }
+    for (const RepeatedFolder& folder : report.repeatedFolders) {
+        ReportError("skipped folder " + Utf8FromWide(folder.path) + ": it is the folder " +
+                    Utf8FromWide(folder.enteredAs) + ", packed already");
+    }
+}
+
+} // namespace
+
+AddedInputs AddInputs(const std::vector<std::filesystem::path>& inputs, Workspace& workspace, Progress& progress) {
+    AddedInputs added;
+    for (const auto& input : inputs) {
+        std::error_code error;
+        if (std::filesystem::is_directory(input, error)) {
+            const FolderAdded folder = AddFolder(workspace, WideFromPath(input), progress);
+            ReportLeftOut(folder.report);
+            added.leftNothing = added.leftNothing && folder.report.Empty();
+        } else if (auto failure = workspace.AddFileEntry(input)) {
+            ReportError("cannot add " + DisplayPath(input) + ": " + SystemMessage(failure));
+            added.complete = false;
+        }
+    }
+    return added;
+}
+
+} // namespace quarrow::cli

@@ -1,0 +1,95 @@
+#include "EntryNames.hpp"
+
+#include "StoredName.hpp"
+#include "Text.hpp"
+#include "modPAK.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+
+namespace quarrow {
+
+namespace {
+
+wchar_t MatchFold(wchar_t c) {
+    if (c < 0x80) {
+        return c == L'/' ? kArchiveSeparator : c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 0x20) : c;
+    }
+    return ToUpperInvariant(c);
+}
+
+// Puts the match key of `name` into `key`, reusing its storage, and returns the key's hash (FNV-1a).
+// Folds wide names and ASCII bytes alike: an ASCII name's code page 936 bytes are its characters.
+template <typename Char> std::uint64_t FoldInto(std::basic_string_view<Char> name, std::wstring& key) {
+    key.resize(name.size());
+    std::uint64_t hash = 14695981039346656037u;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        key[i] = MatchFold(static_cast<wchar_t>(name[i]));
+        hash = (hash ^ static_cast<std::uint64_t>(key[i])) * 1099511628211u;
+    }
+    return hash;
+}
+
+// The typed names are few and the entries many: each entry's key is made once, in one buffer, and
+// looked up by its hash.
+class NameMatcher {
+public:
+    explicit NameMatcher(std::span<const std::wstring> names) : keys_(names.size()), found_(names.size()) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            byHash_.emplace(FoldInto(std::wstring_view(names[i]), keys_[i]), i);
+        }
+    }
+
+    template <typename Char> void Match(std::size_t position, std::basic_string_view<Char> storedName) {
+        const auto [first, last] = byHash_.equal_range(FoldInto(storedName, key_));
+        for (auto it = first; it != last; ++it) {
+            if (keys_[it->second] == key_) {
+                found_[it->second].push_back(position);
+            }
+        }
+    }
+
+    std::vector<std::vector<std::size_t>> Found() && { return std::move(found_); }
+
+private:
+    std::vector<std::wstring> keys_;
+    std::unordered_multimap<std::uint64_t, std::size_t> byHash_;
+    std::vector<std::vector<std::size_t>> found_;
+    std::wstring key_;
+};
+
+} // namespace
+
+std::wstring NameMatchKey(std::wstring_view name) {
+    std::wstring key;
+    FoldInto(name, key);
+    return key;
+}
+
+std::vector<std::vector<std::size_t>> FindEntries(const Workspace& workspace, std::span<const std::wstring> names) {
+    NameMatcher matcher(names);
+    for (std::size_t position = 1; position <= workspace.Count(); ++position) {
+        matcher.Match(position, std::wstring_view(workspace.Entry(position).storedName));
+    }
+    return std::move(matcher).Found();
+}
+
+std::vector<std::vector<std::size_t>> FindEntries(const ArchiveIndex& index, std::span<const std::wstring> names) {
+    NameMatcher matcher(names);
+    for (std::size_t i = 0; i < index.Count(); ++i) {
+        NameField field;
+        const auto record = index.Record(i);
+        std::copy_n(record.begin() + kEntryNameOffset, kNameSize, field.begin());
+        const std::string_view bytes = StoredNameBytes(field);
+        // Most names are ASCII, which need no decoding.
+        if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            matcher.Match(i + 1, bytes);
+        } else {
+            matcher.Match(i + 1, std::wstring_view(DecodeNameField(field).text));
+        }
+    }
+    return std::move(matcher).Found();
+}
+
+} // namespace quarrow

@@ -1,0 +1,60 @@
+// Typed names find entries without regard to case and with "/" for "\", in a workspace and in a bare
+// index alike.
+#include "EntryNames.hpp"
+
+#include "HandMadeArchive.hpp"
+#include "TempDir.hpp"
+#include "Text.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quarrow {
+namespace {
+
+using testing::HandMadeArchive;
+using testing::TempDir;
+using Positions = std::vector<std::size_t>;
+
+struct Lookup {
+    std::wstring typed;
+    Positions found;
+};
+
+TEST(FindEntries, MatchesCaseInsensitivelyWithEitherSeparatorAndEveryRepeat) {
+    TempDir dir;
+    HandMadeArchive archive;
+    archive.Add("DATA\\MAP.BIN", "1")
+        .Add("Data\\Sub\\x.txt", "2")
+        .Add("\xB5\xD8\xCD\xBC\\\xB3\xC7.MAP", "3") // 地图\城.MAP
+        .Add("ROOT.BIN", "4")
+        .Add("data\\map.bin", "5")
+        .Add("\xA6\xC1.BIN", "6") // Greek small alpha, whose capital is Α
+        .Add("A\x81\x7F.BIN", "7");
+    testing::WriteFileBytes(dir / "a.pak", archive.Bytes());
+    const Lookup lookups[] = {
+        {L"data/map.bin", {1, 5}}, // a repeated name gives every entry of it
+        {L"DATA\\SUB\\X.TXT", {2}}, {L"地图/城.map", {3}}, {L"Α.bin", {6}}, {L"ROOT", {}}, // whole names only
+        {L"\\ROOT.BIN", {}},                                                               // nor a leading separator
+        {L"DATA\\\\MAP.BIN", {}},                                                          // nor a doubled one
+        {L"root.bin", {4}},
+    };
+    std::vector<std::wstring> names;
+    for (const Lookup& lookup : lookups) {
+        names.push_back(lookup.typed);
+    }
+
+    const ArchiveCheck check = CheckArchive(dir / "a.pak");
+    ASSERT_TRUE(check);
+    Workspace workspace;
+    NullProgress progress;
+    LoadArchive(workspace, dir / "a.pak", check.header, progress);
+    const auto inWorkspace = FindEntries(workspace, names);
+    const auto inIndex = FindEntries(ReadArchiveIndex(dir / "a.pak", check.header), names);
+    for (std::size_t i = 0; i < std::size(lookups); ++i) {
+        EXPECT_EQ(inWorkspace[i], lookups[i].found) << Utf8FromWide(lookups[i].typed);
+        EXPECT_EQ(inIndex[i], lookups[i].found) << Utf8FromWide(lookups[i].typed);
+    }
+}
+
+} // namespace
+} // namespace quarrow
