@@ -75,7 +75,7 @@ TEST(UnexpectedFailure, IsShownInAMessageBoxAndTheWindowTakesCommandsAgain) {
     window.Click(ToolbarButton::Open);
     ASSERT_EQ(failing.messages.size(), 1u);
     EXPECT_EQ(failing.messages[0].Style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(failing.messages[0].Text, L"发生了意外的错误，命令没有完成。\r\ndialog broke");
+    EXPECT_EQ(failing.messages[0].Text, L"发生了意外的错误，命令没有完成。\r\n程序内部的错误：dialog broke");
     EXPECT_FALSE(window.Busy().Busy());
     window.Click(ToolbarButton::AddFile); // answered as a cancel
     EXPECT_EQ(window.Button(ToolbarButton::Del).State(), 4);
