@@ -5,6 +5,7 @@
 #include "AddChosenFiles.hpp"
 #include "ArchiveDialogs.hpp"
 #include "FormatElapsed.hpp"
+#include "RunningCommandAlert.hpp"
 #include "StatusTexts.hpp"
 #include "UserMessages.hpp"
 #include "dlgAbout.hpp"
@@ -241,6 +242,7 @@ void frmMain::lstFile_KeyDown(WORD key) {
     // The key works whatever the Delete button's state, but not under another command.
     const auto running = busy_.TryEnter();
     if (!running) {
+        AlertRunningCommand(Handle());
         return;
     }
     btnDel_Click();

@@ -4,6 +4,7 @@
 #include "MainWindowFixture.hpp"
 
 #include "MessagePump.hpp"
+#include "dlgSave.hpp"
 
 #include <stdexcept>
 
@@ -33,13 +34,29 @@ TEST_F(CommandGuard, ClicksAndTheDeleteKeyDuringAnOpenStartNothing) {
     EXPECT_FALSE(window.Busy().Busy());
 }
 
-TEST_F(CommandGuard, AClickWhileTheFlagIsHeldIsIgnored) {
+TEST_F(CommandGuard, AClickWhileTheFlagIsHeldStartsNothingAndShowsTheRunningCommandsWindow) {
+    // The running command's progress window, then the append-content window above it and another
+    // program's window in front of both.
+    OpenArchive(WriteArchive(L"DATA.PAK", ThreeEntryArchive()));
+    const std::size_t asked = dialogs.Requests().size();
+    dlgSave running(window.Handle());
+    running.Show();
+    window.Click(ToolbarButton::AddContent);
+    ASSERT_NE(window.AddContentWindow(), nullptr);
+    dlgSave elsewhere(nullptr);
+    elsewhere.Show();
+    SetForegroundWindow(elsewhere.Handle());
+    ASSERT_EQ(GetForegroundWindow(), elsewhere.Handle());
+
     const auto held = window.Busy().TryEnter();
     ASSERT_TRUE(held);
     EXPECT_FALSE(window.Busy().TryEnter());
     window.Click(ToolbarButton::Open);
-    window.Click(ToolbarButton::AddFile);
-    EXPECT_TRUE(dialogs.Requests().empty());
+    EXPECT_EQ(GetForegroundWindow(), running.Handle());
+    SetForegroundWindow(elsewhere.Handle());
+    window.Click(ToolbarButton::Extract);
+    EXPECT_EQ(GetForegroundWindow(), running.Handle());
+    EXPECT_EQ(dialogs.Requests().size(), asked);
 }
 
 TEST_F(CommandGuard, ACloseDuringACommandWaitsForItsEnd) {
