@@ -1,18 +1,13 @@
 #include "modPAK.hpp"
 
-#include "Cp936.hpp"
-#include "File.hpp"
 #include "FileFaults.hpp"
-#include "PakFormat.hpp"
 #include "Text.hpp"
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
-#include <stdexcept>
 #include <system_error>
-#include <vector>
 
 namespace quarrow {
 
@@ -117,55 +112,6 @@ std::wstring LongToHex(std::int32_t value) {
         text.insert(text.begin(), L'0');
     }
     return text;
-}
-
-std::int32_t HexToLong(std::wstring_view text) {
-    if (text.size() >= 2 && text[0] == L'&' && (text[1] == L'H' || text[1] == L'h')) {
-        text.remove_prefix(2);
-    }
-    std::wstring padded = L"0000000" + std::wstring(text);
-    padded.erase(0, padded.size() - 8);
-    std::uint32_t value = 0;
-    for (const wchar_t c : padded) {
-        std::uint32_t digit = 0;
-        if (c >= L'0' && c <= L'9') {
-            digit = static_cast<std::uint32_t>(c - L'0');
-        } else if (c >= L'A' && c <= L'F') {
-            digit = static_cast<std::uint32_t>(c - L'A' + 10);
-        } else if (c >= L'a' && c <= L'f') {
-            digit = static_cast<std::uint32_t>(c - L'a' + 10);
-        } else {
-            return 0;
-        }
-        value = value * 16 + digit;
-    }
-    return static_cast<std::int32_t>(value);
-}
-
-namespace {
-
-void WriteAtHexPosition(const std::filesystem::path& file, std::wstring_view position,
-                        const std::vector<std::uint8_t>& bytes) {
-    const auto offset = static_cast<std::uint32_t>(HexToLong(position));
-    File target = File::Open(file, File::Mode::OpenOrCreate);
-    target.WriteAt(offset, bytes.data(), bytes.size());
-    target.Close();
-}
-
-} // namespace
-
-void PutLongAt(const std::filesystem::path& file, std::wstring_view position, std::wstring_view value) {
-    std::vector<std::uint8_t> bytes(4);
-    WriteInt32LE(bytes, 0, HexToLong(value));
-    WriteAtHexPosition(file, position, bytes);
-}
-
-void PutTextAt(const std::filesystem::path& file, std::wstring_view position, std::wstring_view text) {
-    const auto encoded = cp936::Encode(text);
-    if (!encoded) {
-        throw std::invalid_argument("text has no code page 936 form: " + Utf8FromWide(text));
-    }
-    WriteAtHexPosition(file, position, std::vector<std::uint8_t>(encoded->begin(), encoded->end()));
 }
 
 } // namespace quarrow

@@ -1,5 +1,5 @@
 #pragma once
-// Small stateless routines on stored paths, hexadecimal texts and positioned writes. Positions in
+// Small stateless routines on stored paths, directory chains and hexadecimal texts. Positions in
 // texts and the separator follow the archive's conventions: the separator is "\", always.
 
 #include <cstdint>
@@ -29,15 +29,5 @@ std::int32_t CreateFolderTree(std::wstring path);
 
 // Upper-case hexadecimal text with an even number of digits: 0 -> "00", 256 -> "0100".
 std::wstring LongToHex(std::int32_t value);
-
-// The value of a hexadecimal text, an optional "&H" in front; only the last eight digits count; 0 for
-// text that is not hexadecimal.
-std::int32_t HexToLong(std::wstring_view text);
-
-// Write a 32-bit little-endian value, or a text as code page 936 bytes, at a byte offset given as
-// hexadecimal text. The file is created when missing and never truncated. Throws FileError on failure,
-// and std::invalid_argument when the text has no code page 936 form.
-void PutLongAt(const std::filesystem::path& file, std::wstring_view position, std::wstring_view value);
-void PutTextAt(const std::filesystem::path& file, std::wstring_view position, std::wstring_view text);
 
 } // namespace quarrow

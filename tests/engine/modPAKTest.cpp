@@ -50,42 +50,6 @@ TEST(modPAK, LongToHexGivesUpperCaseTextWithAnEvenNumberOfDigits) {
     EXPECT_EQ(LongToHex(2147483647), L"7FFFFFFF");
 }
 
-TEST(modPAK, HexToLongReadsTheLastEightDigits) {
-    EXPECT_EQ(HexToLong(L"31"), 49);
-    EXPECT_EQ(HexToLong(L"&H31"), 49);
-    EXPECT_EQ(HexToLong(L"&h31"), 49);
-    EXPECT_EQ(HexToLong(L"0100"), 256);
-    EXPECT_EQ(HexToLong(L"123456789"), 591751049);
-    EXPECT_EQ(HexToLong(L"ff"), 255);
-    EXPECT_EQ(HexToLong(L"XYZ"), 0);
-    EXPECT_EQ(HexToLong(L""), 0);
-    EXPECT_EQ(HexToLong(L"7FFFFFFF"), 2147483647);
-}
-
-TEST(modPAK, HexRoundTripKeepsEveryValue) {
-    for (std::int32_t value : {0, 1, 15, 16, 177, 65535, 65536, 16777215, 2147483646, 2147483647}) {
-        EXPECT_EQ(HexToLong(LongToHex(value)), value) << value;
-    }
-}
-
-TEST(modPAK, PutLongAtWritesLittleEndianAndZeroFillsAGap) {
-    TempDir dir;
-    const auto file = dir / "x.pak";
-    PutLongAt(file, LongToHex(4), LongToHex(0x403F));
-    EXPECT_EQ(ReadFileBytes(file), (std::vector<std::uint8_t>{0, 0, 0, 0, 0x3F, 0x40, 0, 0}));
-    PutLongAt(file, L"00", L"01");
-    EXPECT_EQ(ReadFileBytes(file), (std::vector<std::uint8_t>{1, 0, 0, 0, 0x3F, 0x40, 0, 0}))
-        << "a write inside the file must not truncate it";
-}
-
-TEST(modPAK, PutTextAtWritesCodePage936BytesWithoutTerminator) {
-    TempDir dir;
-    const auto file = dir / "x.pak";
-    PutTextAt(file, L"02", L"三A");
-    EXPECT_EQ(ReadFileBytes(file), (std::vector<std::uint8_t>{0, 0, 0xC8, 0xFD, 'A'}));
-    EXPECT_THROW(PutTextAt(file, L"00", L"한"), std::invalid_argument);
-}
-
 #ifdef _WIN32
 constexpr wchar_t kSep = L'\\';
 #else
