@@ -4,9 +4,14 @@
 #include "MainWindowFixture.hpp"
 
 #include "MessagePump.hpp"
+#include "RaisedError.hpp"
+#include "SystemErrorText.hpp"
 #include "dlgSave.hpp"
 
+#include <filesystem>
+#include <functional>
 #include <stdexcept>
+#include <system_error>
 
 namespace quarrow::app::testing {
 namespace {
@@ -72,11 +77,15 @@ TEST_F(CommandGuard, ACloseDuringACommandWaitsForItsEnd) {
     EXPECT_EQ(window.Handle(), nullptr);
 }
 
-// Fails the first file dialog the way no command expects, and writes down the message boxes.
+// Fails the open dialog the way no command expects, and writes down the message boxes.
 class FailingDialogs final : public dialogs::DialogProvider {
 public:
+    std::function<void()> fail = [] { throw std::runtime_error("dialog broke"); };
     std::vector<dialogs::MessageRequest> messages;
-    std::wstring OpenFile(const dialogs::FileDialogRequest&) override { throw std::runtime_error("dialog broke"); }
+    std::wstring OpenFile(const dialogs::FileDialogRequest&) override {
+        fail();
+        return {};
+    }
     dialogs::FileSelection OpenFiles(const dialogs::FileDialogRequest&) override { return {}; }
     std::wstring SaveFile(const dialogs::FileDialogRequest&) override { return {}; }
     std::wstring BrowseFolder(const dialogs::FolderRequest&) override { return {}; }
@@ -96,6 +105,32 @@ TEST(UnexpectedFailure, IsShownInAMessageBoxAndTheWindowTakesCommandsAgain) {
     EXPECT_FALSE(window.Busy().Busy());
     window.Click(ToolbarButton::AddFile); // answered as a cancel
     EXPECT_EQ(window.Button(ToolbarButton::Del).State(), 4);
+}
+
+TEST(UnexpectedFailure, TellsTheSystemsReasonInItsWordsAndAComponentsErrorByItsNumber) {
+    const std::filesystem::path gone = L"C:\\没有\\A.PAK";
+    const struct {
+        std::function<void()> fail;
+        std::wstring reason;
+    } cases[] = {
+        {[&] {
+             throw std::filesystem::filesystem_error("gone", gone,
+                                                     std::make_error_code(std::errc::no_such_file_or_directory));
+         },
+         WideFromPath(gone) + L"：" + SystemErrorText(ERROR_FILE_NOT_FOUND)},
+        {[] { throw std::system_error(std::make_error_code(std::errc::no_space_on_device)); },
+         SystemErrorText(ERROR_DISK_FULL)},
+        {[] { throw win32::RaisedError(13451, L"Quarrow.cCommonDialog", L"The system could not show the dialog."); },
+         L"程序内部的错误：Quarrow.cCommonDialog 错误 13451"},
+    };
+    for (const auto& failure : cases) {
+        FailingDialogs failing;
+        failing.fail = failure.fail;
+        frmMain window(failing);
+        window.Click(ToolbarButton::Open);
+        ASSERT_EQ(failing.messages.size(), 1u);
+        EXPECT_EQ(failing.messages[0].Text, L"发生了意外的错误，命令没有完成。\r\n" + failure.reason);
+    }
 }
 
 } // namespace
