@@ -2,6 +2,7 @@
 
 #include "File.hpp"
 #include "Text.hpp"
+#include "modPAK.hpp"
 
 #include <windows.h>
 
@@ -16,6 +17,15 @@ bool SamePathText(std::wstring_view a, std::wstring_view b) {
     // Ordinal: the file system's own way of ignoring case, with no locale in between.
     return a.size() == b.size() && (a.empty() || CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
                                                                       static_cast<int>(b.size()), TRUE) == CSTR_EQUAL);
+}
+
+// Where a file's bytes landed. An empty file has a start address but no last byte: its range would
+// end before it starts.
+std::wstring AddressText(const AppendedBlock& block) {
+    if (block.last < block.first) {
+        return LongToHex(static_cast<std::int32_t>(block.first)) + L"h（0 字节）";
+    }
+    return block.AddressText();
 }
 
 } // namespace
@@ -61,7 +71,7 @@ void AddContentRows::ShowResults(const std::vector<AppendOutcome>& outcomes) {
         throw std::invalid_argument("one outcome per listed file is needed");
     }
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        rows_[i].secondColumn = outcomes[i].block ? outcomes[i].block->AddressText() : std::wstring(kNotAppendedText);
+        rows_[i].secondColumn = outcomes[i].block ? AddressText(*outcomes[i].block) : std::wstring(kNotAppendedText);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // One command at a time. Long commands let the message loop run so that the progress window repaints,
 // and the main window stays enabled meanwhile; a click on another command then finds the flag raised
-// and does nothing, instead of starting a second operation on the workspace under the first.
+// and starts nothing, instead of a second operation on the workspace under the first (the windows
+// then point the user to the running command, RunningCommandAlert.hpp).
 
 #include <functional>
 #include <optional>

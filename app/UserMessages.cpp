@@ -1,7 +1,10 @@
 #include "UserMessages.hpp"
 
+#include "RaisedError.hpp"
 #include "SystemErrorText.hpp"
 #include "Text.hpp"
+
+#include <new>
 
 namespace quarrow::app {
 
@@ -67,13 +70,11 @@ std::wstring ReasonText(std::error_code error) {
     if (!error) {
         return L"未知的原因";
     }
-    if (error.category() == std::system_category()) {
-        std::wstring text = SystemErrorText(static_cast<std::uint32_t>(error.value()));
-        if (!text.empty()) {
-            return text;
-        }
+    if (std::wstring text = SystemErrorText(error); !text.empty()) {
+        return text;
     }
-    return WideFromUtf8(error.message());
+    // The runtime's own words for it are English; its number is all the user can pass on.
+    return L"系统错误（代码 " + DecimalText(static_cast<long long>(error.value())) + L"）";
 }
 
 dialogs::MessageRequest ArchiveRejected(HWND owner, const ArchiveCheck& check) {
@@ -258,17 +259,46 @@ dialogs::MessageRequest FilesNotAppended(HWND owner, const std::vector<AppendOut
     return Message(owner, std::move(text), kAppendTitle, MB_OK | MB_ICONWARNING);
 }
 
-dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error) {
-    std::wstring text = L"发生了意外的错误，命令没有完成。";
+namespace {
+
+// What the system said, in its words; for a fault of the program itself, what the program knows of it,
+// which only its developers read.
+std::wstring FailureText(std::exception_ptr error) {
     try {
         if (error) {
             std::rethrow_exception(error);
         }
+    } catch (const FileError& e) {
+        return WideFromPath(e.Path()) + L"：" + ReasonText(e.Code());
+    } catch (const std::filesystem::filesystem_error& e) {
+        return (e.path1().empty() ? L"" : WideFromPath(e.path1()) + L"：") + ReasonText(e.code());
+    } catch (const std::system_error& e) {
+        return ReasonText(e.code());
+    } catch (const std::bad_alloc&) {
+        return SystemErrorText(ERROR_NOT_ENOUGH_MEMORY);
+    } catch (const win32::RaisedError& e) {
+        // Its description may be a class's own English text: the number and the class say enough.
+        return L"程序内部的错误：" + e.Source() + L" 错误 " + DecimalText(static_cast<long long>(e.Number()));
     } catch (const std::exception& e) {
-        text += kNewLine + WideFromUtf8(e.what());
+        return L"程序内部的错误：" + WideFromUtf8(e.what());
     } catch (...) {
+    }
+    return {};
+}
+
+dialogs::MessageRequest Failure(HWND owner, std::wstring text, std::exception_ptr error) {
+    if (std::wstring reason = FailureText(error); !reason.empty()) {
+        text += kNewLine + reason;
     }
     return Message(owner, std::move(text), L"Quarrow", MB_OK | MB_ICONSTOP);
 }
+
+} // namespace
+
+dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error) {
+    return Failure(owner, L"发生了意外的错误，命令没有完成。", error);
+}
+
+dialogs::MessageRequest StartFailed(std::exception_ptr error) { return Failure(nullptr, L"Quarrow 无法启动。", error); }
 
 } // namespace quarrow::app

@@ -56,5 +56,7 @@ dialogs::MessageRequest FilesNotAppended(HWND owner, const std::vector<AppendOut
 
 // A failure no command expected.
 dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error);
+// The program could not start: the system refused its windows.
+dialogs::MessageRequest StartFailed(std::exception_ptr error);
 
 } // namespace quarrow::app

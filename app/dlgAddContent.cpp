@@ -2,6 +2,7 @@
 
 #include "AddChosenFiles.hpp"
 #include "ArchiveDialogs.hpp"
+#include "RunningCommandAlert.hpp"
 #include "SetWindowIcons.hpp"
 #include "StandardControls.hpp"
 #include "UserMessages.hpp"
@@ -144,6 +145,7 @@ void dlgAddContent::RunCommand(AddContentControl button) {
     }
     const auto mainIdle = main_.Busy().TryEnter();
     if (!mainIdle) {
+        AlertRunningCommand(main_.Handle());
         return;
     }
     const auto running = running_.TryEnter();

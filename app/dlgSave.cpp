@@ -39,10 +39,13 @@ HWND FullWidthLabel(HWND parent, DWORD style, int top, int height, HFONT font) {
     return CreateLabel(parent, 0, L"", TwipsRect{kControlLeft, top, kControlWidth, height}, font, style);
 }
 
-// Both bars: the caption shown, the system's visual style, everything else at the control's defaults.
+// Both bars: a black caption in MS Sans Serif 8.25, shown, and the system's visual style; everything
+// else at the control's defaults. A caption colour left out would read as the system's text colour.
 controls::PropertyBag BarSettings() {
     controls::PropertyBag bag;
+    bag.Write(L"ForeColor", controls::RgbColor(0, 0, 0), controls::progress_defaults::kSavedForeColor);
     bag.Write(L"ShowText", true, controls::progress_defaults::kShowText);
+    bag.WriteAlways(L"Font", win32::FontSpec{L"MS Sans Serif", 8.25});
     bag.Write(L"XpStyle", true, controls::progress_defaults::kXpStyle);
     return bag;
 }

@@ -1,6 +1,7 @@
 #include "frmMain.hpp"
 
 #include "ArchiveDialogs.hpp"
+#include "RunningCommandAlert.hpp"
 #include "UserMessages.hpp"
 #include "dlgAbout.hpp"
 #include "dlgAddContent.hpp"
@@ -46,6 +47,7 @@ void frmMain::Click(ToolbarButton button) {
     }
     const auto running = busy_.TryEnter();
     if (!running) {
+        AlertRunningCommand(Handle());
         return;
     }
     // The click arrives through the button's own window, whose procedure would only log what escapes.

@@ -103,7 +103,9 @@ private:
     void RunCommand(ToolbarButton button);
     void btnNew_Click();
     void btnOpen_Click();
-    void btnSave_Click();
+    // How a Pack ended, for New, which goes on only when nothing went wrong.
+    enum class PackOutcome { Packed, NothingToPack, Cancelled, Failed };
+    PackOutcome btnSave_Click();
     void btnExtract_Click();
     void btnAddFile_Click();
     void btnAddFolder_Click();

@@ -5,6 +5,7 @@
 #include "AddChosenFiles.hpp"
 #include "ArchiveDialogs.hpp"
 #include "FormatElapsed.hpp"
+#include "RunningCommandAlert.hpp"
 #include "StatusTexts.hpp"
 #include "UserMessages.hpp"
 #include "dlgAbout.hpp"
@@ -71,7 +72,11 @@ void frmMain::btnNew_Click() {
         const int answer = dialogs_.ShowMessage(
             dialogs::MessageRequest{Handle(), kUnsavedPrompt, kUnsavedTitle, MB_YESNOCANCEL | MB_ICONQUESTION});
         if (answer == IDYES) {
-            btnSave_Click(); // whatever it does, even nothing, the list is cleared below
+            // A refused or failed Pack ends New here, keeping what the user has just asked to keep; a
+            // cancelled save dialog still lets the list go.
+            if (btnSave_Click() == PackOutcome::Failed) {
+                return;
+            }
         } else if (answer != IDNO) {
             return;
         }
@@ -121,13 +126,13 @@ void frmMain::btnOpen_Click() {
     ReportFinished(*this, kOpenStatus, start);
 }
 
-void frmMain::btnSave_Click() {
+frmMain::PackOutcome frmMain::btnSave_Click() {
     if (workspace_.Count() == 0) {
-        return;
+        return PackOutcome::NothingToPack;
     }
     const std::wstring target = AskPackTarget(dialogs_, Handle());
     if (target.empty()) {
-        return;
+        return PackOutcome::Cancelled;
     }
     const DWORD start = GetTickCount();
     const StatusSnapshot before(*this);
@@ -138,15 +143,16 @@ void frmMain::btnSave_Click() {
     } catch (const PackError& error) {
         before.Restore();
         dialogs_.ShowMessage(PackRefused(Handle(), error));
-        return;
+        return PackOutcome::Failed;
     } catch (const FileError& error) {
         before.Restore();
         dialogs_.ShowMessage(PackFailed(Handle(), PathFromWide(target), error));
-        return;
+        return PackOutcome::Failed;
     }
     bSaved_ = true; // the new archive is now the current one
     ApplyEnableRule(Outcome::Pack);
     ReportFinished(*this, kPackStatus, start);
+    return PackOutcome::Packed;
 }
 
 void frmMain::btnExtract_Click() {
@@ -236,6 +242,7 @@ void frmMain::lstFile_KeyDown(WORD key) {
     // The key works whatever the Delete button's state, but not under another command.
     const auto running = busy_.TryEnter();
     if (!running) {
+        AlertRunningCommand(Handle());
         return;
     }
     btnDel_Click();

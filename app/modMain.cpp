@@ -1,6 +1,7 @@
 // The program's entry point: prepares the common controls, opens the main window and runs the message
 // loop until the main window has closed.
 
+#include "UserMessages.hpp"
 #include "frmMain.hpp"
 
 #include "SystemDialogProvider.hpp"
@@ -45,8 +46,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         window.Unloaded = [] { PostQuitMessage(0); };
         window.Show();
         return RunMessageLoop(window);
-    } catch (const std::exception& error) {
-        MessageBoxA(nullptr, error.what(), "Quarrow", MB_OK | MB_ICONSTOP);
+    } catch (...) {
+        const quarrow::dialogs::MessageRequest failed = quarrow::app::StartFailed(std::current_exception());
+        MessageBoxW(nullptr, failed.Text.c_str(), failed.Title.c_str(), failed.Style);
         return 1;
     }
 }

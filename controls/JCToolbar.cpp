@@ -63,7 +63,12 @@ JCToolbar::JCToolbar(HWND parent, int x, int y, int width)
     };
     picRight_->MouseMove = [this](const MouseEventArgs&) { tmrRight_->SetRunning(true); };
     picRight_->MouseDown = [this](const MouseEventArgs&) { DrawRightButton(rightButton_.Press()); };
-    picRight_->MouseUp = [this](const MouseEventArgs&) { DrawRightButton(rightButton_.Release()); };
+    picRight_->MouseUp = [this](const MouseEventArgs&) {
+        DrawRightButton(rightButton_.Release());
+        // The pointer may have been dragged off before the release, which stopped the timer: its next
+        // tick puts the resting look back, where nothing else would.
+        tmrRight_->SetRunning(true);
+    };
     picRight_->Click = [this] {
         if (ButtonClick) {
             ButtonClick();

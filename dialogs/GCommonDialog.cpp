@@ -137,6 +137,7 @@ bool GCommonDialog::ShowFileDialog(FileDialogArguments& arguments, bool save, bo
     for (int attempt = 1;; ++attempt) {
         buffers = BuffersFor(arguments, fileLength, titleLength);
         record = FileDialogRecord(arguments, recordFlags_, useTemplate, filterList, buffers);
+        recordFileLength_ = record.nMaxFile;
         extendedError_ = 0;
         ok = RunHooked(arguments.Hook, arguments.EventSink, true,
                        [&] { return save ? GetSaveFileNameW(&record) : GetOpenFileNameW(&record); });
@@ -147,8 +148,9 @@ bool GCommonDialog::ShowFileDialog(FileDialogArguments& arguments, bool save, bo
         if (extendedError_ != FNERR_BUFFERTOOSMALL || attempt == kMostBufferAttempts || handlerError_) {
             break;
         }
-        // The selection is not lost: the dialog is shown again with a buffer of the length that the
-        // system put into the first character of the old one.
+        // The system has closed the dialog without handing the selection back, and has put the length
+        // it needs into the first character of the buffer: the dialog is shown again with a buffer at
+        // least that long, and the user chooses again. Only a multiple selection comes here.
         fileLength = std::max<std::size_t>(buffers.file.size() * 2, static_cast<WORD>(buffers.file[0]));
     }
 

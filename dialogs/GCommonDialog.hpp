@@ -77,10 +77,12 @@ struct PrintDialogArguments {
     CommonDialogEventSink* EventSink = nullptr;
 };
 
-// Characters in the file-name buffer of a file dialog's first attempt. When a selection does not fit,
-// the system says so and the dialog is shown again with a buffer of the size it asks for.
+// Characters in the file-name buffer of a file dialog's first attempt. A single path always fits: no
+// path Windows takes is longer than 32,767 characters. Only a multiple selection can outgrow its
+// buffer; the system then closes the dialog without handing the selection back and says how much it
+// needs, and the dialog is shown again with a buffer that large, for the user to choose again.
 struct FileBufferLengths {
-    std::size_t Single = MAX_PATH;
+    std::size_t Single = 32768;
     std::size_t Multiple = 131072; // thousands of names
 };
 
@@ -112,6 +114,8 @@ public:
     DWORD ExtendedError() const { return extendedError_; }
     // The flag word of the dialog record that the last file dialog handed to the system.
     DWORD RecordFlags() const { return recordFlags_; }
+    // The length, in characters, of the file-name buffer in that record.
+    std::size_t RecordFileLength() const { return recordFileLength_; }
 
     // The 16 custom colours of the colour dialog, indices 0 to 15, starting as system colours 0 to
     // 15. Reading another index gives CLR_INVALID (-1); writing one is ignored.
@@ -139,6 +143,7 @@ private:
     int apiReturn_ = 0;
     DWORD extendedError_ = 0;
     DWORD recordFlags_ = 0;
+    std::size_t recordFileLength_ = 0;
     CommonDialogEventSink* eventSink_ = nullptr; // held only while a hooked dialog is up
     bool hookSeesChildDialog_ = false;           // file dialogs hook a child of the real dialog
     std::exception_ptr handlerError_;

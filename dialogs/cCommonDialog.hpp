@@ -197,6 +197,8 @@ public:
     DWORD ExtendedError() const { return Companion().ExtendedError(); }
     // The flag word that the last open or save dialog handed to the system.
     DWORD RecordFlags() const { return Companion().RecordFlags(); }
+    // The length of the file-name buffer that it handed over, in characters.
+    std::size_t RecordFileLength() const { return Companion().RecordFileLength(); }
 
 private:
     GCommonDialog& Companion() const;

@@ -5,9 +5,16 @@
 
 #include <cstdint>
 #include <string>
+#include <system_error>
 
 namespace quarrow {
 
 std::wstring SystemErrorText(std::uint32_t code);
+
+// The same for an error of the standard library. A Win32 code (the system category) is told as it is.
+// An error number of the C runtime (std::errc, the generic category), whose own words are English
+// only, is told through the Win32 code that means the same. Empty for an error number no Win32 code
+// matches, and for other categories.
+std::wstring SystemErrorText(std::error_code error);
 
 } // namespace quarrow

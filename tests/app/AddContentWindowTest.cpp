@@ -219,11 +219,12 @@ TEST_F(AddContentWindow, StartAppendsEachFileBehindTheArchiveAndShowsWhereItLand
 TEST_F(AddContentWindow, AConfirmedBrowseAfterARunStartsAFreshListAndACancelledOneKeepsTheResults) {
     WriteFile(L"one", "1");
     WriteFile(L"two", "22");
+    WriteFile(L"empty", "");
     Open();
-    Browse({L"one"});
+    Browse({L"one", L"empty"});
     Press(Control::cmdStart);
     Browse({});
-    EXPECT_EQ(Column(2), (std::vector<std::wstring>{L"B3h - B3h"}));
+    EXPECT_EQ(Column(2), (std::vector<std::wstring>{L"B3h - B3h", L"B6h（0 字节）"}));
     EXPECT_EQ(SizeHeader(), L"写入地址");
 
     Browse({L"two", L"one"});

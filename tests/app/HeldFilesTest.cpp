@@ -1,16 +1,20 @@
-// Files that another program holds, and a destination that cannot be a folder: each command says
-// which file and why, and nothing the user had is changed.
+// Files that another program holds, a destination that cannot be a folder, and a disk that fails: each
+// command says which file and why, in the user's language, and nothing the user had is changed.
 
 #include "MainWindowFixture.hpp"
 
 #include "StatusTexts.hpp"
 #include "WindowsFileHolds.hpp"
 
+#include "FaultPlan.hpp"
+
 #include <filesystem>
+#include <regex>
 
 namespace quarrow::app::testing {
 namespace {
 
+using quarrow::testing::FaultPlan;
 using quarrow::testing::HeldWithoutSharing;
 using quarrow::testing::ReadFileBytes;
 
@@ -20,6 +24,17 @@ std::string ContentOf(const std::wstring& path) {
 }
 
 bool StartsWith(const std::wstring& text, const std::wstring& start) { return text.rfind(start, 0) == 0; }
+
+// The first words of an English sentence in `text` once the test's folder is taken out of it; empty
+// when there are none. File names may be Latin, a reason may not.
+std::wstring EnglishIn(std::wstring text, const std::wstring& folder) {
+    for (auto at = text.find(folder); at != std::wstring::npos; at = text.find(folder)) {
+        text.erase(at, folder.size());
+    }
+    static const std::wregex words(L"[A-Za-z]{2,}[ /][A-Za-z]{2,}");
+    std::wsmatch match;
+    return std::regex_search(text, match, words) ? match.str() : L"";
+}
 
 using HeldFiles = MainWindowTest;
 
@@ -68,6 +83,39 @@ TEST_F(HeldFiles, ExtractOverAFileAnotherProgramHoldsSkipsOnlyThatEntry) {
     EXPECT_EQ(ContentOf(held), "open in an editor");
     EXPECT_EQ(ContentOf(PathOf(L"OUT\\DATA\\IMG\\A.BMP")), "abc") << "the other entries are written";
     EXPECT_EQ(window.StatusText(kStatePanel), L"解包完成！");
+}
+
+TEST_F(HeldFiles, TheSystemsReasonsAreToldInTheUsersLanguage) {
+    WriteFile(L"a.bin", "0123456789");
+    const auto expectToldInChinese = [&](const wchar_t* failure, const wchar_t* title) {
+        const dialogs::MessageRequest& message = LastRequest().Message;
+        EXPECT_EQ(message.Title, title) << failure;
+        EXPECT_EQ(EnglishIn(message.Text, WideFromPath(dir.Path())), L"") << failure << ": " << message.Text;
+    };
+
+    AddFiles({L"a.bin", L"gone.bin"}, IDOK);
+    expectToldInChinese(L"a missing file", L"增加档案");
+    {
+        const HeldWithoutSharing editor(dir / "a.bin");
+        Pack(PathOf(L"A.PAK"), IDOK);
+    }
+    expectToldInChinese(L"a locked file", L"打包错误");
+    {
+        FaultPlan fullDisk = FaultPlan::DiskFull(16);
+        const ScopedFileFaults faults(fullDisk);
+        Pack(PathOf(L"A.PAK"), IDOK);
+        EXPECT_GT(fullDisk.FaultsCaused(), 0);
+    }
+    expectToldInChinese(L"a full disk", L"打包错误");
+
+    OpenArchive(WriteArchive(L"DATA.PAK", ThreeEntryArchive()));
+    {
+        FaultPlan readOnlyFolder = FaultPlan::FailCall(FileOperation::Create, 1, std::errc::permission_denied);
+        const ScopedFileFaults faults(readOnlyFolder);
+        Extract(PathOf(L"OUT"), IDOK);
+        EXPECT_GT(readOnlyFolder.FaultsCaused(), 0);
+    }
+    expectToldInChinese(L"a read-only folder", L"解包");
 }
 
 } // namespace

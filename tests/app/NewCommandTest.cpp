@@ -4,6 +4,8 @@
 
 #include "StatusTexts.hpp"
 
+#include <filesystem>
+
 namespace quarrow::app::testing {
 namespace {
 
@@ -63,6 +65,27 @@ TEST_F(NewCommand, YesPacksFirstAndThenEmptiesTheList) {
     New(IDYES, PathOf(L"SAVED.PAK"));
     EXPECT_EQ(quarrow::testing::ReadFileBytes(dir.Path() / L"SAVED.PAK"), quarrow::testing::ExampleArchiveBytes());
     ExpectEmptied();
+}
+
+TEST_F(NewCommand, YesAndThenARefusedOrFailedPackKeepsEverything) {
+    AddTwoFiles();
+    const SwitchedStates before = States();
+    const auto newAnsweredYes = [&](const std::wstring& packTarget) {
+        dialogs.AnswerMessage(IDYES);
+        dialogs.AnswerSaveFile(packTarget);
+        dialogs.AnswerMessage(IDOK); // the Pack's message
+        window.Click(ToolbarButton::New);
+        EXPECT_EQ(LastRequest().Message.Title, L"打包错误");
+        EXPECT_EQ(window.workspace().Count(), 2u);
+        EXPECT_EQ(window.txtPAKName(), L"");
+        EXPECT_EQ(States(), before);
+        EXPECT_FALSE(window.bSaved());
+        EXPECT_EQ(window.StatusText(kStatePanel), L"就绪");
+    };
+    std::filesystem::remove(PathFromWide(PathOf(L"B.TXT")));
+    newAnsweredYes(PathOf(L"SAVED.PAK")); // refused: a source is gone
+    WriteFile(L"B.TXT", "hello");
+    newAnsweredYes(PathOf(L"NO-SUCH-FOLDER\\SAVED.PAK")); // failed: the archive cannot be written there
 }
 
 TEST_F(NewCommand, YesAndThenACancelledSaveDialogStillEmptiesTheList) {

@@ -90,6 +90,8 @@ TEST(ProgressWindow, EachOperationGetsAFreshWindowCentredOnItsOwnerThatLeavesThe
     for (const controls::lumoProgressBar* bar : {save.PBar(), save.PBar2()}) {
         EXPECT_TRUE(bar->ShowText());
         EXPECT_TRUE(bar->XpStyle());
+        EXPECT_EQ(bar->ForeColor(), controls::RgbColor(0, 0, 0)) << "black, not the system's text colour";
+        EXPECT_EQ(bar->Font(), (win32::FontSpec{L"MS Sans Serif", 8.25}));
         EXPECT_EQ(bar->Min(), 0);
         EXPECT_EQ(bar->Max(), 100);
     }

@@ -159,6 +159,19 @@ TEST_F(JCToolbarTest, TheRightEndButtonLightsUpIsPressedClicksAndRestsWhenThePoi
     EXPECT_EQ(toolbar.RightButtonState(), 0);
     EXPECT_TRUE(looks(RgbColor(118, 167, 241), RgbColor(0, 53, 145)));
     EXPECT_EQ(clicks, 1);
+
+    // Pressed, dragged off and released outside: the button rests again.
+    MovePointerTo(testing::OnScreen(toolbar.PicRight().Handle(), 7, 8));
+    ASSERT_TRUE(PumpUntil([&] { return toolbar.RightButtonState() == 1; }));
+    testing::SendMouseButton(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return toolbar.RightButtonState() == 2; }));
+    MovePointerTo(kAway);
+    ASSERT_TRUE(PumpUntil([&] { return !toolbar.RightTimerRunning(); }));
+    testing::SendMouseButton(MOUSEEVENTF_LEFTUP);
+    PumpFor(100); // the release, and the ticks after it
+    EXPECT_FALSE(toolbar.RightTimerRunning());
+    EXPECT_EQ(toolbar.RightButtonState(), 0);
+    EXPECT_TRUE(looks(RgbColor(118, 167, 241), RgbColor(0, 53, 145)));
 }
 
 TEST_F(JCToolbarTest, TheLeftCapPassesTheMouseOn) {

@@ -232,26 +232,6 @@ TEST(lumoProgressBar, MissingKeysReadAsTheirDefaults) {
     EXPECT_EQ(saved.Read(L"Font", win32::FontSpec{L"other"}), win32::FontSpec{});
 }
 
-TEST(lumoProgressBar, TheProgressWindowsSettingsLoad) {
-    // What the progress window keeps for each of its bars.
-    PropertyBag bag;
-    bag.Write(L"ForeColor", RgbColor(0, 0, 0), kWindowText);
-    bag.Write(L"ShowText", true, false);
-    bag.WriteAlways(L"Font", win32::FontSpec{L"MS Sans Serif", 8.25});
-    bag.Write(L"XpStyle", true, false);
-
-    BarHost host;
-    const auto bar = host.MakeBar(353, 17);
-    bar->ReadProperties(bag);
-    bar->Max(3);
-    bar->Value(1);
-    bar->Text(L"1 / 3");
-    EXPECT_TRUE(bar->ShowText());
-    EXPECT_TRUE(bar->XpStyle());
-    EXPECT_EQ(bar->ForeColor(), 0u);
-    EXPECT_DOUBLE_EQ(bar->Percent(), 100.0 / 3.0);
-}
-
 TEST(lumoProgressBar, ABarWithoutAParentIsRefusedWithAnError) {
     EXPECT_THROW(lumoProgressBar(nullptr, 0, 0, 10, 10), std::system_error);
 }

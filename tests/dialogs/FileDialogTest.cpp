@@ -77,6 +77,7 @@ TEST_F(FileDialogTest, OpeningAPakHandsTheSystemOnlyFileMustExistAndReturnsTheCh
     EXPECT_THAT(robot.Finish(), IsEmpty());
 
     EXPECT_EQ(dialog.RecordFlags(), static_cast<DWORD>(OFN_FILEMUSTEXIST));
+    EXPECT_GE(dialog.RecordFileLength(), 32768u) << "any path Windows takes fits at the first OK";
     EXPECT_TRUE(readOnlyBoxShown) << "0x4 was not asked for";
     EXPECT_FALSE(severalAllowed);
     EXPECT_EQ(dialog.Filename(), pak);
@@ -203,6 +204,7 @@ TEST_F(FileDialogTest, SavingOverAnExistingFileAsksFirst) {
     EXPECT_THAT(robot.Finish(), IsEmpty());
 
     EXPECT_EQ(dialog.RecordFlags(), 0x2u | 0x4u);
+    EXPECT_GE(dialog.RecordFileLength(), 32768u);
     EXPECT_TRUE(openAfterNo);
     EXPECT_EQ(dialog.Filename(), existing);
     EXPECT_EQ(dialog.FileTitle(), L"旧档案.PAK");

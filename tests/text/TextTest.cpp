@@ -6,6 +6,9 @@
 #include "SystemErrorText.hpp"
 
 #include <windows.h>
+
+#include <ios>
+#include <system_error>
 #endif
 
 namespace quarrow {
@@ -44,6 +47,23 @@ TEST(SystemErrorText, IsTheSystemsWholeTextWithoutItsLineBreak) {
     EXPECT_NE(text.back(), L'\n');
     EXPECT_NE(text.back(), L'\r');
     EXPECT_EQ(SystemErrorText(0xFFFFFFF0u), L"") << "a code the system does not know";
+}
+
+TEST(SystemErrorText, TellsTheRuntimesErrorNumbersInTheSystemsWords) {
+    // What the file layer and the standard library report by error number: a file or folder that is
+    // missing or refused, a read-only or full disk, a broken read.
+    for (const std::errc number :
+         {std::errc::no_such_file_or_directory, std::errc::permission_denied, std::errc::read_only_file_system,
+          std::errc::no_space_on_device, std::errc::io_error, std::errc::file_exists, std::errc::not_a_directory}) {
+        const std::error_code error = std::make_error_code(number);
+        const std::wstring text = SystemErrorText(error);
+        EXPECT_FALSE(text.empty()) << error.message();
+        EXPECT_NE(text, WideFromUtf8(error.message())) << "the runtime's own English";
+    }
+    EXPECT_EQ(SystemErrorText(std::error_code(ERROR_DISK_FULL, std::system_category())),
+              SystemErrorText(ERROR_DISK_FULL));
+    EXPECT_EQ(SystemErrorText(std::make_error_code(std::errc::address_in_use)), L"") << "no Win32 code of a file";
+    EXPECT_EQ(SystemErrorText(std::make_error_code(std::io_errc::stream)), L"") << "neither a system nor a C number";
 }
 #endif
 
