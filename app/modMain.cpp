@@ -8,7 +8,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <shellapi.h>
+
 #include <exception>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -34,6 +38,14 @@ int RunMessageLoop(const quarrow::app::frmMain& window) {
     return static_cast<int>(msg.wParam);
 }
 
+// The archive named on the command line ("Open with", a file association); empty when there is none.
+std::wstring ArchiveOnCommandLine() {
+    int count = 0;
+    const std::unique_ptr<LPWSTR, decltype(&LocalFree)> arguments(CommandLineToArgvW(GetCommandLineW(), &count),
+                                                                  &LocalFree);
+    return arguments && count > 1 ? std::wstring(arguments.get()[1]) : std::wstring();
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -44,6 +56,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         quarrow::app::frmMain window(dialogs);
         window.Unloaded = [] { PostQuitMessage(0); };
         window.Show();
+        if (const std::wstring archive = ArchiveOnCommandLine(); !archive.empty()) {
+            window.OpenArchiveFile(archive);
+        }
         return RunMessageLoop(window);
     } catch (const std::exception& error) {
         MessageBoxA(nullptr, error.what(), "Quarrow", MB_OK | MB_ICONSTOP);
