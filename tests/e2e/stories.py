@@ -150,12 +150,26 @@ class Story:
     def choose_from_list_menu(self, at_y, keys, label):
         """Opens the list's context menu with a right-click at the given height, photographs it, and
         picks an item with the keyboard (Down from the top, Up from the bottom, then Return)."""
-        before = self.main.list_pixels()
+        windows_before = self.desktop.visible_windows()
         self.desktop.click_at(*self.main.to_screen(60, at_y), button=3)
-        wait_for_change("the context menu opens over the list", self.main.list_pixels, before)
-        time.sleep(0.3)
-        self.shot(label)
+        self.desktop.wait_until("the context menu opens", lambda: self.desktop.visible_windows() - windows_before)
+        time.sleep(0.5)  # its first paint
+        menu = Window(self.desktop, sorted(self.desktop.visible_windows() - windows_before)[-1], "")
+        self.shot_with_popup(label, menu)
         self.desktop.key(*keys, "Return")
+        self.desktop.wait_until("the context menu closes", lambda: menu.xid not in self.desktop.visible_windows())
+
+    def shot_with_popup(self, label, popup):
+        """The main window with a popup over it, as the eye sees them: the display has no compositor,
+        so each is read by itself and the popup laid over the window where it stands."""
+        window_picture = self.shot(label + "-window")
+        popup_picture = popup.screenshot(os.path.join(self.shots, f"{self.number:02d}-{label}-popup.png"))
+        window_left, window_top, _, _ = self.main.window.geometry()
+        popup_left, popup_top, _, _ = popup.geometry()
+        self.number += 1
+        subprocess.run(["convert", window_picture, popup_picture, "-geometry",
+                        f"+{popup_left - window_left}+{popup_top - window_top}", "-composite",
+                        os.path.join(self.shots, f"{self.number:02d}-{label}.png")], check=True)
 
 
 # ---- the stories
