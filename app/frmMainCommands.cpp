@@ -87,6 +87,10 @@ void frmMain::btnNew_Click() {
 }
 
 void frmMain::btnOpen_Click() {
+    // The archive opened replaces the list, edits and all.
+    if (!MayDiscardEdits()) {
+        return;
+    }
     // The time includes the open dialog.
     const DWORD start = GetTickCount();
     const std::wstring chosen = AskArchiveToOpen(dialogs_, Handle());

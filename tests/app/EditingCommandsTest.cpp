@@ -135,30 +135,49 @@ TEST_F(ListMenuCommands, SaveAsAsksBeforeDroppingAppendedContentAndNoCancels) {
 
 using UnsavedEdits = EditingTest;
 
-TEST_F(UnsavedEdits, NewAsksAndAFailedOrCancelledSaveKeepsTheList) {
-    OpenThree();
-    EXPECT_FALSE(window.HasUnsavedEdits());
-    SelectRow(window.lstFile().Handle(), 2);
-    window.Click(ToolbarButton::Del); // Delete keeps its state after Open: still grey, no click
-    EXPECT_EQ(window.workspace().Count(), 3u);
+TEST_F(UnsavedEdits, NewAndOpenAskAndAFailedOrCancelledSaveKeepsTheList) {
+    quarrow::testing::WriteFileBytes(dir.Path() / L"OTHER.PAK", quarrow::testing::ExampleArchiveBytes());
+    const std::wstring other = PathOf(L"OTHER.PAK");
+    for (const ToolbarButton command : {ToolbarButton::New, ToolbarButton::Open}) {
+        SCOPED_TRACE(command == ToolbarButton::New ? "New" : "Open");
+        OpenThree();
+        EXPECT_FALSE(window.HasUnsavedEdits());
+        SelectRow(window.lstFile().Handle(), 2);
+        window.Click(ToolbarButton::Del); // Delete keeps its state after Open: still grey, no click
+        EXPECT_EQ(window.workspace().Count(), 3u);
+        Choose(ListMenuCommand::Delete);
+        ASSERT_EQ(window.workspace().Count(), 2u);
+
+        dialogs.AnswerMessage(IDCANCEL);
+        window.Click(command);
+        EXPECT_EQ(LastRequest().Message.Title, L"保存？");
+        EXPECT_EQ(window.workspace().Count(), 2u);
+
+        dialogs.AnswerMessage(IDYES);
+        dialogs.AnswerSaveFile(L""); // the save dialog cancelled
+        window.Click(command);
+        EXPECT_EQ(window.workspace().Count(), 2u);
+        EXPECT_TRUE(window.HasUnsavedEdits());
+        EXPECT_EQ(Caption(), base + L" - DATA.PAK *");
+
+        dialogs.AnswerMessage(IDNO);
+        if (command == ToolbarButton::Open) {
+            dialogs.AnswerOpenFile(other); // 否 goes on to the open dialog
+        }
+        window.Click(command);
+        EXPECT_FALSE(window.HasUnsavedEdits());
+        EXPECT_EQ(window.workspace().Count(), command == ToolbarButton::Open ? 2u : 0u);
+        EXPECT_EQ(Caption(), command == ToolbarButton::Open ? base + L" - OTHER.PAK" : base);
+    }
+
+    // Saved by 是, the open dialog follows.
+    SelectRow(window.lstFile().Handle(), 1);
     Choose(ListMenuCommand::Delete);
-    ASSERT_EQ(window.workspace().Count(), 2u);
-
-    dialogs.AnswerMessage(IDCANCEL);
-    window.Click(ToolbarButton::New);
-    EXPECT_EQ(LastRequest().Message.Title, L"保存？");
-    EXPECT_EQ(window.workspace().Count(), 2u);
-
     dialogs.AnswerMessage(IDYES);
-    dialogs.AnswerSaveFile(L""); // the save dialog cancelled
-    window.Click(ToolbarButton::New);
-    EXPECT_EQ(window.workspace().Count(), 2u);
-    EXPECT_TRUE(window.HasUnsavedEdits());
-
-    dialogs.AnswerMessage(IDNO);
-    window.Click(ToolbarButton::New);
-    EXPECT_EQ(window.workspace().Count(), 0u);
-    EXPECT_EQ(Caption(), base);
+    dialogs.AnswerSaveFile(PathOf(L"SAVED.PAK"));
+    OpenArchive(PathOf(L"DATA.PAK"));
+    EXPECT_EQ(ContentsOf(PathOf(L"SAVED.PAK")).size(), 1u);
+    EXPECT_EQ(window.txtPAKName(), PathOf(L"DATA.PAK"));
 }
 
 TEST_F(UnsavedEdits, ClosingAsksAndCancelKeepsTheWindow) {

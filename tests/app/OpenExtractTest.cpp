@@ -79,6 +79,7 @@ TEST_F(OpenCommand, WithEntriesEnablesExtractAndAppendAndGreysAddingWhilePackAnd
     }
     window.Click(ToolbarButton::Del);
     EXPECT_EQ(States(), (SwitchedStates{0, 0, 4, 4, 0, 4}));
+    dialogs.AnswerMessage(IDNO); // the deleted rows are not to be saved
     OpenArchive(PathOf(L"DATA.PAK"));
     EXPECT_EQ(States(), (SwitchedStates{0, 0, 4, 4, 0, 4})) << "Pack and Delete keep their state";
 
