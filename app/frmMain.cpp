@@ -117,6 +117,9 @@ void frmMain::SetEdited(bool edited) {
 std::wstring frmMain::txtPAKName() const { return WideFromPath(workspace_.ArchivePath()); }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (dropTarget_ && dropTarget_->HandleMessage(message)) {
+        return 0;
+    }
     switch (message) {
     case WM_SETFOCUS:
         if (lstFile_) {
@@ -150,6 +153,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void frmMain::Unload() {
+    dropTarget_.reset(); // while the window still stands
     CloseAboutWindow(Handle());
     CloseHelpWindow(Handle());
     if (addContent_) {

@@ -15,6 +15,7 @@
 
 #include "BusyFlag.hpp"
 #include "EnableRules.hpp"
+#include "FileDropTarget.hpp"
 #include "ListMenu.hpp"
 #include "ProgressWindowFactory.hpp"
 #include "UserMessages.hpp"
@@ -184,6 +185,7 @@ private:
     controls::cNoStatusBar statusBar_;
     // One at a time; kept after it has closed until the next Append content opens a fresh one.
     std::unique_ptr<dlgAddContent> addContent_;
+    std::unique_ptr<FileDropTarget> dropTarget_;
 };
 
 } // namespace quarrow::app

@@ -36,19 +36,6 @@ POINT KeyboardMenuPoint(HWND list) {
     return at;
 }
 
-std::vector<std::wstring> DroppedPaths(HDROP drop) {
-    std::vector<std::wstring> paths;
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
-        if (!path.empty()) {
-            path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1)));
-            paths.push_back(std::move(path));
-        }
-    }
-    return paths;
-}
-
 bool IsFolder(const std::wstring& path) {
     std::error_code error;
     return std::filesystem::is_directory(PathFromWide(path), error);

@@ -52,8 +52,11 @@ void frmMain::LoadWindow() {
     LoadToolbars(clientWidth);
     LoadEntryList(clientWidth);
     LoadStatusBar(clientWidth, clientHeight);
-    // Files dropped anywhere on the window reach it, the list included.
+    // Files dropped anywhere on the window reach it, the list included: posted by a program that
+    // drops the old way, or dragged with the system's drag and drop.
     DragAcceptFiles(Handle(), TRUE);
+    dropTarget_ = std::make_unique<FileDropTarget>(
+        Handle(), [this](const std::vector<std::wstring>& paths) { DropFiles(paths); });
 }
 
 void frmMain::LoadToolbars(int clientWidth) {

@@ -494,5 +494,66 @@ def command_line_replace_and_save(story):
     story.close_program()
 
 
+def drop_onto_open_archive(story):
+    """Two files dragged from another program onto the list of an open archive, through the system's
+    drag and drop: the one named like an entry replaces its data, the other is appended; closing asks
+    about the edits, and 是 saves them into what an independent reader expects."""
+    source = os.path.join(story.work, "game")
+    make_game_tree(source, 19)
+    archive = os.path.join(story.work, "GAME.PAK")
+    story.cli("pack", archive, source)
+    original = [(entry.name, pak.read_contents(archive)[entry.name]) for entry in pak.read_index(archive)]
+    dropped = os.path.join(story.work, "dropped")
+    write_file(os.path.join(dropped, "script.txt"), b"dropped over the old script\r\n")
+    write_file(os.path.join(dropped, "EXTRA.DAT"), bytes(range(200)))
+    target = os.path.join(story.work, "SAVED.PAK")
+
+    story.start_program(windows_path(archive))
+    caption = story.session.facts.main_caption + " - GAME.PAK"
+    story.desktop.wait_for_window(caption)
+    story.wait_no_progress_window()
+    wait_for_settled("the list after the start-up Open", story.main.list_pixels)
+
+    story.step("drag two files from another program and drop them on the list")
+    drag = story.desktop.start_program(story.session.drag_files, os.path.join(story.shots, "drag.log"),
+                                       *(windows_path(os.path.join(dropped, name))
+                                         for name in ("script.txt", "EXTRA.DAT")))
+    source_window = story.desktop.wait_for_window("drag_files")
+    left, top, width, height = source_window.geometry()
+    story.desktop.move_to(left + width // 2, top + height // 2)
+    time.sleep(0.3)
+    story.desktop.press()
+    to_x, to_y = story.main.to_screen(120, FIRST_ROW_Y + 40)
+    for part in range(1, 11):
+        time.sleep(0.1)
+        story.desktop.move_to(left + width // 2 + (to_x - left - width // 2) * part // 10,
+                              top + height // 2 + (to_y - top - height // 2) * part // 10)
+    time.sleep(0.5)
+    story.desktop.release()
+    try:
+        ended = drag.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        raise StepFailed("the drag did not end when the button was released")
+    if ended != 0:
+        raise StepFailed(f"the drag ended without a target taking the files (exit code {ended})")
+    story.desktop.wait_for_window(caption + " *")
+    story.main.park_pointer()
+    wait_for_settled("the list after the drop", story.main.list_pixels)
+    story.shot("dropped")
+
+    story.step("closing asks about the edits; 是 saves them first")
+    story.desktop.focus(story.main.window)
+    story.desktop.key("alt+F4")
+    story.answer_message(UNSAVED_PROMPT, "y", "close-question")  # 是(Y)
+    dialog = type_into_file_dialog(story.desktop, PACK_DIALOG, windows_path(target))
+    story.desktop.wait_until_gone(dialog)
+    story.desktop.wait_until_gone(story.main.window, 60)
+    expected = [(name, b"dropped over the old script\r\n" if name == "SCRIPT.TXT" else data)
+                for name, data in original] + [("EXTRA.DAT", bytes(range(200)))]
+    written = pak.read_contents(target)
+    if [(entry.name, written[entry.name]) for entry in pak.read_index(target)] != expected:
+        raise StepFailed("the saved archive is not the original with SCRIPT.TXT replaced and EXTRA.DAT added")
+
+
 STORIES = [open_and_extract, new_add_delete_pack, append_content, open_not_a_pak, button_look,
-           extract_selected_rows, command_line_replace_and_save]
+           extract_selected_rows, command_line_replace_and_save, drop_onto_open_archive]
