@@ -148,10 +148,15 @@ class Story:
         return centre
 
     def choose_from_list_menu(self, at_y, keys, label):
-        """Opens the list's context menu with a right-click at the given height, photographs it, and
-        picks an item with the keyboard (Down from the top, Up from the bottom, then Return)."""
+        """Opens the list's context menu with a right-click at the given height (or, at_y None, with
+        Shift+F10 on the focused list), photographs it, and picks an item with the keyboard (Down from
+        the top, Up from the bottom, then Return)."""
         windows_before = self.desktop.visible_windows()
-        self.desktop.click_at(*self.main.to_screen(60, at_y), button=3)
+        if at_y is None:
+            self.desktop.focus(self.main.window)
+            self.desktop.key("shift+F10")
+        else:
+            self.desktop.click_at(*self.main.to_screen(60, at_y), button=3)
         self.desktop.wait_until("the context menu opens", lambda: self.desktop.visible_windows() - windows_before)
         time.sleep(0.5)  # its first paint
         menu = Window(self.desktop, sorted(self.desktop.visible_windows() - windows_before)[-1], "")
@@ -478,8 +483,8 @@ def command_line_replace_and_save(story):
     if story.desktop.find_window(caption + " *") is None:
         raise StepFailed("the window did not stay after the question was cancelled")
 
-    story.step("另存为PAK… into a new file")
-    story.choose_from_list_menu(FIRST_ROW_Y, ["Up"], "save-as-menu")
+    story.step("另存为PAK… into a new file, from the menu Shift+F10 opens")
+    story.choose_from_list_menu(None, ["Up"], "save-as-menu")
     dialog = type_into_file_dialog(story.desktop, PACK_DIALOG, windows_path(target))
     story.desktop.wait_until_gone(dialog)
     story.desktop.wait_until("the archive is written", lambda: os.path.exists(target))
