@@ -24,9 +24,9 @@ dialogs::FileDialogRequest OpenArchiveRequest(HWND owner) {
     return Request(owner, L"打开PAK文件...", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, L"*.PAK", kPakFilter); // 6144
 }
 
-dialogs::FileDialogRequest PackTargetRequest(HWND owner) {
-    return Request(owner, L"打包PAK文件...", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT, L"New.PAK",
-                   kPakFilter); // 6146
+dialogs::FileDialogRequest PackTargetRequest(HWND owner, const std::wstring& offeredName) {
+    return Request(owner, L"打包PAK文件...", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT,
+                   offeredName.c_str(), kPakFilter); // 6146
 }
 
 dialogs::FileDialogRequest AddFilesRequest(HWND owner) {
@@ -51,8 +51,13 @@ std::wstring AskArchiveToOpen(dialogs::DialogProvider& dialogs, HWND owner) {
     return WithPakExtension(dialogs.OpenFile(OpenArchiveRequest(owner)));
 }
 
-std::wstring AskPackTarget(dialogs::DialogProvider& dialogs, HWND owner) {
-    return WithPakExtension(dialogs.SaveFile(PackTargetRequest(owner)));
+std::wstring AskPackTarget(dialogs::DialogProvider& dialogs, HWND owner, const std::wstring& offeredName) {
+    return WithPakExtension(dialogs.SaveFile(PackTargetRequest(owner, offeredName)));
+}
+
+std::wstring AskReplacementFile(dialogs::DialogProvider& dialogs, HWND owner) {
+    return dialogs.OpenFile(
+        Request(owner, L"替换档案内容...", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, L"", L"所有类型档案(*.*)|*.*"));
 }
 
 std::vector<std::wstring> AskFilesToAdd(dialogs::DialogProvider& dialogs, HWND owner) {

@@ -17,8 +17,10 @@ dialogs::FolderRequest BrowseFolderRequest(HWND owner);
 
 // The archive to open; empty when the user cancelled.
 std::wstring AskArchiveToOpen(dialogs::DialogProvider& dialogs, HWND owner);
-// The archive to write; empty when the user cancelled.
-std::wstring AskPackTarget(dialogs::DialogProvider& dialogs, HWND owner);
+// The archive to write, the dialog offering `offeredName`; empty when the user cancelled.
+std::wstring AskPackTarget(dialogs::DialogProvider& dialogs, HWND owner, const std::wstring& offeredName = L"New.PAK");
+// The file whose bytes become an entry's new data; empty when the user cancelled.
+std::wstring AskReplacementFile(dialogs::DialogProvider& dialogs, HWND owner);
 // The files chosen to add in the add-file dialog of the main window and of the append-content window
 // (several files, each must exist), each as a full path, in the dialog's order; none when the user
 // cancelled.

@@ -19,7 +19,7 @@ using enum Cell;
 constexpr Row kTable[] = {
     {Outcome::Load, {Off, Off, On, On, Off, Off}},
     {Outcome::New, {Off, Off, On, On, Off, Off}},
-    {Outcome::OpenWithEntries, {Off, On, Off, Off, On, Same}}, // Pack: see the header
+    {Outcome::OpenWithEntries, {Same, On, Off, Off, On, Same}},
     {Outcome::OpenWithoutEntries, {Same, Off, On, On, On, Same}},
     {Outcome::Pack, {Same, Same, Off, Off, On, Off}},
     {Outcome::AddFileConfirmed, {On, Same, Same, Same, Same, ByCount}},

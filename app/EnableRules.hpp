@@ -45,11 +45,8 @@ private:
 };
 
 // The row for `outcome`; `listEmpty` tells whether the entry list is empty afterwards, which decides
-// the Delete button wherever the table says "count".
-//
-// One row differs from the table as first drawn: an Open that finds entries also disables Pack, since
-// an opened archive's rows hold stored names rather than files on disk, and packing them would read
-// whatever files happen to bear those names.
+// the Delete button wherever the table says "count". An Open leaves Pack as it was: opened entries are
+// packed from the archive they were read from.
 ButtonStates EnableRule(Outcome outcome, bool listEmpty);
 
 } // namespace quarrow::app

@@ -259,6 +259,19 @@ dialogs::MessageRequest FilesNotAppended(HWND owner, const std::vector<AppendOut
     return Message(owner, std::move(text), kAppendTitle, MB_OK | MB_ICONWARNING);
 }
 
+dialogs::MessageRequest UnsavedListQuestion(HWND owner) {
+    return Message(owner, L"目前的文件还没有被保存为PAK。是否要保存？", L"保存？", MB_YESNOCANCEL | MB_ICONQUESTION);
+}
+
+dialogs::MessageRequest AppendedContentWouldBeDropped(HWND owner, const std::filesystem::path& archive,
+                                                      const ByteRange& appended) {
+    std::wstring text = WideFromPath(archive.filename()) + L" 的索引之后附加了档案内容（第 " +
+                        DecimalText(appended.first) + L" 至 " + DecimalText(appended.Last()) + L" 字节，共 " +
+                        DecimalText(appended.Size()) + L" 字节），新的PAK文件不会保留这些内容。" + kNewLine +
+                        L"是否放弃这些内容并继续？";
+    return Message(owner, std::move(text), L"另存为PAK", MB_YESNO | MB_ICONQUESTION);
+}
+
 namespace {
 
 // What the system said, in its words; for a fault of the program itself, what the program knows of it,

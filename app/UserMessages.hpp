@@ -54,6 +54,14 @@ dialogs::MessageRequest AppendFailed(HWND owner, const std::filesystem::path& ar
 // Append content: the files the run left out, each with its reason.
 dialogs::MessageRequest FilesNotAppended(HWND owner, const std::vector<AppendOutcome>& outcomes);
 
+// New, or closing the window: the list has not been packed; 是 packs it, 否 goes on, 取消 keeps it.
+dialogs::MessageRequest UnsavedListQuestion(HWND owner);
+
+// Save as: the current archive holds content behind its index, which the new archive would not keep;
+// 是 drops it, 否 keeps the list unsaved.
+dialogs::MessageRequest AppendedContentWouldBeDropped(HWND owner, const std::filesystem::path& archive,
+                                                      const ByteRange& appended);
+
 // A failure no command expected.
 dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error);
 // The program could not start: the system refused its windows.

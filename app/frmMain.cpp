@@ -42,17 +42,21 @@ std::unique_ptr<Progress> frmMain::NewProgressWindow(HWND owner) const {
 
 void frmMain::Click(ToolbarButton button) {
     // A disabled button raises no click.
-    if (Button(button).State() == kDisabled) {
-        return;
+    if (Button(button).State() != kDisabled) {
+        RunGuarded([&] { RunCommand(button); });
     }
+}
+
+void frmMain::RunGuarded(const std::function<void()>& command) {
     const auto running = busy_.TryEnter();
     if (!running) {
         AlertRunningCommand(Handle());
         return;
     }
-    // The click arrives through the button's own window, whose procedure would only log what escapes.
+    // The command arrives through a control's own window, or before the message loop runs, where
+    // nothing would tell the user what escaped.
     try {
-        RunCommand(button);
+        command();
     } catch (...) {
         OnUnhandledException(std::current_exception());
     }
@@ -96,23 +100,54 @@ std::wstring frmMain::StatusText(int panel) const { return statusBar_.PanelText(
 
 std::wstring frmMain::BrowseFolder() { return dialogs_.BrowseFolder(BrowseFolderRequest(Handle())); }
 
+void frmMain::UpdateCaption() {
+    std::wstring caption = captionBase_;
+    if (!workspace_.ArchivePath().empty()) {
+        caption += L" - " + WideFromPath(workspace_.ArchivePath().filename());
+        if (edited_) {
+            caption += L" *";
+        }
+    }
+    SetWindowTextW(Handle(), caption.c_str());
+}
+
+void frmMain::SetEdited(bool edited) {
+    edited_ = edited;
+    UpdateCaption();
+}
+
 std::wstring frmMain::txtPAKName() const { return WideFromPath(workspace_.ArchivePath()); }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (dropTarget_ && dropTarget_->HandleMessage(message)) {
+        return 0;
+    }
     switch (message) {
     case WM_SETFOCUS:
         if (lstFile_) {
             lstFile_->SetFocus();
         }
         return 0;
-    case WM_CLOSE:
+    case WM_CLOSE: {
         // Closing under a running command would pull the window from under it.
         if (busy_.Busy()) {
             closeWhenIdle_ = true;
             return 0;
         }
-        DestroyWindow(Handle());
+        bool close = false;
+        RunGuarded([&] { close = MayDiscardEdits(); });
+        if (close) {
+            DestroyWindow(Handle());
+        }
         return 0;
+    }
+    case WM_CONTEXTMENU:
+        if (lstFile_ && reinterpret_cast<HWND>(wParam) == lstFile_->Handle()) {
+            ShowListMenu(lParam);
+            return 0;
+        }
+        break;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_DESTROY: Unload(); return 0;
     default: break;
     }
@@ -120,6 +155,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void frmMain::Unload() {
+    dropTarget_.reset(); // while the window still stands
     CloseAboutWindow(Handle());
     CloseHelpWindow(Handle());
     if (addContent_) {

@@ -15,7 +15,10 @@
 
 #include "BusyFlag.hpp"
 #include "EnableRules.hpp"
+#include "FileDropTarget.hpp"
+#include "ListMenu.hpp"
 #include "ProgressWindowFactory.hpp"
+#include "UserMessages.hpp"
 #include "WorkspaceRows.hpp"
 #include "frmMainLayout.hpp"
 
@@ -34,8 +37,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quarrow::app {
 
@@ -78,6 +83,16 @@ public:
     void SetStatusText(int panel, std::wstring_view text);
     std::wstring StatusText(int panel) const;
 
+    // An item of the entry list's context menu, chosen: its command runs unless its rule disables it
+    // or another command is running.
+    void ChooseFromListMenu(ListMenuCommand command);
+    // Files and folders dropped onto the window, in the order the drop lists them.
+    void DropFiles(const std::vector<std::wstring>& paths);
+
+    // Opens the archive at `path` as Open does with the path its dialog returned: for a path given on
+    // the command line or dropped onto the window.
+    void OpenArchiveFile(const std::wstring& path);
+
     // The folder browser as Extract and Add folder show it; the chosen folder or an empty text.
     std::wstring BrowseFolder();
 
@@ -85,6 +100,8 @@ public:
     bool bSaved() const { return bSaved_; }
     // The current archive's path, empty when there is none.
     std::wstring txtPAKName() const;
+    // True once the list of the current archive has been edited and not packed since.
+    bool HasUnsavedEdits() const { return edited_; }
     // The folder last chosen in the folder browser.
     const std::wstring& txtFolder() const { return txtFolder_; }
 
@@ -101,8 +118,12 @@ private:
 
     // Commands (frmMainCommands.cpp).
     void RunCommand(ToolbarButton button);
+    // Runs `command` unless another one is running; what it does not expect is reported.
+    void RunGuarded(const std::function<void()>& command);
     void btnNew_Click();
     void btnOpen_Click();
+    // Open from its check on, the time counted from `start`.
+    void OpenArchiveAt(const std::wstring& path, DWORD start);
     // How a Pack ended, for New, which goes on only when nothing went wrong.
     enum class PackOutcome { Packed, NothingToPack, Cancelled, Failed };
     PackOutcome btnSave_Click();
@@ -114,8 +135,35 @@ private:
     void btnHelp_Click();
     void btnAbout_Click();
     void lstFile_KeyDown(WORD key);
+    // Extract of every entry (none given) or of the entries at the given positions.
+    void ExtractRows(const std::optional<std::vector<std::size_t>>& positions);
+    // Pack into `target`; false when the pack was refused or failed (and reported).
+    bool PackInto(const std::wstring& target);
+    // Add file and Add folder after their dialogs. `byName`: files whose stored name an entry bears
+    // replace its data, as edits of an opened archive do; otherwise every file is appended.
+    void AddFilesToList(const std::vector<std::wstring>& paths, bool byName);
+    void AddFolderToList(const std::wstring& folder, bool byName);
+
+    // Editing (frmMainEditing.cpp).
+    bool ArchiveIsCurrent() const { return !workspace_.ArchivePath().empty(); }
+    ListSelection CurrentSelection() const;
+    // The context menu at a screen point, or at the focused row when `where` is -1 (the keyboard).
+    void ShowListMenu(LPARAM where);
+    void ExtractSelectedRows();
+    void ReplaceSelectedRow();
+    void MergeIntoList(Workspace&& incoming, std::vector<UnreadableFile>& unreadable);
+    // Save as: true when the list was packed.
+    bool SaveAsPak();
+    // Asks about unsaved edits of the current archive; false when they are to be kept.
+    bool MayDiscardEdits();
+    // Marks the current archive edited when the list has changed.
+    void NoteEdit(bool changed);
+    void OnDropFiles(HDROP drop);
 
     void Unload();
+    // The caption names the current archive, and marks its unsaved edits.
+    void UpdateCaption();
+    void SetEdited(bool edited);
 
     dialogs::DialogProvider& dialogs_;
     ProgressWindowFactory progressWindows_;
@@ -124,6 +172,8 @@ private:
     BusyFlag busy_;
     bool closeWhenIdle_ = false;
     bool bSaved_ = false;
+    bool edited_ = false;
+    std::wstring captionBase_; // the program's name and version
     std::wstring txtFolder_;
 
     // The strips before the controls on them: children go first.
@@ -137,6 +187,7 @@ private:
     controls::cNoStatusBar statusBar_;
     // One at a time; kept after it has closed until the next Append content opens a fresh one.
     std::unique_ptr<dlgAddContent> addContent_;
+    std::unique_ptr<FileDropTarget> dropTarget_;
 };
 
 } // namespace quarrow::app

@@ -22,9 +22,6 @@ namespace quarrow::app {
 
 namespace {
 
-constexpr wchar_t kUnsavedPrompt[] = L"目前的文件还没有被保存为PAK。是否要保存？";
-constexpr wchar_t kUnsavedTitle[] = L"保存？";
-
 // The status bar's two texts, put back when a command ends without having done anything.
 class StatusSnapshot {
 public:
@@ -68,9 +65,12 @@ void frmMain::RunCommand(ToolbarButton button) {
 }
 
 void frmMain::btnNew_Click() {
-    if (workspace_.Count() > 0 && !bSaved_) {
-        const int answer = dialogs_.ShowMessage(
-            dialogs::MessageRequest{Handle(), kUnsavedPrompt, kUnsavedTitle, MB_YESNOCANCEL | MB_ICONQUESTION});
+    if (edited_) {
+        if (!MayDiscardEdits()) {
+            return;
+        }
+    } else if (workspace_.Count() > 0 && !bSaved_) {
+        const int answer = dialogs_.ShowMessage(UnsavedListQuestion(Handle()));
         if (answer == IDYES) {
             // A refused or failed Pack ends New here, keeping what the user has just asked to keep; a
             // cancelled save dialog still lets the list go.
@@ -86,18 +86,30 @@ void frmMain::btnNew_Click() {
     lstFile_->Reset();
     ApplyEnableRule(Outcome::New);
     workspace_.SetArchivePath({});
+    SetEdited(false);
     SetStatusText(kElapsedPanel, L"");
     SetStatusText(kStatePanel, L"");
 }
 
 void frmMain::btnOpen_Click() {
+    // The archive opened replaces the list, edits and all.
+    if (!MayDiscardEdits()) {
+        return;
+    }
     // The time includes the open dialog.
     const DWORD start = GetTickCount();
     const std::wstring chosen = AskArchiveToOpen(dialogs_, Handle());
-    if (chosen.empty()) {
-        return;
+    if (!chosen.empty()) {
+        OpenArchiveAt(chosen, start);
     }
-    const ArchiveCheck check = CheckArchive(PathFromWide(chosen));
+}
+
+void frmMain::OpenArchiveFile(const std::wstring& path) {
+    RunGuarded([&] { OpenArchiveAt(path, GetTickCount()); });
+}
+
+void frmMain::OpenArchiveAt(const std::wstring& path, DWORD start) {
+    const ArchiveCheck check = CheckArchive(PathFromWide(path));
     if (!check) {
         dialogs_.ShowMessage(ArchiveRejected(Handle(), check));
         return;
@@ -123,6 +135,7 @@ void frmMain::btnOpen_Click() {
     lstFile_->Reset();
     ApplyEnableRule(workspace_.Count() > 0 ? Outcome::OpenWithEntries : Outcome::OpenWithoutEntries);
     bSaved_ = true;
+    SetEdited(false);
     ReportFinished(*this, kOpenStatus, start);
 }
 
@@ -134,6 +147,10 @@ frmMain::PackOutcome frmMain::btnSave_Click() {
     if (target.empty()) {
         return PackOutcome::Cancelled;
     }
+    return PackInto(target) ? PackOutcome::Packed : PackOutcome::Failed;
+}
+
+bool frmMain::PackInto(const std::wstring& target) {
     const DWORD start = GetTickCount();
     const StatusSnapshot before(*this);
     SetStatusText(kStatePanel, kPackStatus.running);
@@ -143,19 +160,22 @@ frmMain::PackOutcome frmMain::btnSave_Click() {
     } catch (const PackError& error) {
         before.Restore();
         dialogs_.ShowMessage(PackRefused(Handle(), error));
-        return PackOutcome::Failed;
+        return false;
     } catch (const FileError& error) {
         before.Restore();
         dialogs_.ShowMessage(PackFailed(Handle(), PathFromWide(target), error));
-        return PackOutcome::Failed;
+        return false;
     }
     bSaved_ = true; // the new archive is now the current one
+    SetEdited(false);
     ApplyEnableRule(Outcome::Pack);
     ReportFinished(*this, kPackStatus, start);
-    return PackOutcome::Packed;
+    return true;
 }
 
-void frmMain::btnExtract_Click() {
+void frmMain::btnExtract_Click() { ExtractRows(std::nullopt); }
+
+void frmMain::ExtractRows(const std::optional<std::vector<std::size_t>>& positions) {
     txtFolder_ = BrowseFolder();
     if (txtFolder_.empty()) {
         return;
@@ -166,7 +186,9 @@ void frmMain::btnExtract_Click() {
     ExtractionResult result;
     try {
         const auto progress = NewProgressWindow(Handle());
-        result = ExtractArchive(workspace_, workspace_.ArchivePath(), PathFromWide(txtFolder_), *progress);
+        const std::filesystem::path destination = PathFromWide(txtFolder_);
+        result = positions ? ExtractSelected(workspace_, *positions, workspace_.ArchivePath(), destination, *progress)
+                           : ExtractArchive(workspace_, workspace_.ArchivePath(), destination, *progress);
     } catch (const FileError& error) {
         before.Restore();
         dialogs_.ShowMessage(ExtractFailed(Handle(), error));
@@ -178,33 +200,57 @@ void frmMain::btnExtract_Click() {
     }
 }
 
-void frmMain::btnAddFile_Click() {
-    const std::vector<std::wstring> paths = AskFilesToAdd(dialogs_, Handle());
-    if (!paths.empty()) {
+void frmMain::btnAddFile_Click() { AddFilesToList(AskFilesToAdd(dialogs_, Handle()), false); }
+
+void frmMain::AddFilesToList(const std::vector<std::wstring>& paths, bool byName) {
+    if (paths.empty()) {
+        ApplyEnableRule(Outcome::AddFileCancelled);
+    } else if (byName) {
+        Workspace incoming;
+        std::vector<UnreadableFile> unreadable;
+        for (const std::wstring& path : paths) {
+            if (const std::error_code error = incoming.AddFileEntry(PathFromWide(path))) {
+                unreadable.push_back({path, error});
+            }
+        }
+        MergeIntoList(std::move(incoming), unreadable);
+        ApplyEnableRule(Outcome::AddFileConfirmed);
+    } else {
+        const std::size_t before = workspace_.Count();
         const auto add = [this](const std::wstring& path) { return workspace_.AddFileEntry(PathFromWide(path)); };
         AddChosenFiles(paths, add, *lstFile_, dialogs_, Handle());
         ApplyEnableRule(Outcome::AddFileConfirmed);
-    } else {
-        ApplyEnableRule(Outcome::AddFileCancelled);
+        NoteEdit(workspace_.Count() != before);
     }
     lstFile_->SetFocus();
 }
 
 void frmMain::btnAddFolder_Click() {
     txtFolder_ = BrowseFolder();
+    AddFolderToList(txtFolder_, false);
+}
+
+void frmMain::AddFolderToList(const std::wstring& folder, bool byName) {
     const DWORD start = GetTickCount();
     std::int64_t fileCount = 0;
     ScanReport leftOut;
-    if (!txtFolder_.empty()) {
+    std::vector<UnreadableFile> unreadable;
+    if (!folder.empty()) {
+        Workspace incoming;
         {
             const auto progress = NewProgressWindow(Handle());
             const ProgressShown shown(*progress);
             SetStatusText(kStatePanel, kAddFolderStatus.running);
-            const auto directories = CollectDirectories(txtFolder_, *progress, leftOut);
+            const auto directories = CollectDirectories(folder, *progress, leftOut);
             const auto files = CollectFiles(directories, *progress, leftOut);
-            fileCount = AddCollectedFiles(workspace_, txtFolder_, files);
+            fileCount = AddCollectedFiles(byName ? incoming : workspace_, folder, files);
         }
-        lstFile_->Refresh();
+        if (byName) {
+            MergeIntoList(std::move(incoming), unreadable);
+        } else {
+            lstFile_->Refresh();
+            NoteEdit(fileCount > 0);
+        }
         ApplyEnableRule(Outcome::AddFolderChosen);
     } else {
         ApplyEnableRule(Outcome::AddFolderCancelled);
@@ -225,10 +271,12 @@ void frmMain::btnAddContent_Click() {
 }
 
 void frmMain::btnDel_Click() {
-    workspace_.RemoveSelectedEntries(lstFile_->SelectedPositions());
+    const std::vector<std::size_t> selected = lstFile_->SelectedPositions();
+    workspace_.RemoveSelectedEntries(selected);
     lstFile_->Reset();
     lstFile_->SetFocus();
     ApplyEnableRule(Outcome::Delete);
+    NoteEdit(!selected.empty());
 }
 
 void frmMain::btnHelp_Click() { ShowHelpWindow(Handle()); }

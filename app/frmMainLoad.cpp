@@ -12,6 +12,8 @@
 #include "PropertyBag.hpp"
 #include "Twips.hpp"
 
+#include <shellapi.h>
+
 #include <stdexcept>
 
 namespace quarrow::app {
@@ -24,8 +26,6 @@ using win32::TwipsToPixelsY;
 // A fixed single border with a minimise box and no maximise box.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int kListId = 100;
-
-std::wstring Caption() { return L"Quarrow V" + ReadVersionInfo().Text(); }
 
 controls::PropertyBag ButtonSettings(const ToolbarButtonLayout& item) {
     controls::PropertyBag bag;
@@ -43,8 +43,8 @@ void frmMain::LoadWindow() {
     const int clientHeight = TwipsToPixelsY(layout::kClientHeight);
     const SIZE frame = FrameSizeFor(clientWidth, clientHeight, kStyle, 0);
     const POINT at = CentredOnOwner(nullptr, frame); // on the screen
-    const std::wstring caption = Caption();
-    if (!CreateHandle(0, kClassName, caption.c_str(), kStyle, at.x, at.y, frame.cx, frame.cy, nullptr)) {
+    captionBase_ = L"Quarrow V" + ReadVersionInfo().Text();
+    if (!CreateHandle(0, kClassName, captionBase_.c_str(), kStyle, at.x, at.y, frame.cx, frame.cy, nullptr)) {
         throw std::runtime_error("the main window could not be created");
     }
     bSaved_ = false;
@@ -52,6 +52,11 @@ void frmMain::LoadWindow() {
     LoadToolbars(clientWidth);
     LoadEntryList(clientWidth);
     LoadStatusBar(clientWidth, clientHeight);
+    // Files dropped anywhere on the window reach it, the list included: posted by a program that
+    // drops the old way, or dragged with the system's drag and drop.
+    DragAcceptFiles(Handle(), TRUE);
+    dropTarget_ = std::make_unique<FileDropTarget>(
+        Handle(), [this](const std::vector<std::wstring>& paths) { DropFiles(paths); });
 }
 
 void frmMain::LoadToolbars(int clientWidth) {

@@ -8,8 +8,13 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
+
+#include <shellapi.h>
 
 #include <exception>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -35,16 +40,44 @@ int RunMessageLoop(const quarrow::app::frmMain& window) {
     return static_cast<int>(msg.wParam);
 }
 
+// The archive named on the command line ("Open with", a file association); empty when there is none.
+std::wstring ArchiveOnCommandLine() {
+    int count = 0;
+    const std::unique_ptr<LPWSTR, decltype(&LocalFree)> arguments(CommandLineToArgvW(GetCommandLineW(), &count),
+                                                                  &LocalFree);
+    return arguments && count > 1 ? std::wstring(arguments.get()[1]) : std::wstring();
+}
+
+// The thread's OLE session, which the system's drag and drop needs, for the program's life.
+class OleSession {
+public:
+    OleSession() : joined_(SUCCEEDED(OleInitialize(nullptr))) {}
+    ~OleSession() {
+        if (joined_) {
+            OleUninitialize();
+        }
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+private:
+    bool joined_;
+};
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitialiseCommonControls();
+    const OleSession ole;
     try {
         // The provider keeps the one folder browser the window uses for its whole life.
         quarrow::dialogs::SystemDialogProvider dialogs;
         quarrow::app::frmMain window(dialogs);
         window.Unloaded = [] { PostQuitMessage(0); };
         window.Show();
+        if (const std::wstring archive = ArchiveOnCommandLine(); !archive.empty()) {
+            window.OpenArchiveFile(archive);
+        }
         return RunMessageLoop(window);
     } catch (...) {
         const quarrow::dialogs::MessageRequest failed = quarrow::app::StartFailed(std::current_exception());

@@ -4,6 +4,7 @@
 #include "UniqueResource.hpp"
 
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #include <uxtheme.h>
 
@@ -42,6 +43,14 @@ struct GlobalBlock {
     static HGLOBAL Invalid() { return nullptr; }
     static void Release(HGLOBAL h) { GlobalFree(h); }
 };
+struct Menu {
+    static HMENU Invalid() { return nullptr; }
+    static void Release(HMENU h) { DestroyMenu(h); }
+};
+struct DroppedFiles {
+    static HDROP Invalid() { return nullptr; }
+    static void Release(HDROP h) { DragFinish(h); }
+};
 } // namespace traits
 
 // A file, pipe or similar handle, where failure is INVALID_HANDLE_VALUE.
@@ -55,5 +64,8 @@ using UniqueModule = UniqueResource<HMODULE, traits::Module>;
 using UniqueItemList = UniqueResource<PIDLIST_ABSOLUTE, traits::ItemList>;
 using UniqueTheme = UniqueResource<HTHEME, traits::Theme>;
 using UniqueGlobal = UniqueResource<HGLOBAL, traits::GlobalBlock>;
+using UniqueMenu = UniqueResource<HMENU, traits::Menu>;
+// The files of a WM_DROPFILES, released once they have been read.
+using UniqueDrop = UniqueResource<HDROP, traits::DroppedFiles>;
 
 } // namespace quarrow::win32

@@ -67,21 +67,25 @@ TEST_F(OpenCommand, AsksForAPakAndListsItsEntriesInIndexOrder) {
     EXPECT_EQ(window.StatusText(kStatePanel), L"开启完成！");
 }
 
-TEST_F(OpenCommand, WithEntriesEnablesExtractAndAppendAndGreysAddingAndPackWhileDeleteKeepsItsState) {
+TEST_F(OpenCommand, WithEntriesEnablesExtractAndAppendAndGreysAddingWhilePackAndDeleteKeepTheirState) {
     WriteFile(L"one.txt", "1");
     AddFiles({L"one.txt"});
     EXPECT_EQ(States(), (SwitchedStates{0, 4, 0, 0, 4, 0})) << "after Add file";
     OpenArchive(WriteArchive(L"DATA.PAK", ThreeEntryArchive()));
-    // Pack goes grey too: the rows now hold stored names, not files on disk.
-    EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 0}));
+    EXPECT_EQ(States(), (SwitchedStates{0, 0, 4, 4, 0, 0}));
 
     for (const std::size_t row : {1, 2, 3}) {
         quarrow::testing::SelectRow(window.lstFile().Handle(), row);
     }
     window.Click(ToolbarButton::Del);
-    EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 4}));
+    EXPECT_EQ(States(), (SwitchedStates{0, 0, 4, 4, 0, 4}));
+    dialogs.AnswerMessage(IDNO); // the deleted rows are not to be saved
     OpenArchive(PathOf(L"DATA.PAK"));
-    EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 4})) << "Delete stays grey";
+    EXPECT_EQ(States(), (SwitchedStates{0, 0, 4, 4, 0, 4})) << "Pack and Delete keep their state";
+
+    window.Click(ToolbarButton::New);
+    OpenArchive(PathOf(L"DATA.PAK"));
+    EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 4})) << "Pack stays grey after New";
 }
 
 TEST_F(OpenCommand, AnArchiveWithoutEntriesLeavesAddingOpenAndExtractGrey) {

@@ -40,10 +40,12 @@ def _save_picture(xwd_args, env, path, attempts=3):
 class Window:
     """A top-level window on the display, known by its X window id."""
 
-    def __init__(self, desktop, xid, caption):
+    def __init__(self, desktop, xid, caption, pattern=None):
         self.desktop = desktop
         self.xid = xid
         self.caption = caption
+        # What the caption may read while the window lives: the main window's names the open archive.
+        self.pattern = pattern or "^" + re.escape(caption) + "$"
 
     def geometry(self):
         """(x, y, width, height) of the window's frame on the screen."""
@@ -86,10 +88,10 @@ class Desktop:
         """Runs a Wine command to its end (registry settings, the prefix's first start)."""
         return subprocess.run(["wine", *args], env=self.env, capture_output=True, timeout=timeout)
 
-    def start_program(self, exe, log_path):
-        """Starts a Windows program; what it and Wine print goes to the log file."""
+    def start_program(self, exe, log_path, *args):
+        """Starts a Windows program with its command line; what it and Wine print goes to the log file."""
         with open(log_path, "wb") as log:
-            program = subprocess.Popen(["wine", exe], env=self.env, stdout=log, stderr=subprocess.STDOUT)
+            program = subprocess.Popen(["wine", exe, *args], env=self.env, stdout=log, stderr=subprocess.STDOUT)
         self.programs.append(program)
         return program
 
@@ -108,17 +110,19 @@ class Desktop:
                                 text=True)
         return result.stdout.rstrip("\n")
 
-    def find_window(self, caption):
-        """The visible window whose caption is exactly the given text, or None."""
-        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + re.escape(caption) + "$"],
+    def find_window(self, caption, pattern=None):
+        """The visible window whose caption is exactly the given text (or matches the pattern), or
+        None."""
+        pattern = pattern or "^" + re.escape(caption) + "$"
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
                                 env=self.env, capture_output=True, text=True)
         ids = result.stdout.split()
-        return Window(self, ids[-1], caption) if ids else None
+        return Window(self, ids[-1], caption, pattern) if ids else None
 
-    def wait_for_window(self, caption, timeout=60):
+    def wait_for_window(self, caption, timeout=60, pattern=None):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            window = self.find_window(caption)
+            window = self.find_window(caption, pattern)
             if window is not None:
                 return window
             time.sleep(0.25)
@@ -129,7 +133,7 @@ class Desktop:
         window meanwhile)."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            if self.find_window(window.caption) is None:
+            if self.find_window(window.caption, window.pattern) is None:
                 return
             time.sleep(0.25)
         raise StepFailed(f'the window "{window.caption}" was still open after {timeout} s')
@@ -162,6 +166,16 @@ class Desktop:
         # as it would from a hand.
         time.sleep(0.1)
         self.xdotool("click", str(button))
+
+    def control_click_at(self, x, y):
+        """A click with Ctrl held, which adds a row to a list's selection."""
+        self.move_to(x, y)
+        time.sleep(0.1)
+        self.xdotool("keydown", "ctrl")
+        try:
+            self.xdotool("click", "1")
+        finally:
+            self.xdotool("keyup", "ctrl")
 
     def press(self):
         self.xdotool("mousedown", "1")

@@ -5,6 +5,7 @@ build writes beside the program."""
 
 import json
 import os
+import re
 import subprocess
 import time
 
@@ -19,6 +20,7 @@ UNSAVED_PROMPT = "保存？"
 OPEN_ERROR = "打开错误"
 APPEND_WINDOW = "附加档案内容"
 HELP_WINDOW = "使用说明"
+REPLACE_DIALOG = "替换档案内容..."
 
 
 def pixels(twips):
@@ -45,6 +47,8 @@ class ProgramFacts:
         with open(os.path.join(os.path.dirname(exe), "Quarrow.facts.json"), encoding="utf-8") as facts_file:
             facts = json.load(facts_file)
         self.main_caption = "Quarrow V" + facts["version"]
+        # While an archive is current the caption names it, with " *" while it has unsaved edits.
+        self.main_caption_pattern = "^" + re.escape(self.main_caption) + "( - .+)?$"
         toolbar = facts["toolbar"]
         self.strip_height = toolbar["strip_height"]
         rows = {"Top": 0, "Second": 1}
@@ -76,7 +80,7 @@ class TopWindow:
                 if attempt == attempts - 1:
                     raise
                 time.sleep(0.2)
-                self.window = self.desktop.wait_for_window(self.window.caption, 10)
+                self.window = self.desktop.wait_for_window(self.window.caption, 10, self.window.pattern)
 
     def frame(self):
         """(left, top) of the frame on the screen and (dx, dy) of the client area inside it: the
@@ -127,6 +131,9 @@ class MainWindow(TopWindow):
 
     def click_button(self, name):
         self.click(*self.button_centre(name))
+
+    def caption(self):
+        return self.desktop.window_name(self.window.xid)
 
     def list_pixels(self):
         return self.region(0, LIST_TOP, MAIN_CLIENT[0], LIST_HEIGHT)

@@ -25,8 +25,9 @@ WINE_ENV = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", 
 class Session:
     """What every story shares: the programs under test, the desktop, the scratch folder."""
 
-    def __init__(self, quarrow, cli, shots, scratch, desktop):
+    def __init__(self, quarrow, cli, drag_files, shots, scratch, desktop):
         self.quarrow = quarrow
+        self.drag_files = drag_files
         self.facts = ProgramFacts(quarrow)
         self.cli = cli
         self.shots = shots
@@ -48,6 +49,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--quarrow", required=True, help="Quarrow.exe of the x86-64 tree")
     parser.add_argument("--cli", required=True, help="the native quarrow-cli")
+    parser.add_argument("--drag-files", help="the drag source of the same tree (default: beside app/ in the tree)")
     parser.add_argument("--wine-run", required=True, help="the tree's wine-run.sh, which prepares a prefix")
     parser.add_argument("--out", required=True, help="folder for the screenshots and the Wine prefix")
     parser.add_argument("--story", action="append", help="run only the named stories")
@@ -83,7 +85,9 @@ def main():
     try:
         desktop.start()
         prepare_prefix(desktop, options.wine_run)
-        session = Session(options.quarrow, options.cli, shots, scratch, desktop)
+        drag_files = options.drag_files or os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
+            options.quarrow))), "tests", "drag", "drag_files.exe")
+        session = Session(options.quarrow, options.cli, drag_files, shots, scratch, desktop)
         for story_function in chosen:
             story = Story(session, story_function.__name__)
             started = time.monotonic()

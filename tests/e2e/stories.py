@@ -7,10 +7,10 @@ import time
 
 import pak
 from desktop import StepFailed, Window
-from program import (ADD_FILES_DIALOG, APPEND_WINDOW, FIRST_ROW_Y, HELP_WINDOW, OPEN_DIALOG,
-                     OPEN_ERROR, PACK_DIALOG, PROGRESS_WINDOW, UNSAVED_PROMPT, AppendWindow, MainWindow,
-                     browse_to_folder, pick_files_in_dialog, type_into_file_dialog, wait_for_change,
-                     wait_for_pixels, wait_for_settled, windows_path)
+from program import (ADD_FILES_DIALOG, APPEND_WINDOW, FIRST_ROW_Y, HELP_WINDOW, LIST_TOP, MAIN_CLIENT,
+                     OPEN_DIALOG, OPEN_ERROR, PACK_DIALOG, PROGRESS_WINDOW, REPLACE_DIALOG, UNSAVED_PROMPT,
+                     AppendWindow, MainWindow, browse_to_folder, pick_files_in_dialog, type_into_file_dialog,
+                     wait_for_change, wait_for_pixels, wait_for_settled, windows_path)
 
 
 def write_file(path, content):
@@ -70,11 +70,12 @@ class Story:
 
     # ---- the program
 
-    def start_program(self):
-        self.step("start Quarrow.exe")
-        self.desktop.start_program(self.session.quarrow, os.path.join(self.shots, "program.log"))
+    def start_program(self, *args):
+        self.step("start Quarrow.exe " + " ".join(args))
+        self.desktop.start_program(self.session.quarrow, os.path.join(self.shots, "program.log"), *args)
         facts = self.session.facts
-        self.main = MainWindow(self.desktop, self.desktop.wait_for_window(facts.main_caption, 90), facts)
+        window = self.desktop.wait_for_window(facts.main_caption, 90, facts.main_caption_pattern)
+        self.main = MainWindow(self.desktop, window, facts)
         self.main.park_pointer()
         # The first paint is done once the list and the toolbar stop changing.
         wait_for_settled("the main window's first paint", lambda: self.main.region(0, 0, *self.main.client_size))
@@ -123,6 +124,57 @@ class Story:
         self.wait_no_progress_window()
         wait_for_settled("the list after Open", self.main.list_pixels)
         self.shot("opened")
+
+
+    def select_rows(self, rows):
+        """Clicks the first of the rows (1-based) and Ctrl+clicks the others. The row height is
+        measured from the band the first click highlights."""
+        before = self.main.list_pixels()
+        self.main.click(40, FIRST_ROW_Y)
+        after = wait_for_change("the first row is selected", self.main.list_pixels, before)
+        stride = MAIN_CLIENT[0] * 3
+        x = 40 * 3
+        changed = [y for y in range(len(after) // stride) if after[y * stride + x:y * stride + x + 3] !=
+                   before[y * stride + x:y * stride + x + 3]]
+        if not changed:
+            raise StepFailed("no highlighted band below the pointer")
+        top, height = changed[0], changed[-1] - changed[0] + 1
+        centre = lambda row: LIST_TOP + top + (row - 1) * height + height // 2
+        if rows[0] != 1:
+            self.main.click(40, centre(rows[0]))
+        for row in rows[1:]:
+            self.desktop.control_click_at(*self.main.to_screen(40, centre(row)))
+        time.sleep(0.5)
+        return centre
+
+    def choose_from_list_menu(self, at_y, keys, label):
+        """Opens the list's context menu with a right-click at the given height (or, at_y None, with
+        Shift+F10 on the focused list), photographs it, and picks an item with the keyboard (Down from
+        the top, Up from the bottom, then Return)."""
+        windows_before = self.desktop.visible_windows()
+        if at_y is None:
+            self.desktop.focus(self.main.window)
+            self.desktop.key("shift+F10")
+        else:
+            self.desktop.click_at(*self.main.to_screen(60, at_y), button=3)
+        self.desktop.wait_until("the context menu opens", lambda: self.desktop.visible_windows() - windows_before)
+        time.sleep(0.5)  # its first paint
+        menu = Window(self.desktop, sorted(self.desktop.visible_windows() - windows_before)[-1], "")
+        self.shot_with_popup(label, menu)
+        self.desktop.key(*keys, "Return")
+        self.desktop.wait_until("the context menu closes", lambda: menu.xid not in self.desktop.visible_windows())
+
+    def shot_with_popup(self, label, popup):
+        """The main window with a popup over it, as the eye sees them: the display has no compositor,
+        so each is read by itself and the popup laid over the window where it stands."""
+        window_picture = self.shot(label + "-window")
+        popup_picture = popup.screenshot(os.path.join(self.shots, f"{self.number:02d}-{label}-popup.png"))
+        window_left, window_top, _, _ = self.main.window.geometry()
+        popup_left, popup_top, _, _ = popup.geometry()
+        self.number += 1
+        subprocess.run(["convert", window_picture, popup_picture, "-geometry",
+                        f"+{popup_left - window_left}+{popup_top - window_top}", "-composite",
+                        os.path.join(self.shots, f"{self.number:02d}-{label}.png")], check=True)
 
 
 # ---- the stories
@@ -360,4 +412,153 @@ def button_look(story):
     story.close_program()
 
 
-STORIES = [open_and_extract, new_add_delete_pack, append_content, open_not_a_pak, button_look]
+def extract_selected_rows(story):
+    """Two rows picked with Ctrl+click, extracted through the list's context menu: only those two
+    files appear in the chosen folder."""
+    source = os.path.join(story.work, "game")
+    make_game_tree(source, 13)
+    archive = os.path.join(story.work, "GAME.PAK")
+    story.cli("pack", archive, source)
+    contents = pak.read_contents(archive)
+    names = [entry.name for entry in pak.read_index(archive)]
+    destination = os.path.join(story.work, "picked")
+    os.makedirs(destination)
+
+    story.start_program()
+    story.open_archive(archive)
+    story.step("select rows 2 and 4 with Ctrl+click")
+    centre = story.select_rows([2, 4])
+    story.shot("two-rows-selected")
+
+    story.step("解包所选档案… from the context menu, into a folder picked in the browser")
+    story.choose_from_list_menu(centre(4), ["Down"], "context-menu")
+    browser = browse_to_folder(story.desktop, destination)
+    story.desktop.key("Return")
+    story.desktop.wait_until_gone(browser)
+    expected = {names[1]: contents[names[1]], names[3]: contents[names[3]]}
+    story.desktop.wait_until("both files are on disk", lambda: pak.tree_contents(destination).keys() == expected.keys())
+    story.wait_no_progress_window()
+    wait_for_settled("the status bar after the extraction", story.main.status_pixels)
+    story.shot("extracted")
+    if pak.tree_contents(destination) != expected:
+        raise StepFailed(f"the folder holds {sorted(pak.tree_contents(destination))}, not {sorted(expected)}")
+    story.close_program()
+
+
+def command_line_replace_and_save(story):
+    """Quarrow.exe started with a PAK on its command line opens it; one entry's data replaced through
+    the context menu marks the caption; closing then asks, and cancelling keeps the window; 另存为PAK
+    writes what an independent reader expects: every entry as it was but the replaced one."""
+    source = os.path.join(story.work, "game")
+    make_game_tree(source, 17)
+    archive = os.path.join(story.work, "GAME.PAK")
+    story.cli("pack", archive, source)
+    original = [(entry.name, pak.read_contents(archive)[entry.name]) for entry in pak.read_index(archive)]
+    replacement = os.path.join(story.work, "NEW.DAT")
+    write_file(replacement, b"replaced through the menu\r\n" * 9)
+    target = os.path.join(story.work, "EDITED.PAK")
+
+    story.start_program(windows_path(archive))
+    story.step("the archive on the command line is open and named in the caption")
+    caption = story.session.facts.main_caption + " - GAME.PAK"
+    story.desktop.wait_for_window(caption)
+    story.wait_no_progress_window()
+    wait_for_settled("the list after the start-up Open", story.main.list_pixels)
+    story.shot("opened-at-start")
+
+    story.step("替换档案内容… on the first row")
+    story.main.click(40, FIRST_ROW_Y)
+    story.choose_from_list_menu(FIRST_ROW_Y, ["Down", "Down"], "context-menu")
+    dialog = type_into_file_dialog(story.desktop, REPLACE_DIALOG, windows_path(replacement))
+    story.desktop.wait_until_gone(dialog)
+    story.desktop.wait_for_window(caption + " *")
+    story.main.park_pointer()
+    story.shot("replaced")
+
+    story.step("closing asks about the unsaved edits; Cancel keeps the window")
+    story.desktop.focus(story.main.window)
+    story.desktop.key("alt+F4")
+    story.answer_message(UNSAVED_PROMPT, "Escape", "close-question")
+    time.sleep(0.5)
+    if story.desktop.find_window(caption + " *") is None:
+        raise StepFailed("the window did not stay after the question was cancelled")
+
+    story.step("另存为PAK… into a new file, from the menu Shift+F10 opens")
+    story.choose_from_list_menu(None, ["Up"], "save-as-menu")
+    dialog = type_into_file_dialog(story.desktop, PACK_DIALOG, windows_path(target))
+    story.desktop.wait_until_gone(dialog)
+    story.desktop.wait_until("the archive is written", lambda: os.path.exists(target))
+    story.wait_no_progress_window()
+    story.desktop.wait_for_window(story.session.facts.main_caption + " - EDITED.PAK")
+    story.shot("saved")
+    with open(replacement, "rb") as new_data:
+        expected = [(original[0][0], new_data.read())] + original[1:]
+    written = pak.read_contents(target)
+    if [(entry.name, written[entry.name]) for entry in pak.read_index(target)] != expected:
+        raise StepFailed("the saved archive is not the original with the first entry's data replaced")
+    story.close_program()
+
+
+def drop_onto_open_archive(story):
+    """Two files dragged from another program onto the list of an open archive, through the system's
+    drag and drop: the one named like an entry replaces its data, the other is appended; closing asks
+    about the edits, and 是 saves them into what an independent reader expects."""
+    source = os.path.join(story.work, "game")
+    make_game_tree(source, 19)
+    archive = os.path.join(story.work, "GAME.PAK")
+    story.cli("pack", archive, source)
+    original = [(entry.name, pak.read_contents(archive)[entry.name]) for entry in pak.read_index(archive)]
+    dropped = os.path.join(story.work, "dropped")
+    write_file(os.path.join(dropped, "script.txt"), b"dropped over the old script\r\n")
+    write_file(os.path.join(dropped, "EXTRA.DAT"), bytes(range(200)))
+    target = os.path.join(story.work, "SAVED.PAK")
+
+    story.start_program(windows_path(archive))
+    caption = story.session.facts.main_caption + " - GAME.PAK"
+    story.desktop.wait_for_window(caption)
+    story.wait_no_progress_window()
+    wait_for_settled("the list after the start-up Open", story.main.list_pixels)
+
+    story.step("drag two files from another program and drop them on the list")
+    drag = story.desktop.start_program(story.session.drag_files, os.path.join(story.shots, "drag.log"),
+                                       *(windows_path(os.path.join(dropped, name))
+                                         for name in ("script.txt", "EXTRA.DAT")))
+    source_window = story.desktop.wait_for_window("drag_files")
+    left, top, width, height = source_window.geometry()
+    story.desktop.move_to(left + width // 2, top + height // 2)
+    time.sleep(0.3)
+    story.desktop.press()
+    to_x, to_y = story.main.to_screen(120, FIRST_ROW_Y + 40)
+    for part in range(1, 11):
+        time.sleep(0.1)
+        story.desktop.move_to(left + width // 2 + (to_x - left - width // 2) * part // 10,
+                              top + height // 2 + (to_y - top - height // 2) * part // 10)
+    time.sleep(0.5)
+    story.desktop.release()
+    try:
+        ended = drag.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        raise StepFailed("the drag did not end when the button was released")
+    if ended != 0:
+        raise StepFailed(f"the drag ended without a target taking the files (exit code {ended})")
+    story.desktop.wait_for_window(caption + " *")
+    story.main.park_pointer()
+    wait_for_settled("the list after the drop", story.main.list_pixels)
+    story.shot("dropped")
+
+    story.step("closing asks about the edits; 是 saves them first")
+    story.desktop.focus(story.main.window)
+    story.desktop.key("alt+F4")
+    story.answer_message(UNSAVED_PROMPT, "y", "close-question")  # 是(Y)
+    dialog = type_into_file_dialog(story.desktop, PACK_DIALOG, windows_path(target))
+    story.desktop.wait_until_gone(dialog)
+    story.desktop.wait_until_gone(story.main.window, 60)
+    expected = [(name, b"dropped over the old script\r\n" if name == "SCRIPT.TXT" else data)
+                for name, data in original] + [("EXTRA.DAT", bytes(range(200)))]
+    written = pak.read_contents(target)
+    if [(entry.name, written[entry.name]) for entry in pak.read_index(target)] != expected:
+        raise StepFailed("the saved archive is not the original with SCRIPT.TXT replaced and EXTRA.DAT added")
+
+
+STORIES = [open_and_extract, new_add_delete_pack, append_content, open_not_a_pak, button_look,
+           extract_selected_rows, command_line_replace_and_save, drop_onto_open_archive]

@@ -1,0 +1,236 @@
+// Editing an opened archive in the window: the context menu's commands, files dropped onto the window,
+// a path given at start-up, the caption that names the archive, and the question that keeps unsaved
+// edits.
+
+#include "MainWindowFixture.hpp"
+
+#include "BuildVersion.hpp"
+#include "IndependentReader.hpp"
+#include "StatusTexts.hpp"
+
+#include <filesystem>
+#include <map>
+
+namespace quarrow::app::testing {
+namespace {
+
+using quarrow::testing::HandMadeArchive;
+using quarrow::testing::ReadFileBytes;
+using quarrow::testing::SelectRow;
+
+std::wstring CaptionOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+std::map<std::string, std::string> ContentsOf(const std::wstring& archive) {
+    return quarrow::testing::ReadArchiveBytes(ReadFileBytes(PathFromWide(archive))).Contents();
+}
+
+class EditingTest : public MainWindowTest {
+protected:
+    const std::wstring base = L"Quarrow V" + std::wstring(quarrow::testing::kBuildVersionWide);
+
+    std::wstring OpenThree() {
+        const std::wstring archive = WriteArchive(L"DATA.PAK", ThreeEntryArchive());
+        OpenArchive(archive);
+        return archive;
+    }
+    void Choose(ListMenuCommand command) { window.ChooseFromListMenu(command); }
+    std::wstring Caption() const { return CaptionOf(window.Handle()); }
+};
+
+using ListMenuCommands = EditingTest;
+
+TEST_F(ListMenuCommands, AddedFilesReplaceEntriesOfTheirNameWithoutRegardToCaseAndTheOthersFollow) {
+    OpenThree();
+    EXPECT_EQ(Caption(), base + L" - DATA.PAK");
+    WriteFile(L"b.txt", "new B, longer");
+    WriteFile(L"NEW.BIN", "n");
+    dialogs.AnswerOpenFiles(dialogs::FileSelection{WideFromPath(dir.Path()), {L"b.txt", L"NEW.BIN"}});
+    Choose(ListMenuCommand::AddFiles);
+
+    ASSERT_EQ(window.workspace().Count(), 4u);
+    EXPECT_EQ(VisibleRow(2), (std::vector<std::wstring>{L"B.TXT", L"13", L""})) << "keeps its stored name";
+    EXPECT_EQ(VisibleRow(4)[0], L"NEW.BIN");
+    EXPECT_TRUE(window.HasUnsavedEdits());
+    EXPECT_EQ(Caption(), base + L" - DATA.PAK *");
+
+    // Saved over the archive it comes from: the replaced entry's new bytes, the others copied.
+    dialogs.AnswerSaveFile(PathOf(L"DATA.PAK"));
+    Choose(ListMenuCommand::SaveAs);
+    EXPECT_EQ(LastRequest().File.Filename, L"DATA.PAK") << "the current archive's name is offered";
+    const auto contents = ContentsOf(PathOf(L"DATA.PAK"));
+    EXPECT_EQ(contents.at("B.TXT"), "new B, longer");
+    EXPECT_EQ(contents.at("DATA\\IMG\\A.BMP"), "abc");
+    EXPECT_EQ(contents.at("NEW.BIN"), "n");
+    EXPECT_EQ(Caption(), base + L" - DATA.PAK");
+    EXPECT_EQ(window.StatusText(kStatePanel), L"打包完成！");
+}
+
+TEST_F(ListMenuCommands, WithoutAnArchiveAddingAppendsAsTheToolbarDoes) {
+    WriteFile(L"A.TXT", "1");
+    AddFiles({L"A.TXT"});
+    dialogs.AnswerOpenFiles(dialogs::FileSelection{WideFromPath(dir.Path()), {L"A.TXT"}});
+    Choose(ListMenuCommand::AddFiles);
+    EXPECT_EQ(window.workspace().Count(), 2u);
+    EXPECT_FALSE(window.HasUnsavedEdits());
+    EXPECT_EQ(Caption(), base);
+}
+
+TEST_F(ListMenuCommands, ReplaceGivesTheOneSelectedRowNewDataAndExtractTakesOnlySelectedArchiveRows) {
+    OpenThree();
+    const std::wstring replacement = WriteFile(L"other.bin", "0123456789");
+    SelectRow(window.lstFile().Handle(), 1);
+    dialogs.AnswerOpenFile(replacement);
+    Choose(ListMenuCommand::ReplaceData);
+    EXPECT_EQ(LastRequest().File.Title, L"替换档案内容...");
+    EXPECT_EQ(VisibleRow(1), (std::vector<std::wstring>{L"A.BMP", L"10", L"DATA\\IMG"})) << "keeps its stored name";
+    EXPECT_EQ(window.workspace().Entry(1).source, PathFromWide(replacement));
+    EXPECT_EQ(Caption(), base + L" - DATA.PAK *");
+
+    // Row 1 now comes from disk: of rows 1 and 3 only row 3 is extracted.
+    SelectRow(window.lstFile().Handle(), 3);
+    const std::filesystem::path out = dir.Path() / L"out";
+    dialogs.AnswerFolder(WideFromPath(out));
+    Choose(ListMenuCommand::ExtractSelected);
+    EXPECT_TRUE(std::filesystem::exists(out / L"三国" / L"C.DAT"));
+    EXPECT_FALSE(std::filesystem::exists(out / L"DATA"));
+    EXPECT_FALSE(std::filesystem::exists(out / L"B.TXT"));
+    EXPECT_EQ(window.StatusText(kStatePanel), L"解包完成！");
+}
+
+TEST_F(ListMenuCommands, ItemsTheirRulesDisableDoNothing) {
+    OpenThree();
+    Choose(ListMenuCommand::ReplaceData);     // nothing selected
+    Choose(ListMenuCommand::ExtractSelected); // nothing selected
+    EXPECT_EQ(dialogs.Requests().size(), 1u) << "only Open's dialog was shown";
+}
+
+TEST_F(ListMenuCommands, SaveAsAsksBeforeDroppingAppendedContentAndNoCancels) {
+    HandMadeArchive archive = ThreeEntryArchive();
+    std::vector<std::uint8_t> bytes = archive.Bytes();
+    const std::size_t indexEnd = bytes.size();
+    bytes.insert(bytes.end(), {'\r', '\n', 'x', 'y'});
+    quarrow::testing::WriteFileBytes(dir.Path() / L"DATA.PAK", bytes);
+    OpenArchive(PathOf(L"DATA.PAK"));
+
+    dialogs.AnswerMessage(IDNO);
+    Choose(ListMenuCommand::SaveAs);
+    const dialogs::MessageRequest& question = LastRequest().Message;
+    EXPECT_EQ(question.Style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    const std::wstring range =
+        DecimalText(static_cast<long long>(indexEnd)) + L" 至 " + DecimalText(static_cast<long long>(indexEnd + 3));
+    EXPECT_NE(question.Text.find(range), std::wstring::npos) << question.Text;
+    EXPECT_EQ(ReadFileBytes(dir.Path() / L"DATA.PAK"), bytes);
+
+    dialogs.AnswerMessage(IDYES);
+    dialogs.AnswerSaveFile(PathOf(L"COPY.PAK"));
+    Choose(ListMenuCommand::SaveAs);
+    EXPECT_EQ(ContentsOf(PathOf(L"COPY.PAK")).size(), 3u);
+    EXPECT_EQ(window.txtPAKName(), PathOf(L"COPY.PAK"));
+    EXPECT_EQ(Caption(), base + L" - COPY.PAK");
+}
+
+using UnsavedEdits = EditingTest;
+
+TEST_F(UnsavedEdits, NewAndOpenAskAndAFailedOrCancelledSaveKeepsTheList) {
+    quarrow::testing::WriteFileBytes(dir.Path() / L"OTHER.PAK", quarrow::testing::ExampleArchiveBytes());
+    const std::wstring other = PathOf(L"OTHER.PAK");
+    for (const ToolbarButton command : {ToolbarButton::New, ToolbarButton::Open}) {
+        SCOPED_TRACE(command == ToolbarButton::New ? "New" : "Open");
+        OpenThree();
+        EXPECT_FALSE(window.HasUnsavedEdits());
+        SelectRow(window.lstFile().Handle(), 2);
+        window.Click(ToolbarButton::Del); // Delete keeps its state after Open: still grey, no click
+        EXPECT_EQ(window.workspace().Count(), 3u);
+        Choose(ListMenuCommand::Delete);
+        ASSERT_EQ(window.workspace().Count(), 2u);
+
+        dialogs.AnswerMessage(IDCANCEL);
+        window.Click(command);
+        EXPECT_EQ(LastRequest().Message.Title, L"保存？");
+        EXPECT_EQ(window.workspace().Count(), 2u);
+
+        dialogs.AnswerMessage(IDYES);
+        dialogs.AnswerSaveFile(L""); // the save dialog cancelled
+        window.Click(command);
+        EXPECT_EQ(window.workspace().Count(), 2u);
+        EXPECT_TRUE(window.HasUnsavedEdits());
+        EXPECT_EQ(Caption(), base + L" - DATA.PAK *");
+
+        dialogs.AnswerMessage(IDNO);
+        if (command == ToolbarButton::Open) {
+            dialogs.AnswerOpenFile(other); // 否 goes on to the open dialog
+        }
+        window.Click(command);
+        EXPECT_FALSE(window.HasUnsavedEdits());
+        EXPECT_EQ(window.workspace().Count(), command == ToolbarButton::Open ? 2u : 0u);
+        EXPECT_EQ(Caption(), command == ToolbarButton::Open ? base + L" - OTHER.PAK" : base);
+    }
+
+    // Saved by 是, the open dialog follows.
+    SelectRow(window.lstFile().Handle(), 1);
+    Choose(ListMenuCommand::Delete);
+    dialogs.AnswerMessage(IDYES);
+    dialogs.AnswerSaveFile(PathOf(L"SAVED.PAK"));
+    OpenArchive(PathOf(L"DATA.PAK"));
+    EXPECT_EQ(ContentsOf(PathOf(L"SAVED.PAK")).size(), 1u);
+    EXPECT_EQ(window.txtPAKName(), PathOf(L"DATA.PAK"));
+}
+
+TEST_F(UnsavedEdits, ClosingAsksAndCancelKeepsTheWindow) {
+    OpenThree();
+    SelectRow(window.lstFile().Handle(), 1);
+    SendMessageW(window.lstFile().Handle(), WM_KEYDOWN, VK_DELETE, 0);
+    ASSERT_TRUE(window.HasUnsavedEdits());
+
+    dialogs.AnswerMessage(IDCANCEL);
+    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window.Handle()));
+    EXPECT_EQ(window.workspace().Count(), 2u);
+
+    dialogs.AnswerMessage(IDYES);
+    dialogs.AnswerSaveFile(PathOf(L"SAVED.PAK"));
+    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window.Handle())) << "closed once saved";
+    EXPECT_EQ(ContentsOf(PathOf(L"SAVED.PAK")).size(), 2u);
+}
+
+using DroppedFiles = EditingTest;
+
+TEST_F(DroppedFiles, OneArchiveOpensAFileThatIsNoneIsRefusedAndOthersAreAdded) {
+    const std::wstring archive = WriteArchive(L"DATA.PAK", ThreeEntryArchive());
+    const std::wstring impostor = WriteFile(L"NOTES.PAK", "not an archive");
+    dialogs.AnswerMessage(IDOK);
+    window.DropFiles({impostor});
+    EXPECT_EQ(LastRequest().Message.Title, L"打开错误");
+    EXPECT_EQ(window.workspace().Count(), 0u);
+
+    window.DropFiles({archive});
+    EXPECT_EQ(window.txtPAKName(), archive);
+    EXPECT_EQ(window.StatusText(kStatePanel), L"开启完成！");
+
+    // Onto an open archive a folder's files are added by name, as the menu adds them.
+    WriteFile(L"more/B.TXT", "bee");
+    WriteFile(L"more/Z.DAT", "zed");
+    window.DropFiles({PathOf(L"more")});
+    ASSERT_EQ(window.workspace().Count(), 4u);
+    EXPECT_EQ(VisibleRow(2)[1], L"3");
+    EXPECT_EQ(VisibleRow(4)[0], L"Z.DAT");
+    EXPECT_EQ(window.StatusText(kStatePanel), L"2 档案");
+
+    window.DropFiles({archive}); // an edited list is not replaced by a drop
+    EXPECT_EQ(window.workspace().Count(), 5u);
+}
+
+TEST_F(DroppedFiles, APathFromTheCommandLineOpensAsOpenDoes) {
+    window.OpenArchiveFile(WriteArchive(L"GAME.PAK", ThreeEntryArchive()));
+    EXPECT_EQ(window.workspace().Count(), 3u);
+    EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 4}));
+    EXPECT_EQ(Caption(), base + L" - GAME.PAK");
+}
+
+} // namespace
+} // namespace quarrow::app::testing
