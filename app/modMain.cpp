@@ -4,11 +4,11 @@
 #include "UserMessages.hpp"
 #include "frmMain.hpp"
 
+#include "OleSession.hpp"
 #include "SystemDialogProvider.hpp"
 
 #include <windows.h>
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <shellapi.h>
 
@@ -48,27 +48,11 @@ std::wstring ArchiveOnCommandLine() {
     return arguments && count > 1 ? std::wstring(arguments.get()[1]) : std::wstring();
 }
 
-// The thread's OLE session, which the system's drag and drop needs, for the program's life.
-class OleSession {
-public:
-    OleSession() : joined_(SUCCEEDED(OleInitialize(nullptr))) {}
-    ~OleSession() {
-        if (joined_) {
-            OleUninitialize();
-        }
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-
-private:
-    bool joined_;
-};
-
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitialiseCommonControls();
-    const OleSession ole;
+    const quarrow::win32::OleSession ole; // for files dragged onto the window
     try {
         // The provider keeps the one folder browser the window uses for its whole life.
         quarrow::dialogs::SystemDialogProvider dialogs;

@@ -4,6 +4,7 @@
 // drag was cancelled, 2 when the drag could not start.
 
 #include "Handles.hpp"
+#include "OleSession.hpp"
 
 #include <windows.h>
 #include <ole2.h>
@@ -149,22 +150,6 @@ public:
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 };
 
-class OleSession {
-public:
-    OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
-    ~OleSession() {
-        if (ok_) {
-            OleUninitialize();
-        }
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-    explicit operator bool() const { return ok_; }
-
-private:
-    bool ok_;
-};
-
 struct DragRequest {
     std::vector<std::wstring> paths;
     int exitCode = 1;
@@ -201,7 +186,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!arguments || count < 2) {
         return 2;
     }
-    const OleSession ole;
+    const quarrow::win32::OleSession ole;
     if (!ole) {
         return 2;
     }

@@ -29,6 +29,12 @@ def make_game_tree(folder, seed):
     write_file(os.path.join(folder, "PIC", "SUB", "LOGO.PCX"), b"PCX" * (300 + seed))
 
 
+def entries_of(archive):
+    """The archive's entries as (stored name, data), in index order, read by the independent reader."""
+    contents = pak.read_contents(archive)
+    return [(entry.name, contents[entry.name]) for entry in pak.read_index(archive)]
+
+
 class Story:
     """One story: its scratch folder, its screenshots, and the program it drives."""
 
@@ -81,6 +87,22 @@ class Story:
         wait_for_settled("the main window's first paint", lambda: self.main.region(0, 0, *self.main.client_size))
         self.empty_list = self.main.list_pixels()
         self.shot("started")
+
+    def start_with_game_archive(self, seed):
+        """Packs a game tree into GAME.PAK and starts the program with it on the command line; waits
+        until it is open and named in the caption. The archive's entries and the caption."""
+        source = os.path.join(self.work, "game")
+        make_game_tree(source, seed)
+        archive = os.path.join(self.work, "GAME.PAK")
+        self.cli("pack", archive, source)
+        self.start_program(windows_path(archive))
+        self.step("the archive on the command line is open and named in the caption")
+        caption = self.session.facts.main_caption + " - GAME.PAK"
+        self.desktop.wait_for_window(caption)
+        self.wait_no_progress_window()
+        wait_for_settled("the list after the start-up Open", self.main.list_pixels)
+        self.shot("opened-at-start")
+        return entries_of(archive), caption
 
     def close_program(self):
         self.step("close the program")
@@ -449,22 +471,10 @@ def command_line_replace_and_save(story):
     """Quarrow.exe started with a PAK on its command line opens it; one entry's data replaced through
     the context menu marks the caption; closing then asks, and cancelling keeps the window; 另存为PAK
     writes what an independent reader expects: every entry as it was but the replaced one."""
-    source = os.path.join(story.work, "game")
-    make_game_tree(source, 17)
-    archive = os.path.join(story.work, "GAME.PAK")
-    story.cli("pack", archive, source)
-    original = [(entry.name, pak.read_contents(archive)[entry.name]) for entry in pak.read_index(archive)]
     replacement = os.path.join(story.work, "NEW.DAT")
     write_file(replacement, b"replaced through the menu\r\n" * 9)
     target = os.path.join(story.work, "EDITED.PAK")
-
-    story.start_program(windows_path(archive))
-    story.step("the archive on the command line is open and named in the caption")
-    caption = story.session.facts.main_caption + " - GAME.PAK"
-    story.desktop.wait_for_window(caption)
-    story.wait_no_progress_window()
-    wait_for_settled("the list after the start-up Open", story.main.list_pixels)
-    story.shot("opened-at-start")
+    original, caption = story.start_with_game_archive(17)
 
     story.step("替换档案内容… on the first row")
     story.main.click(40, FIRST_ROW_Y)
@@ -493,8 +503,7 @@ def command_line_replace_and_save(story):
     story.shot("saved")
     with open(replacement, "rb") as new_data:
         expected = [(original[0][0], new_data.read())] + original[1:]
-    written = pak.read_contents(target)
-    if [(entry.name, written[entry.name]) for entry in pak.read_index(target)] != expected:
+    if entries_of(target) != expected:
         raise StepFailed("the saved archive is not the original with the first entry's data replaced")
     story.close_program()
 
@@ -503,21 +512,11 @@ def drop_onto_open_archive(story):
     """Two files dragged from another program onto the list of an open archive, through the system's
     drag and drop: the one named like an entry replaces its data, the other is appended; closing asks
     about the edits, and 是 saves them into what an independent reader expects."""
-    source = os.path.join(story.work, "game")
-    make_game_tree(source, 19)
-    archive = os.path.join(story.work, "GAME.PAK")
-    story.cli("pack", archive, source)
-    original = [(entry.name, pak.read_contents(archive)[entry.name]) for entry in pak.read_index(archive)]
     dropped = os.path.join(story.work, "dropped")
     write_file(os.path.join(dropped, "script.txt"), b"dropped over the old script\r\n")
     write_file(os.path.join(dropped, "EXTRA.DAT"), bytes(range(200)))
     target = os.path.join(story.work, "SAVED.PAK")
-
-    story.start_program(windows_path(archive))
-    caption = story.session.facts.main_caption + " - GAME.PAK"
-    story.desktop.wait_for_window(caption)
-    story.wait_no_progress_window()
-    wait_for_settled("the list after the start-up Open", story.main.list_pixels)
+    original, caption = story.start_with_game_archive(19)
 
     story.step("drag two files from another program and drop them on the list")
     drag = story.desktop.start_program(story.session.drag_files, os.path.join(story.shots, "drag.log"),
@@ -555,8 +554,7 @@ def drop_onto_open_archive(story):
     story.desktop.wait_until_gone(story.main.window, 60)
     expected = [(name, b"dropped over the old script\r\n" if name == "SCRIPT.TXT" else data)
                 for name, data in original] + [("EXTRA.DAT", bytes(range(200)))]
-    written = pak.read_contents(target)
-    if [(entry.name, written[entry.name]) for entry in pak.read_index(target)] != expected:
+    if entries_of(target) != expected:
         raise StepFailed("the saved archive is not the original with SCRIPT.TXT replaced and EXTRA.DAT added")
 
 
