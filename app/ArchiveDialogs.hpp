@@ -11,6 +11,8 @@
 namespace quarrow::app {
 
 inline constexpr wchar_t kPakFilter[] = L"三国群英传II PAK档案(*.PAK)|*.PAK";
+// The name the save dialog offers for a list that is not an opened archive.
+inline constexpr wchar_t kNewPakName[] = L"New.PAK";
 
 // The folder browser as Extract and Add folder show it.
 dialogs::FolderRequest BrowseFolderRequest(HWND owner);
@@ -18,7 +20,7 @@ dialogs::FolderRequest BrowseFolderRequest(HWND owner);
 // The archive to open; empty when the user cancelled.
 std::wstring AskArchiveToOpen(dialogs::DialogProvider& dialogs, HWND owner);
 // The archive to write, the dialog offering `offeredName`; empty when the user cancelled.
-std::wstring AskPackTarget(dialogs::DialogProvider& dialogs, HWND owner, const std::wstring& offeredName = L"New.PAK");
+std::wstring AskPackTarget(dialogs::DialogProvider& dialogs, HWND owner, const std::wstring& offeredName = kNewPakName);
 // The file whose bytes become an entry's new data; empty when the user cancelled.
 std::wstring AskReplacementFile(dialogs::DialogProvider& dialogs, HWND owner);
 // The files chosen to add in the add-file dialog of the main window and of the append-content window

@@ -42,9 +42,7 @@ bool IsFolder(const std::wstring& path) {
 }
 
 bool HasPakExtension(const std::wstring& path) {
-    const std::wstring extension = WideFromPath(PathFromWide(path).extension());
-    return extension.size() == 4 && extension[0] == L'.' && towupper(extension[1]) == L'P' &&
-           towupper(extension[2]) == L'A' && towupper(extension[3]) == L'K';
+    return ToUpperInvariant(WideFromPath(PathFromWide(path).extension())) == L".PAK";
 }
 
 } // namespace
@@ -147,7 +145,7 @@ bool frmMain::SaveAsPak() {
     if (workspace_.Count() == 0) {
         return false;
     }
-    std::wstring offered = L"New.PAK";
+    std::wstring offered = kNewPakName;
     if (ArchiveIsCurrent()) {
         offered = WideFromPath(workspace_.ArchivePath().filename());
         const ArchiveCheck check = CheckArchive(workspace_.ArchivePath());
