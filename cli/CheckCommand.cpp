@@ -3,6 +3,7 @@
 #include "ArchiveHealth.hpp"
 #include "Console.hpp"
 #include "Diagnostics.hpp"
+#include "PrintableText.hpp"
 #include "Text.hpp"
 
 namespace quarrow::cli {
@@ -57,7 +58,7 @@ int RunCheck(const std::filesystem::path& archive, Progress& progress) {
     bool healthy = true;
     std::string lines;
     for (const Finding& finding : InspectArchive(opened, check->header, check->fileSize)) {
-        lines += FindingText(opened, finding, check->fileSize) + "\n";
+        lines += PrintableUtf8(FindingText(opened, finding, check->fileSize)) + "\n";
         healthy = healthy && !IsProblem(finding.kind);
     }
     Write(Stream::Out, lines);

@@ -1,7 +1,8 @@
 #pragma once
 // The subcommands of quarrow-cli. Each returns the process's exit code: 0 when everything was done,
-// 1 when something was refused or skipped (each named on the error stream). Failures of the system
-// arrive as exceptions, which the caller reports.
+// 1 when the archive or an input has a problem, so that something was refused or skipped (each named
+// on the error stream). Failures of the system arrive as exceptions, which the caller reports with
+// exit code 3.
 
 #include "Progress.hpp"
 
@@ -14,6 +15,13 @@ namespace quarrow::cli {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitIoFailure = 3;
+
+// How much a command says beside its errors: nothing more, its progress line on a terminal, or also
+// one line on the output for each entry it wrote.
+enum class Verbosity { Quiet, Normal, Verbose };
+
+enum class ListFormat { Lines, Json };
 
 // Where the commands that change an archive put the result, and whether they may leave the content
 // appended behind its index out of it.
@@ -22,10 +30,10 @@ struct EditOptions {
     bool dropAppended = false;
 };
 
-int RunList(const std::filesystem::path& archive);
+int RunList(const std::filesystem::path& archive, ListFormat format);
 // Names (UTF-8) select the entries to extract; none extracts them all.
 int RunExtract(const std::filesystem::path& archive, const std::filesystem::path& destination,
-               const std::vector<std::string>& names, Progress& progress);
+               const std::vector<std::string>& names, Verbosity verbosity, Progress& progress);
 int RunPack(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& inputs, Progress& progress);
 int RunAppend(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& files,
               Progress& progress);

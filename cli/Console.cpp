@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #else
+#include <sys/ioctl.h>
 #include <unistd.h>
 #endif
 
@@ -41,6 +42,24 @@ bool IsTerminal(Stream stream) {
     return ConsoleOf(stream) != nullptr;
 #else
     return ::isatty(::fileno(FileOf(stream))) != 0;
+#endif
+}
+
+std::size_t TerminalColumns(Stream stream) {
+    constexpr std::size_t kUsual = 80;
+#ifdef _WIN32
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    HANDLE console = ConsoleOf(stream);
+    if (console == nullptr || !GetConsoleScreenBufferInfo(console, &info)) {
+        return kUsual;
+    }
+    return static_cast<std::size_t>(info.srWindow.Right - info.srWindow.Left + 1);
+#else
+    winsize size{};
+    if (::ioctl(::fileno(FileOf(stream)), TIOCGWINSZ, &size) != 0 || size.ws_col == 0) {
+        return kUsual;
+    }
+    return size.ws_col;
 #endif
 }
 

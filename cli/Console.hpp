@@ -2,6 +2,7 @@
 // The command line's side of the system: arguments and output in UTF-8 on every system, written to
 // a Windows console as Unicode.
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ enum class Stream { Out, Err };
 void WriteBytesUnchanged();
 
 bool IsTerminal(Stream stream);
+// How many columns the terminal of `stream` has; 80 when it does not say.
+std::size_t TerminalColumns(Stream stream);
 void Write(Stream stream, std::string_view utf8);
 
 // The program's arguments (without its name) in UTF-8. On Windows they come from the Unicode command

@@ -2,6 +2,8 @@
 
 #include "ArchiveReader.hpp"
 #include "Console.hpp"
+#include "File.hpp"
+#include "PrintableText.hpp"
 #include "SystemMessage.hpp"
 
 #include <cctype>
@@ -11,30 +13,32 @@
 
 namespace quarrow::cli {
 
-void ReportError(std::string_view text) { Write(Stream::Err, "quarrow-cli: " + std::string(text) + "\n"); }
+// A message is one line, whatever a stored name or a path in it holds.
+void ReportError(std::string_view text) { Write(Stream::Err, "quarrow-cli: " + PrintableUtf8(text) + "\n"); }
 
 std::optional<ArchiveCheck> CheckedArchive(const std::filesystem::path& archive) {
     const ArchiveCheck check = CheckArchive(archive);
-    std::error_code ignored;
-    if (check.problem == ArchiveProblem::CannotOpen && std::filesystem::exists(archive, ignored)) {
-        // A file that is there but cannot be read (in use, denied) may well be an archive: saying it
-        // is none would send the user looking for the wrong trouble.
-        ReportError("cannot open " + DisplayPath(archive) + ": " + SystemMessage(check.error));
-        return std::nullopt;
+    if (check) {
+        return check;
     }
-    if (!check) {
-        // The program's own message, word for word, so that scripts can look for it.
-        Write(Stream::Err, DisplayPath(archive) + " 不是有效PAK文件！\n");
-        if (*check.problem != ArchiveProblem::BadMagic) {
-            std::string reason = DisplayPath(archive) + " " + std::string(Describe(*check.problem));
-            if (check.error) {
-                reason += ": " + SystemMessage(check.error);
-            }
-            ReportError(reason);
+    const std::string name = DisplayPath(archive);
+    switch (*check.problem) {
+    case ArchiveProblem::CannotOpen: {
+        std::error_code ignored;
+        if (std::filesystem::exists(archive, ignored)) {
+            // A file that is there but cannot be read (in use, denied) may well be an archive: an I/O
+            // failure, not a file that is no archive.
+            throw FileError(FileOperation::Open, archive, check.error);
         }
-        return std::nullopt;
+        ReportError("cannot open " + name + ": " + SystemMessage(check.error));
+        break;
     }
-    return check;
+    case ArchiveProblem::BadMagic:
+        ReportError(name + " is not a PAK archive: it " + std::string(Describe(*check.problem)));
+        break;
+    default: ReportError(name + " is a damaged PAK archive: it " + std::string(Describe(*check.problem))); break;
+    }
+    return std::nullopt;
 }
 
 std::optional<ArchiveCheck> OpenArchive(const std::filesystem::path& archive, Workspace& workspace,

@@ -2,6 +2,7 @@
 
 #include "Console.hpp"
 #include "Diagnostics.hpp"
+#include "PrintableText.hpp"
 #include "StoredName.hpp"
 #include "Text.hpp"
 
@@ -20,21 +21,49 @@ void AppendNumber(std::string& out, std::int32_t value) {
     out.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
 }
 
-// A stored name in UTF-8: ASCII names, which most are, as they stand; the others through their decoding.
+// A stored name in UTF-8 for a terminal: printable ASCII names, which most are, as they stand; the
+// others through their decoding, every control character shown as "?", so that one entry is always
+// one line of three fields.
 void AppendName(std::string& out, const NameField& field) {
     const std::string_view bytes = StoredNameBytes(field);
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) {
         out += bytes;
     } else {
-        out += Utf8FromWide(DecodeNameField(field).text);
+        out += Utf8FromWide(Printable(DecodeNameField(field).text));
     }
+}
+
+// {"name":"A.BIN","size":10,"offset":24}, with "bytes" holding the name field's bytes in hexadecimal
+// where they do not decode as code page 936.
+void AppendJson(std::string& out, const PakEntry& entry) {
+    const DecodedName name = DecodeNameField(entry.name);
+    out += "{\"name\":";
+    out += JsonString(name.text);
+    out += ",\"size\":";
+    AppendNumber(out, entry.size);
+    out += ",\"offset\":";
+    AppendNumber(out, entry.dataOffset);
+    if (!name.exact) {
+        out += ",\"bytes\":\"";
+        out += HexBytes(StoredNameBytes(entry.name));
+        out += '"';
+    }
+    out += '}';
+}
+
+void AppendLine(std::string& out, const PakEntry& entry) {
+    AppendNumber(out, entry.size);
+    out += '\t';
+    AppendNumber(out, entry.dataOffset);
+    out += '\t';
+    AppendName(out, entry.name);
 }
 
 } // namespace
 
 // Straight from the index to the output, a chunk at a time: a list of 100,000 entries builds no
 // workspace and holds no more than the index and one chunk of lines.
-int RunList(const std::filesystem::path& archive) {
+int RunList(const std::filesystem::path& archive, ListFormat format) {
     const auto check = CheckedArchive(archive);
     if (!check) {
         return kExitFailure;
@@ -44,11 +73,11 @@ int RunList(const std::filesystem::path& archive) {
     lines.reserve(kOutputChunk + 128);
     for (std::size_t i = 0; i < index.Count(); ++i) {
         const PakEntry entry = DecodeEntry(index.Record(i));
-        AppendNumber(lines, entry.size);
-        lines += '\t';
-        AppendNumber(lines, entry.dataOffset);
-        lines += '\t';
-        AppendName(lines, entry.name);
+        if (format == ListFormat::Json) {
+            AppendJson(lines, entry);
+        } else {
+            AppendLine(lines, entry);
+        }
         lines += '\n';
         if (lines.size() >= kOutputChunk) {
             Write(Stream::Out, lines);

@@ -1,14 +1,16 @@
 #include "TerminalProgress.hpp"
 
 #include "Console.hpp"
+#include "PrintableText.hpp"
 #include "TerminalColumns.hpp"
 #include "Text.hpp"
+
+#include <algorithm>
 
 namespace quarrow::cli {
 
 namespace {
 
-constexpr std::size_t kColumns = 78;
 constexpr auto kInterval = std::chrono::milliseconds(100);
 
 // What the line says of each step, and which bar it counts: the folder scan counts directories.
@@ -51,7 +53,7 @@ void TerminalProgress::SetItem(const ProgressItem& item) {
     // The file at hand is worth the line: the one written, else the one read, else the entry or archive.
     for (const std::wstring_view field : {item.destination, item.source, item.storedName, item.archive}) {
         if (!field.empty()) {
-            item_ = field;
+            item_ = Printable(field);
             return;
         }
     }
@@ -65,7 +67,7 @@ void TerminalProgress::SetTotal(ProgressBar bar, std::int64_t total) {
 
 void TerminalProgress::Breathe() {
     const auto now = std::chrono::steady_clock::now();
-    if (!step_ || (drawn_ && now - lastDrawn_ < kInterval)) {
+    if (!step_ || (drawnColumns_ != 0 && now - lastDrawn_ < kInterval)) {
         return;
     }
     lastDrawn_ = now;
@@ -78,18 +80,24 @@ void TerminalProgress::Breathe() {
     if (!item_.empty()) {
         line += L" " + item_;
     }
+    // The last column stays free: a terminal that wraps there would start a new line.
+    const std::size_t columns = std::max<std::size_t>(TerminalColumns(Stream::Err), 2) - 1;
     // Appended rather than concatenated: "\r" + std::string trips a false -Wrestrict in GCC 12's
     // optimised builds.
     std::string text = "\r";
-    text += Utf8FromWide(FitColumns(line, kColumns));
+    text += Utf8FromWide(FitColumns(line, columns));
+    if (columns < drawnColumns_) {
+        // The terminal narrowed: what the last line left beyond the new width is cleared too.
+        text += std::string(drawnColumns_ - columns, ' ');
+    }
     Write(Stream::Err, text);
-    drawn_ = true;
+    drawnColumns_ = columns;
 }
 
 void TerminalProgress::Close() {
-    if (drawn_) {
-        Write(Stream::Err, "\r" + std::string(kColumns, ' ') + "\r");
-        drawn_ = false;
+    if (drawnColumns_ != 0) {
+        Write(Stream::Err, "\r" + std::string(drawnColumns_, ' ') + "\r");
+        drawnColumns_ = 0;
     }
 }
 

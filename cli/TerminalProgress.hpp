@@ -1,6 +1,6 @@
 #pragma once
 // The progress of an operation as one short English line on a terminal ("Reading index 1234/100000
-// DATA\X.BIN"), redrawn at most ten times a second.
+// DATA\X.BIN"), redrawn at most ten times a second, as wide as the terminal is at the time.
 
 #include "Progress.hpp"
 
@@ -29,7 +29,7 @@ private:
     std::array<std::int64_t, 2> totals_{};
     std::array<std::int64_t, 2> done_{};
     std::chrono::steady_clock::time_point lastDrawn_{};
-    bool drawn_ = false;
+    std::size_t drawnColumns_ = 0; // how wide the drawn line is, 0 when none is drawn
 };
 
 } // namespace quarrow::cli

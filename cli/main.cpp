@@ -3,6 +3,8 @@
 #include "Commands.hpp"
 #include "Console.hpp"
 #include "Diagnostics.hpp"
+#include "File.hpp"
+#include "PakFormat.hpp"
 #include "TerminalProgress.hpp"
 
 #include <CLI/CLI.hpp>
@@ -10,6 +12,8 @@
 #include <algorithm>
 #include <exception>
 #include <memory>
+#include <new>
+#include <utility>
 
 namespace {
 
@@ -23,11 +27,82 @@ std::vector<std::filesystem::path> Paths(const std::vector<std::string>& argumen
     return paths;
 }
 
+constexpr std::string_view kExitCodes = "Exit codes: 0 success; 1 the archive or an input has a problem, or check "
+                                        "found one; 2 usage; 3 an I/O failure (a write failed, the disk is full, "
+                                        "permission denied).";
+
+std::string VersionText() {
+    using namespace quarrow;
+    return "quarrow-cli " QUARROW_VERSION "\nwrites PAK archives of 三国群英传II: a " + std::to_string(kHeaderSize) +
+           "-byte header, the data from offset " + std::to_string(kDataStart) + ", then an index of " +
+           std::to_string(kEntrySize) + "-byte entries with " + std::to_string(kNameSize) +
+           "-byte names in code page 936";
+}
+
+// The number of single-character edits between two words, to suggest the command that was meant.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) {
+        row[j] = j;
+    }
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// CLI11 answers a word that is no command with "A subcommand is required", which names neither the
+// word nor a way on: the first word that is no option must be a command, and one that is not is named.
+bool KnowsCommand(const CLI::App& app, const std::vector<std::string>& arguments) {
+    const auto word = std::find_if(arguments.begin(), arguments.end(),
+                                   [](const std::string& argument) { return !argument.starts_with('-'); });
+    if (word == arguments.end()) {
+        return true;
+    }
+    std::string closest;
+    std::size_t closestDistance = 3; // further than two edits is no likely slip
+    for (const CLI::App* command : app.get_subcommands({})) {
+        if (command->get_name() == *word) {
+            return true;
+        }
+        if (const std::size_t distance = EditDistance(*word, command->get_name()); distance < closestDistance) {
+            closest = command->get_name();
+            closestDistance = distance;
+        }
+    }
+    ReportError("'" + *word + "' is not a command" + (closest.empty() ? "" : "; did you mean '" + closest + "'?") +
+                " See 'quarrow-cli --help'.");
+    return false;
+}
+
 int Run(std::vector<std::string> arguments) {
     CLI::App app{"Lists, extracts, packs, appends to, edits and checks the PAK archives of 三国群英传II.",
                  "quarrow-cli"};
-    app.set_version_flag("--version", QUARROW_VERSION);
+    app.set_version_flag("-V,--version", VersionText());
     app.require_subcommand(1);
+    app.footer(std::string(kExitCodes));
+    // The options of every command may stand after the command's name, as users of tar and git type them.
+    app.fallthrough();
+    // One line, as every message of the program: what was wrong and where help is.
+    app.failure_message([](const CLI::App* app, const CLI::Error& error) {
+        const auto commands = app->get_subcommands();
+        const std::string help =
+            commands.empty() ? "quarrow-cli --help" : "quarrow-cli help " + commands.front()->get_name();
+        return "quarrow-cli: " + std::string(error.what()) + "; see '" + help + "'\n";
+    });
+
+    bool quiet = false;
+    bool verbose = false;
+    app.add_flag("-q,--quiet", quiet, "Say nothing but errors: no progress line");
+    app.add_flag("-v,--verbose", verbose, "Also name each entry written, one line each");
+    bool json = false;
+    std::string helpTopic;
 
     std::string archive;
     std::string destination;
@@ -38,6 +113,7 @@ int Run(std::vector<std::string> arguments) {
 
     auto* list = app.add_subcommand("list", "Show the index: size, data offset and stored name of each entry");
     list->add_option("ARCHIVE", archive, "The archive")->required();
+    list->add_flag("--json", json, "One JSON object per entry, with the exact name");
 
     auto* extract = app.add_subcommand("extract", "Write every entry, or the named ones, below a folder");
     extract->add_option("ARCHIVE", archive, "The archive")->required();
@@ -71,6 +147,12 @@ int Run(std::vector<std::string> arguments) {
     auto* check = app.add_subcommand("check", "Report what is wrong or unusual in an archive");
     check->add_option("ARCHIVE", archive, "The archive")->required();
 
+    auto* help = app.add_subcommand("help", "Show this help, or a command's");
+    help->add_option("COMMAND", helpTopic, "The command to explain");
+
+    if (!KnowsCommand(app, arguments)) {
+        return kExitUsage;
+    }
     // CLI11's parse of a vector takes the arguments from its back, as a stack, and so expects them in
     // reverse order; the UTF-8 arguments come in the order they were typed.
     std::reverse(arguments.begin(), arguments.end());
@@ -81,8 +163,24 @@ int Run(std::vector<std::string> arguments) {
         return code == 0 ? kExitSuccess : kExitUsage;
     }
 
+    if (help->parsed()) {
+        const CLI::App* topic = &app;
+        if (!helpTopic.empty()) {
+            const auto commands = std::as_const(app).get_subcommands({});
+            const auto named = std::find_if(commands.begin(), commands.end(),
+                                            [&](const CLI::App* command) { return command->get_name() == helpTopic; });
+            if (named == commands.end()) {
+                return KnowsCommand(app, {helpTopic}) ? kExitSuccess : kExitUsage;
+            }
+            topic = *named;
+        }
+        Write(Stream::Out, topic->help());
+        return kExitSuccess;
+    }
+    const Verbosity verbosity = quiet ? Verbosity::Quiet : verbose ? Verbosity::Verbose : Verbosity::Normal;
+
     std::unique_ptr<quarrow::Progress> progress;
-    if (IsTerminal(Stream::Err)) {
+    if (verbosity != Verbosity::Quiet && IsTerminal(Stream::Err)) {
         progress = std::make_unique<TerminalProgress>();
     } else {
         progress = std::make_unique<quarrow::NullProgress>();
@@ -90,10 +188,10 @@ int Run(std::vector<std::string> arguments) {
 
     const auto archivePath = PathFromArgument(archive);
     if (list->parsed()) {
-        return RunList(archivePath);
+        return RunList(archivePath, json ? ListFormat::Json : ListFormat::Lines);
     }
     if (extract->parsed()) {
-        return RunExtract(archivePath, PathFromArgument(destination), names, *progress);
+        return RunExtract(archivePath, PathFromArgument(destination), names, verbosity, *progress);
     }
     if (pack->parsed()) {
         return RunPack(archivePath, Paths(inputs), *progress);
@@ -117,6 +215,12 @@ int main(int argc, char** argv) {
     WriteBytesUnchanged();
     try {
         return Run(Utf8Arguments(argc, argv));
+    } catch (const quarrow::FileError& error) {
+        ReportError(error.what());
+        return kExitIoFailure;
+    } catch (const std::bad_alloc&) {
+        ReportError("out of memory");
+        return kExitIoFailure;
     } catch (const std::exception& error) {
         ReportError(error.what());
         return kExitFailure;

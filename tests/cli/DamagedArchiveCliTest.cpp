@@ -25,7 +25,8 @@ using testing::WriteFileBytes;
 std::string DescriptionOf(const std::string& problem) {
     const std::map<std::string, ArchiveProblem> problems{{"TruncatedHeader", ArchiveProblem::TruncatedHeader},
                                                          {"NegativeCount", ArchiveProblem::NegativeCount},
-                                                         {"IndexOutsideFile", ArchiveProblem::IndexOutsideFile}};
+                                                         {"IndexOutsideFile", ArchiveProblem::IndexOutsideFile},
+                                                         {"BadMagic", ArchiveProblem::BadMagic}};
     return std::string(Describe(problems.at(problem)));
 }
 
@@ -42,10 +43,10 @@ TEST_P(DamagedArchivesInTheCli, GetTheirBehaviour) {
     const auto check = testing::RunProgram(cli, {"check", expected.name}, dir / "box");
 
     if (expected.refused) {
-        std::string message = expected.name + " 不是有效PAK文件！\n";
-        if (expected.problem != "BadMagic") {
-            message += "quarrow-cli: " + expected.name + " " + DescriptionOf(expected.problem) + "\n";
-        }
+        const std::string message =
+            "quarrow-cli: " + expected.name +
+            (expected.problem == "BadMagic" ? " is not a PAK archive: it " : " is a damaged PAK archive: it ") +
+            DescriptionOf(expected.problem) + "\n";
         for (const auto* run : {&list, &extract, &check}) {
             EXPECT_EQ(run->exitCode, 1);
             EXPECT_EQ(run->out, "");

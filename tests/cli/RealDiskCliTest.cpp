@@ -51,12 +51,12 @@ TEST_F(RealDisk, AFullDiskStopsPackAndAppendAndKeepsTheArchive) {
     const auto before = SnapshotOf(disk);
 
     const ProgramRun pack = Run({"pack", "OLD.PAK", (dir / "big").string()});
-    EXPECT_EQ(pack.exitCode, 1);
+    EXPECT_EQ(pack.exitCode, 3);
     EXPECT_EQ(pack.err, "quarrow-cli: cannot write OLD.PAK: No space left on device\n");
     EXPECT_EQ(SnapshotOf(disk), before);
 
     const ProgramRun append = Run({"append", "OLD.PAK", (dir / "big").string()});
-    EXPECT_EQ(append.exitCode, 1);
+    EXPECT_EQ(append.exitCode, 3);
     EXPECT_EQ(append.err, "quarrow-cli: cannot write OLD.PAK: No space left on device\n");
     EXPECT_EQ(SnapshotOf(disk), before);
 }
@@ -65,7 +65,7 @@ TEST_F(RealDisk, AFullDiskKeepsTheEntriesWrittenAndNamesTheOthers) {
     testing::TmpfsMount mount(disk, 256 * 1024);
     WriteFileBytes(dir / "three.pak", ArchiveOfThree(100 * 1024));
     const ProgramRun run = Run({"extract", (dir / "three.pak").string(), "out"});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 3);
     // Two entries fit in 256 KiB, the third does not; it leaves nothing behind.
     EXPECT_EQ(run.err, "quarrow-cli: skipped entry 3 (C.BIN): cannot write it: No space left on device\n");
     EXPECT_EQ(SnapshotOf(disk / "out"), (testing::FolderSnapshot{{"A.BIN", std::string(100 * 1024, 'a')},
@@ -81,19 +81,19 @@ TEST_F(RealDisk, AReadOnlyDiskRefusesEveryCommandAndLosesNothing) {
     const auto before = SnapshotOf(disk);
 
     const ProgramRun pack = Run({"pack", "OLD.PAK", (dir / "one").string()});
-    EXPECT_EQ(pack.exitCode, 1);
+    EXPECT_EQ(pack.exitCode, 3);
     EXPECT_EQ(pack.err, "quarrow-cli: cannot create OLD.PAK: Read-only file system\n");
 
     const ProgramRun append = Run({"append", "OLD.PAK", (dir / "one").string()});
-    EXPECT_EQ(append.exitCode, 1);
+    EXPECT_EQ(append.exitCode, 3);
     EXPECT_EQ(append.err, "quarrow-cli: cannot open OLD.PAK: Read-only file system\n");
 
     const ProgramRun intoNewFolder = Run({"extract", "OLD.PAK", "new"});
-    EXPECT_EQ(intoNewFolder.exitCode, 1);
+    EXPECT_EQ(intoNewFolder.exitCode, 3);
     EXPECT_EQ(intoNewFolder.err, "quarrow-cli: cannot create new: Read-only file system\n");
 
     const ProgramRun intoFolder = Run({"extract", "OLD.PAK", "out"});
-    EXPECT_EQ(intoFolder.exitCode, 1);
+    EXPECT_EQ(intoFolder.exitCode, 3);
     EXPECT_EQ(intoFolder.err, "quarrow-cli: skipped entry 1 (A.BIN): cannot write it: Read-only file system\n"
                               "quarrow-cli: skipped entry 2 (B.BIN): cannot write it: Read-only file system\n"
                               "quarrow-cli: skipped entry 3 (C.BIN): cannot write it: Read-only file system\n");

@@ -42,8 +42,9 @@ protected:
         return testing::RunProgram(testing::HostPath(QUARROW_CLI_PATH), arguments, box);
     }
 
+    // An I/O failure: exit code 3, and one message that says which file and why.
     static void ExpectFailure(const ProgramRun& run, const std::string& start) {
-        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.exitCode, 3);
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(run.err.starts_with(start)) << run.err;
         EXPECT_EQ(run.err.find("不是有效PAK文件"), std::string::npos) << run.err;
