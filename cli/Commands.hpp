@@ -4,6 +4,8 @@
 // on the error stream). Failures of the system arrive as exceptions, which the caller reports with
 // exit code 3.
 
+#include "EntryNames.hpp"
+#include "Extractor.hpp"
 #include "Progress.hpp"
 
 #include <filesystem>
@@ -28,12 +30,20 @@ enum class ListFormat { Lines, Json };
 struct EditOptions {
     std::filesystem::path output; // empty: the archive itself, replaced once everything has succeeded
     bool dropAppended = false;
+    NameMatching matching = NameMatching::FoldersAndPatterns; // how delete's names select entries
+};
+
+struct ExtractOptions {
+    std::filesystem::path destination = ".";
+    std::vector<std::string> names; // UTF-8; none selects every entry
+    NameMatching matching = NameMatching::FoldersAndPatterns;
+    ExistingFiles existing = ExistingFiles::Replace;
+    bool toOutput = false; // the entries' bytes, one after another, to the output instead of files
+    Verbosity verbosity = Verbosity::Normal;
 };
 
 int RunList(const std::filesystem::path& archive, ListFormat format);
-// Names (UTF-8) select the entries to extract; none extracts them all.
-int RunExtract(const std::filesystem::path& archive, const std::filesystem::path& destination,
-               const std::vector<std::string>& names, Verbosity verbosity, Progress& progress);
+int RunExtract(const std::filesystem::path& archive, const ExtractOptions& options, Progress& progress);
 int RunPack(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& inputs, Progress& progress);
 int RunAppend(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& files,
               Progress& progress);

@@ -32,6 +32,7 @@ HANDLE ConsoleOf(Stream stream) {
 
 void WriteBytesUnchanged() {
 #ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
@@ -78,6 +79,8 @@ void Write(Stream stream, std::string_view utf8) {
         std::fflush(stderr);
     }
 }
+
+void WriteData(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {
     std::vector<std::string> arguments;

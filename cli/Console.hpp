@@ -20,6 +20,8 @@ bool IsTerminal(Stream stream);
 // How many columns the terminal of `stream` has; 80 when it does not say.
 std::size_t TerminalColumns(Stream stream);
 void Write(Stream stream, std::string_view utf8);
+// Bytes of a file to the output, as they are, whatever the output is.
+void WriteData(std::string_view bytes);
 
 // The program's arguments (without its name) in UTF-8. On Windows they come from the Unicode command
 // line, so that no name is lost to the ANSI code page.

@@ -15,17 +15,18 @@ namespace {
 
 template <typename Entries>
 NamedEntries FindNamed(const Entries& entries, const std::vector<std::string>& names,
-                       const std::filesystem::path& archive) {
+                       const std::filesystem::path& archive, NameMatching matching) {
     std::vector<std::wstring> wide;
     wide.reserve(names.size());
     for (const std::string& name : names) {
         wide.push_back(WideFromUtf8(name));
     }
     NamedEntries named;
-    const auto found = FindEntries(entries, wide);
+    const auto found = FindEntries(entries, wide, matching);
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (found[i].empty()) {
-            ReportError("no entry of " + DisplayPath(archive) + " is named " + names[i]);
+            const bool pattern = matching != NameMatching::Exact && names[i].find_first_of("*?") != std::string::npos;
+            ReportError("no entry of " + DisplayPath(archive) + (pattern ? " matches " : " is named ") + names[i]);
             named.allFound = false;
         }
         named.positions.insert(named.positions.end(), found[i].begin(), found[i].end());
@@ -38,13 +39,13 @@ NamedEntries FindNamed(const Entries& entries, const std::vector<std::string>& n
 } // namespace
 
 NamedEntries FindNamedEntries(const Workspace& workspace, const std::vector<std::string>& names,
-                              const std::filesystem::path& archive) {
-    return FindNamed(workspace, names, archive);
+                              const std::filesystem::path& archive, NameMatching matching) {
+    return FindNamed(workspace, names, archive, matching);
 }
 
 NamedEntries FindNamedEntries(const ArchiveIndex& index, const std::vector<std::string>& names,
-                              const std::filesystem::path& archive) {
-    return FindNamed(index, names, archive);
+                              const std::filesystem::path& archive, NameMatching matching) {
+    return FindNamed(index, names, archive, matching);
 }
 
 bool MayRewrite(const ArchiveCheck& check, bool dropAppended) {

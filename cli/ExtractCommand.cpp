@@ -4,6 +4,7 @@
 #include "Diagnostics.hpp"
 #include "Editing.hpp"
 #include "Extractor.hpp"
+#include "File.hpp"
 #include "PrintableText.hpp"
 #include "StoredName.hpp"
 #include "Text.hpp"
@@ -15,9 +16,19 @@ namespace quarrow::cli {
 
 namespace {
 
-// Names every skipped entry, and with Verbosity::Verbose every entry written, one line each; returns the
-// exit code: an entry the system would not let us write or read is an I/O failure, one whose name or
-// place in the archive is wrong a problem of the archive.
+// Whether a skipped entry failed in the system (an I/O failure) rather than in the archive.
+bool FailedInTheSystem(const SkippedEntry& entry) {
+    // A file and a folder of one name in the archive meet as a name already taken: the archive's
+    // problem, not the system's.
+    const bool nameTaken = entry.error == std::errc::is_a_directory || entry.error == std::errc::not_a_directory ||
+                           entry.error == std::errc::file_exists;
+    return (entry.reason == SkipReason::CannotWrite && !nameTaken) || entry.reason == SkipReason::CannotRead;
+}
+
+std::string FilesText(std::size_t count) { return std::to_string(count) + (count == 1 ? " file" : " files"); }
+
+// Names every skipped entry, says how many existing files were replaced or kept, and with
+// Verbosity::Verbose names every entry written, one line each; returns the exit code.
 int Report(const ExtractionResult& result, const Workspace& extracted, const std::vector<std::size_t>& positions,
            Verbosity verbosity) {
     for (const SkippedEntry& entry : result.skipped) {
@@ -25,74 +36,114 @@ int Report(const ExtractionResult& result, const Workspace& extracted, const std
                     Utf8FromWide(entry.storedName) + "): " + Describe(entry));
     }
     if (verbosity == Verbosity::Verbose) {
+        std::vector<bool> written(extracted.Count() + 1, true);
+        for (const SkippedEntry& entry : result.skipped) {
+            written[entry.position] = false;
+        }
+        for (const std::size_t position : result.kept) {
+            written[position] = false;
+        }
         std::string lines;
-        auto skipped = result.skipped.begin();
         for (std::size_t position = 1; position <= extracted.Count(); ++position) {
-            if (skipped != result.skipped.end() && skipped->position == position) {
-                ++skipped;
-                continue;
+            if (written[position]) {
+                lines += Utf8FromWide(Printable(extracted.Entry(position).storedName)) + "\n";
             }
-            lines += Utf8FromWide(Printable(extracted.Entry(position).storedName)) + "\n";
         }
         Write(Stream::Out, lines);
     }
-    const auto failedInTheSystem = [](const SkippedEntry& entry) {
-        // A file and a folder of one name in the archive meet as a name already taken: the archive's
-        // problem, not the system's.
-        const bool nameTaken = entry.error == std::errc::is_a_directory || entry.error == std::errc::not_a_directory ||
-                               entry.error == std::errc::file_exists;
-        return (entry.reason == SkipReason::CannotWrite && !nameTaken) || entry.reason == SkipReason::CannotRead;
-    };
-    if (std::any_of(result.skipped.begin(), result.skipped.end(), failedInTheSystem)) {
+    if (verbosity != Verbosity::Quiet) {
+        if (result.replaced > 0) {
+            ReportError("replaced " + FilesText(result.replaced) + " that existed");
+        }
+        if (!result.kept.empty()) {
+            ReportError("kept " + FilesText(result.kept.size()) + " that existed; their entries were not written");
+        }
+    }
+    if (std::any_of(result.skipped.begin(), result.skipped.end(), FailedInTheSystem)) {
         return kExitIoFailure;
     }
     return result.skipped.empty() ? kExitSuccess : kExitFailure;
 }
 
-int ExtractAll(const std::filesystem::path& archive, const std::filesystem::path& destination, Verbosity verbosity,
-               Progress& progress) {
+int ExtractAll(const std::filesystem::path& archive, const ExtractOptions& options, Progress& progress) {
     Workspace workspace;
     if (!OpenArchive(archive, workspace, progress)) {
         return kExitFailure;
     }
-    const ExtractionResult result = ExtractArchive(workspace, archive, destination, progress);
+    const ExtractionResult result = ExtractArchive(workspace, archive, options.destination, progress, options.existing);
     std::vector<std::size_t> positions(workspace.Count());
     std::iota(positions.begin(), positions.end(), std::size_t{1});
-    return Report(result, workspace, positions, verbosity);
+    return Report(result, workspace, positions, options.verbosity);
+}
+
+// The entries' bytes one after another on the output, as `tar -O` and `unzip -p` give them.
+int WriteToOutput(const std::filesystem::path& archive, const ArchiveIndex& index,
+                  const std::vector<std::size_t>& positions) {
+    const File file = File::Open(archive, File::Mode::Read);
+    const std::uint64_t fileSize = file.Size();
+    std::vector<char> buffer(1 << 16);
+    bool complete = true;
+    for (const std::size_t position : positions) {
+        const PakEntry record = DecodeEntry(index.Record(position - 1));
+        const auto offset = static_cast<std::uint64_t>(record.dataOffset);
+        const auto size = static_cast<std::uint64_t>(record.size);
+        if (record.dataOffset < 0 || record.size < 0 || offset + size > fileSize) {
+            ReportError("skipped entry " + std::to_string(position) + " (" +
+                        Utf8FromWide(DecodeNameField(record.name).text) +
+                        "): the entry's data lies outside the archive");
+            complete = false;
+            continue;
+        }
+        for (std::uint64_t done = 0; done < size;) {
+            const std::size_t chunk = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), size - done));
+            if (file.ReadAt(offset + done, buffer.data(), chunk) != chunk) {
+                throw FileError(FileOperation::Read, archive, std::make_error_code(std::errc::io_error));
+            }
+            WriteData({buffer.data(), chunk});
+            done += chunk;
+        }
+    }
+    return complete ? kExitSuccess : kExitFailure;
 }
 
 // The named entries are found in the index itself and only they are opened, so that taking a few
-// files out of a large archive costs about what listing it does. The entries that the names match
-// are written even when some name matches nothing.
-int ExtractNamed(const std::filesystem::path& archive, const std::filesystem::path& destination,
-                 const std::vector<std::string>& names, Verbosity verbosity, Progress& progress) {
+// files out of a large archive costs about what listing it does. The entries that the names select
+// are written even when some name selects nothing.
+int ExtractNamed(const std::filesystem::path& archive, const ExtractOptions& options, Progress& progress) {
     const auto check = CheckedArchive(archive);
     if (!check) {
         return kExitFailure;
     }
     const ArchiveIndex index = ReadArchiveIndex(archive, check->header);
-    const NamedEntries named = FindNamedEntries(index, names, archive);
-    if (!named.positions.empty()) {
+    NamedEntries named;
+    if (options.names.empty()) {
+        named.positions.resize(index.Count());
+        std::iota(named.positions.begin(), named.positions.end(), std::size_t{1});
+    } else {
+        named = FindNamedEntries(index, options.names, archive, options.matching);
+    }
+    int exitCode = kExitSuccess;
+    if (options.toOutput) {
+        exitCode = WriteToOutput(archive, index, named.positions);
+    } else if (!named.positions.empty()) {
         Workspace selected;
         selected.Reserve(named.positions.size());
         for (const std::size_t position : named.positions) {
             const PakEntry record = DecodeEntry(index.Record(position - 1));
             selected.AddArchiveEntry(index.Archive(), record, DecodeNameField(record.name));
         }
-        const ExtractionResult result = ExtractArchive(selected, archive, destination, progress);
-        if (const int exitCode = Report(result, selected, named.positions, verbosity); exitCode != kExitSuccess) {
-            return exitCode;
-        }
+        const ExtractionResult result =
+            ExtractArchive(selected, archive, options.destination, progress, options.existing);
+        exitCode = Report(result, selected, named.positions, options.verbosity);
     }
-    return named.allFound ? kExitSuccess : kExitFailure;
+    return exitCode != kExitSuccess ? exitCode : named.allFound ? kExitSuccess : kExitFailure;
 }
 
 } // namespace
 
-int RunExtract(const std::filesystem::path& archive, const std::filesystem::path& destination,
-               const std::vector<std::string>& names, Verbosity verbosity, Progress& progress) {
-    return names.empty() ? ExtractAll(archive, destination, verbosity, progress)
-                         : ExtractNamed(archive, destination, names, verbosity, progress);
+int RunExtract(const std::filesystem::path& archive, const ExtractOptions& options, Progress& progress) {
+    return options.names.empty() && !options.toOutput ? ExtractAll(archive, options, progress)
+                                                      : ExtractNamed(archive, options, progress);
 }
 
 } // namespace quarrow::cli

@@ -1,5 +1,6 @@
 // quarrow-cli: list, extract, pack, append to, update, delete from and check PAK archives from the
 // command line.
+#include "ArchiveFromInput.hpp"
 #include "Commands.hpp"
 #include "Console.hpp"
 #include "Diagnostics.hpp"
@@ -13,11 +14,14 @@
 #include <exception>
 #include <memory>
 #include <new>
+#include <optional>
 #include <utility>
 
 namespace {
 
 using namespace quarrow::cli;
+using quarrow::ExistingFiles;
+using quarrow::NameMatching;
 
 std::vector<std::filesystem::path> Paths(const std::vector<std::string>& arguments) {
     std::vector<std::filesystem::path> paths;
@@ -115,10 +119,22 @@ int Run(std::vector<std::string> arguments) {
     list->add_option("ARCHIVE", archive, "The archive")->required();
     list->add_flag("--json", json, "One JSON object per entry, with the exact name");
 
-    auto* extract = app.add_subcommand("extract", "Write every entry, or the named ones, below a folder");
-    extract->add_option("ARCHIVE", archive, "The archive")->required();
-    extract->add_option("DIR", destination, "The folder to extract into")->required();
-    extract->add_option("NAME", names, "Only the entries of these stored names (case, and / for \\, do not matter)");
+    bool toOutput = false;
+    bool keep = false;
+    bool exact = false;
+    const auto addExactOption = [&](CLI::App* command) {
+        command->add_flag("--exact", exact, "Take each NAME as a stored name, even one holding * or ?");
+    };
+
+    auto* extract = app.add_subcommand("extract", "Write every entry, or the selected ones, below a folder");
+    extract->add_option("ARCHIVE", archive, "The archive, or - for standard input")->required();
+    extract->add_option("DIR", destination, "The folder to extract into (default: the current folder)");
+    extract->add_option("NAME", names,
+                        "Only these entries: stored names, folders (every entry below) or patterns with * and ?; "
+                        "case, and / for \\, do not matter");
+    extract->add_flag("-O,--to-stdout", toOutput, "Write the entries' bytes to the output; every operand is a NAME");
+    extract->add_flag("--keep", keep, "Leave existing files alone instead of replacing them");
+    addExactOption(extract);
 
     auto* pack = app.add_subcommand("pack", "Pack files and folders into a new archive");
     pack->add_option("ARCHIVE", archive, "The archive to write (no extension is added)")->required();
@@ -142,7 +158,12 @@ int Run(std::vector<std::string> arguments) {
     auto* remove = app.add_subcommand("delete", "Remove the entries of these stored names");
     remove->add_option("ARCHIVE", archive, "The archive")->required();
     addEditOptions(remove);
-    remove->add_option("NAME", names, "Stored names (case, and / for \\, do not matter)")->required();
+    remove
+        ->add_option("NAME", names,
+                     "Stored names, folders (every entry below) or patterns with * and ?; case, and / for \\, "
+                     "do not matter")
+        ->required();
+    addExactOption(remove);
 
     auto* check = app.add_subcommand("check", "Report what is wrong or unusual in an archive");
     check->add_option("ARCHIVE", archive, "The archive")->required();
@@ -186,12 +207,28 @@ int Run(std::vector<std::string> arguments) {
         progress = std::make_unique<quarrow::NullProgress>();
     }
 
-    const auto archivePath = PathFromArgument(archive);
+    // The commands that only read an archive take it from standard input too.
+    std::optional<ArchiveFromInput> input;
+    if (archive == kStandardInputName && (list->parsed() || extract->parsed() || check->parsed())) {
+        input.emplace();
+    }
+    const auto archivePath = input ? input->Path() : PathFromArgument(archive);
+    const NameMatching matching = exact ? NameMatching::Exact : NameMatching::FoldersAndPatterns;
     if (list->parsed()) {
         return RunList(archivePath, json ? ListFormat::Json : ListFormat::Lines);
     }
     if (extract->parsed()) {
-        return RunExtract(archivePath, PathFromArgument(destination), names, verbosity, *progress);
+        ExtractOptions options{.names = names,
+                               .matching = matching,
+                               .existing = keep ? ExistingFiles::Keep : ExistingFiles::Replace,
+                               .toOutput = toOutput,
+                               .verbosity = verbosity};
+        if (toOutput && !destination.empty()) {
+            options.names.insert(options.names.begin(), destination); // no folder: every operand names entries
+        } else if (!destination.empty()) {
+            options.destination = PathFromArgument(destination);
+        }
+        return RunExtract(archivePath, options, *progress);
     }
     if (pack->parsed()) {
         return RunPack(archivePath, Paths(inputs), *progress);
@@ -199,7 +236,7 @@ int Run(std::vector<std::string> arguments) {
     if (append->parsed()) {
         return RunAppend(archivePath, Paths(inputs), *progress);
     }
-    const EditOptions edit{output.empty() ? std::filesystem::path() : PathFromArgument(output), dropAppended};
+    const EditOptions edit{output.empty() ? std::filesystem::path() : PathFromArgument(output), dropAppended, matching};
     if (update->parsed()) {
         return RunUpdate(archivePath, edit, Paths(inputs), *progress);
     }

@@ -31,13 +31,31 @@ template <typename Char> std::uint64_t FoldInto(std::basic_string_view<Char> nam
     return hash;
 }
 
+bool IsWildcard(wchar_t c) { return c == L'*' || c == L'?'; }
+
 // The typed names are few and the entries many: each entry's key is made once, in one buffer, and
-// looked up by its hash.
+// looked up by its hash. Folders and patterns, which no hash finds, are tried one by one.
 class NameMatcher {
 public:
-    explicit NameMatcher(std::span<const std::wstring> names) : keys_(names.size()), found_(names.size()) {
+    NameMatcher(std::span<const std::wstring> names, NameMatching matching)
+        : keys_(names.size()), found_(names.size()) {
         for (std::size_t i = 0; i < names.size(); ++i) {
-            byHash_.emplace(FoldInto(std::wstring_view(names[i]), keys_[i]), i);
+            const std::uint64_t hash = FoldInto(std::wstring_view(names[i]), keys_[i]);
+            if (matching == NameMatching::Exact) {
+                byHash_.emplace(hash, i);
+            } else if (std::any_of(keys_[i].begin(), keys_[i].end(), IsWildcard)) {
+                patterns_.push_back(i);
+            } else {
+                byHash_.emplace(hash, i);
+                // "DATA" and "DATA/" both select what lies below DATA.
+                std::wstring folder = keys_[i];
+                while (!folder.empty() && folder.back() == kArchiveSeparator) {
+                    folder.pop_back();
+                }
+                if (!folder.empty()) {
+                    folders_.emplace_back(folder + kArchiveSeparator, i);
+                }
+            }
         }
     }
 
@@ -45,7 +63,17 @@ public:
         const auto [first, last] = byHash_.equal_range(FoldInto(storedName, key_));
         for (auto it = first; it != last; ++it) {
             if (keys_[it->second] == key_) {
-                found_[it->second].push_back(position);
+                Add(it->second, position);
+            }
+        }
+        for (const auto& [prefix, i] : folders_) {
+            if (key_.starts_with(prefix)) {
+                Add(i, position);
+            }
+        }
+        for (const std::size_t i : patterns_) {
+            if (WildcardMatches(keys_[i], key_)) {
+                Add(i, position);
             }
         }
     }
@@ -55,8 +83,17 @@ public:
 private:
     std::vector<std::wstring> keys_;
     std::unordered_multimap<std::uint64_t, std::size_t> byHash_;
+    std::vector<std::pair<std::wstring, std::size_t>> folders_; // "DATA\" and the typed name's index
+    std::vector<std::size_t> patterns_;
     std::vector<std::vector<std::size_t>> found_;
     std::wstring key_;
+
+    // A name that is both an entry's and a folder's adds the position once.
+    void Add(std::size_t i, std::size_t position) {
+        if (found_[i].empty() || found_[i].back() != position) {
+            found_[i].push_back(position);
+        }
+    }
 };
 
 } // namespace
@@ -67,16 +104,45 @@ std::wstring NameMatchKey(std::wstring_view name) {
     return key;
 }
 
-std::vector<std::vector<std::size_t>> FindEntries(const Workspace& workspace, std::span<const std::wstring> names) {
-    NameMatcher matcher(names);
+bool WildcardMatches(std::wstring_view pattern, std::wstring_view text) {
+    // The classic greedy walk: on a mismatch, go back to the last "*" and let it take one more
+    // character. Linear in practice, and never recursive, whatever the pattern.
+    std::size_t p = 0;
+    std::size_t t = 0;
+    std::size_t starAt = std::wstring_view::npos;
+    std::size_t starText = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() && (pattern[p] == L'?' || pattern[p] == text[t])) {
+            ++p;
+            ++t;
+        } else if (p < pattern.size() && pattern[p] == L'*') {
+            starAt = p++;
+            starText = t;
+        } else if (starAt != std::wstring_view::npos) {
+            p = starAt + 1;
+            t = ++starText;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == L'*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+std::vector<std::vector<std::size_t>> FindEntries(const Workspace& workspace, std::span<const std::wstring> names,
+                                                  NameMatching matching) {
+    NameMatcher matcher(names, matching);
     for (std::size_t position = 1; position <= workspace.Count(); ++position) {
         matcher.Match(position, std::wstring_view(workspace.Entry(position).storedName));
     }
     return std::move(matcher).Found();
 }
 
-std::vector<std::vector<std::size_t>> FindEntries(const ArchiveIndex& index, std::span<const std::wstring> names) {
-    NameMatcher matcher(names);
+std::vector<std::vector<std::size_t>> FindEntries(const ArchiveIndex& index, std::span<const std::wstring> names,
+                                                  NameMatching matching) {
+    NameMatcher matcher(names, matching);
     for (std::size_t i = 0; i < index.Count(); ++i) {
         NameField field;
         const auto record = index.Record(i);

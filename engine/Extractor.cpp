@@ -9,6 +9,7 @@
 #include "modPAK.hpp"
 
 #include <optional>
+#include <unordered_set>
 
 namespace quarrow {
 
@@ -127,7 +128,7 @@ void PrepareDestination(const std::filesystem::path& destination) {
 // Extracts the entries at `positions`, or every entry when there is no selection.
 ExtractionResult Extract(const Workspace& workspace, std::optional<std::span<const std::size_t>> selection,
                          const std::filesystem::path& archivePath, const std::filesystem::path& destination,
-                         Progress& progress) {
+                         Progress& progress, ExistingFiles existing) {
     const ProgressShown shown(progress);
     progress.SetStep(ProgressStep::ReadingArchive);
     const std::wstring archiveText = WideFromPath(archivePath);
@@ -148,15 +149,26 @@ ExtractionResult Extract(const Workspace& workspace, std::optional<std::span<con
     const std::wstring destinationText = WideFromPath(destination);
     ExtractionResult result;
     EntryWriter writer(archive, archiveSize);
+    std::unordered_set<std::wstring> writtenHere;
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t position = selection ? (*selection)[k] : k + 1;
         const WorkspaceEntry& entry = workspace.Entry(position);
         const ExtractTarget target = TargetFor(destinationText, entry.storedName);
         progress.SetItem({.destination = target.file, .destinationFolder = target.folder});
-        if (auto skipped = writer.Extract(position, entry, target)) {
+        // A file this run wrote for an earlier entry of the same name is no file the user had: the
+        // last entry of a repeated name wins, as ever.
+        std::error_code ignored;
+        const bool existed =
+            !writtenHere.contains(target.file) &&
+            std::filesystem::exists(std::filesystem::symlink_status(PathFromWide(target.file), ignored));
+        if (existed && existing == ExistingFiles::Keep) {
+            result.kept.push_back(position);
+        } else if (auto skipped = writer.Extract(position, entry, target)) {
             result.skipped.push_back(std::move(*skipped));
         } else {
             ++result.written;
+            result.replaced += existed ? 1 : 0;
+            writtenHere.insert(target.file);
         }
         progress.SetDone(ProgressBar::Items, static_cast<std::int64_t>(k) + 1);
         progress.Breathe();
@@ -169,15 +181,15 @@ ExtractionResult Extract(const Workspace& workspace, std::optional<std::span<con
 } // namespace
 
 ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archivePath,
-                                const std::filesystem::path& destination, Progress& progress) {
-    return Extract(workspace, std::nullopt, archivePath, destination, progress);
+                                const std::filesystem::path& destination, Progress& progress, ExistingFiles existing) {
+    return Extract(workspace, std::nullopt, archivePath, destination, progress, existing);
 }
 
 ExtractionResult ExtractSelected(const Workspace& workspace, std::span<const std::size_t> positions,
                                  const std::filesystem::path& archivePath, const std::filesystem::path& destination,
-                                 Progress& progress) {
+                                 Progress& progress, ExistingFiles existing) {
     RequireAscendingPositions(positions, workspace.Count());
-    return Extract(workspace, positions, archivePath, destination, progress);
+    return Extract(workspace, positions, archivePath, destination, progress, existing);
 }
 
 } // namespace quarrow

@@ -36,22 +36,30 @@ struct SkippedEntry {
 
 std::string Describe(const SkippedEntry& skipped);
 
+// What becomes of a file that already bears an entry's name.
+enum class ExistingFiles {
+    Replace, // replaced whole, and only once the entry is complete
+    Keep,    // left as it is, the entry not written
+};
+
 struct ExtractionResult {
     std::size_t written = 0;
+    std::size_t replaced = 0;      // of those written, how many replaced a file that was there
+    std::vector<std::size_t> kept; // the positions left out for a file that was there (ExistingFiles::Keep)
     std::vector<SkippedEntry> skipped;
 };
 
-// Writes the workspace's entries from `archive` below `destination`. An existing file of an entry's
-// name is replaced whole, and only once the entry is complete. Throws FileError when the archive
+// Writes the workspace's entries from `archive` below `destination`. Throws FileError when the archive
 // itself cannot be opened, and when the destination is no folder and cannot be made one.
 ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archive,
-                                const std::filesystem::path& destination, Progress& progress);
+                                const std::filesystem::path& destination, Progress& progress,
+                                ExistingFiles existing = ExistingFiles::Replace);
 
 // The same for the entries at `positions` alone (1-based and ascending, as a list view reports the
 // selected rows): skipped entries are named by their workspace positions. Throws std::invalid_argument,
 // before anything is written, for positions out of range or out of order.
 ExtractionResult ExtractSelected(const Workspace& workspace, std::span<const std::size_t> positions,
                                  const std::filesystem::path& archive, const std::filesystem::path& destination,
-                                 Progress& progress);
+                                 Progress& progress, ExistingFiles existing = ExistingFiles::Replace);
 
 } // namespace quarrow

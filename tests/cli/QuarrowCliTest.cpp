@@ -41,8 +41,8 @@ class QuarrowCli : public ::testing::Test {
 protected:
     TempDir dir;
 
-    ProgramRun Run(const std::vector<std::string>& arguments) {
-        return testing::RunProgram(CliProgram(), arguments, dir.Path());
+    ProgramRun Run(const std::vector<std::string>& arguments, std::string_view input = {}) {
+        return testing::RunProgram(CliProgram(), arguments, dir.Path(), input);
     }
     std::string Bytes(const std::filesystem::path& path) {
         const auto bytes = ReadFileBytes(path);
@@ -106,12 +106,17 @@ TEST_F(QuarrowCli, CommandLinesAnswerWithTheirExitCodesAndOneLineMessages) {
     HandMadeArchive hostile; // names that would split a line, add a column and turn the terminal red
     hostile.Add("A\nB.TXT", "1").Add("C\tD.TXT", "2").Add("\x1b[31mRED.TXT", "3").Add("\xff\xfe.BIN", "4");
     WriteFileBytes(dir / "hostile.pak", hostile.Bytes());
+    HandMadeArchive mod;
+    mod.Add("DATA\\A\\X1.BIN", "x1").Add("DATA\\B\\X2.BIN", "x2").Add("DATA\\B\\Y.BMP", "y");
+    mod.Add("TOP.BMP", "top").Add("ST*R.TXT", "star");
+    WriteFileBytes(dir / "mod.pak", mod.Bytes());
 
     struct Case {
         std::vector<std::string> arguments;
         int exitCode;
         std::string out;
         std::string err;
+        std::string input = {};
     };
     const std::string version(testing::kBuildVersion);
     const Case cases[] = {
@@ -132,16 +137,32 @@ TEST_F(QuarrowCli, CommandLinesAnswerWithTheirExitCodesAndOneLineMessages) {
         {{"check", "hostile.pak"}, 1, "problem: entry 4 (", ""},
         {{"extract", "-v", "example.pak", "loud"}, 0, "a.bin\nB.TXT\n", ""},
         {{"-q", "extract", "example.pak", "quiet"}, 0, "", ""},
+        {{"extract", "-v", "mod.pak", "sel", "*.bmp"}, 0, "DATA\\B\\Y.BMP\nTOP.BMP\n", ""},
+        {{"extract", "mod.pak", "sel", "*.BMP"}, 0, "", "quarrow-cli: replaced 2 files that existed"},
+        {{"extract", "-v", "--keep", "mod.pak", "sel", "data", "top.bmp"},
+         0,
+         "DATA\\A\\X1.BIN\nDATA\\B\\X2.BIN\n",
+         "kept 2 files"},
+        {{"extract", "-v", "mod.pak", "data", "data/"}, 0, "DATA\\A\\X1.BIN\nDATA\\B\\X2.BIN\nDATA\\B\\Y.BMP\n", ""},
+        {{"extract", "-v", "mod.pak", "pattern", "DATA/*/X?.BIN"}, 0, "DATA\\A\\X1.BIN\nDATA\\B\\X2.BIN\n", ""},
+        {{"extract", "-O", "--exact", "mod.pak", "st*r.txt"}, 0, "star", ""},
+        {{"extract", "--exact", "mod.pak", "exact", "*.bmp"}, 1, "", "quarrow-cli: no entry of mod.pak is named *.bmp"},
+        {{"extract", "mod.pak", "none", "*.wav"}, 1, "", "quarrow-cli: no entry of mod.pak matches *.wav"},
+        {{"extract", "-O", "mod.pak", "top.bmp", "data/a"}, 0, "x1top", ""},
+        {{"list", "-"}, 0, "10\t24\ta.bin\n5\t34\tB.TXT\n", "", ExampleArchiveBytes()},
+        {{"extract", "-O", "-", "b.txt"}, 0, "hello", "", ExampleArchiveBytes()},
+        {{"check", "-"}, 1, "", "is not a PAK archive", "not an archive"},
         {{"lst", "example.pak"}, 2, "", "quarrow-cli: 'lst' is not a command; did you mean 'list'? See"},
         {{"version"}, 2, "", "quarrow-cli: 'version' is not a command"},
         {{"help", "frobnicate"}, 2, "", "'frobnicate' is not a command"},
+        {{"extract", "example.pak"}, 0, "", ""},
         {{"-V"}, 0, "quarrow-cli " + version + "\n", ""},
         {{"--version"}, 0, "code page 936", ""},
         {{"help"}, 0, "Exit codes: 0 success", ""},
         {{"help", "extract"}, 0, "DIR", ""},
         {{}, 2, "", "quarrow-cli: "},
         {{"list"}, 2, "", "quarrow-cli: "},
-        {{"extract", "a.pak"}, 2, "", "; see 'quarrow-cli help extract'"},
+        {{"extract"}, 2, "", "; see 'quarrow-cli help extract'"},
         {{"pack", "a.pak"}, 2, "", "quarrow-cli: "},
         {{"append", "a.pak"}, 2, "", "quarrow-cli: "},
         {{"update", "a.pak"}, 2, "", "quarrow-cli: "},
@@ -151,7 +172,7 @@ TEST_F(QuarrowCli, CommandLinesAnswerWithTheirExitCodesAndOneLineMessages) {
         {{"--bogus"}, 2, "", "quarrow-cli: "},
     };
     for (const Case& c : cases) {
-        const ProgramRun run = Run(c.arguments);
+        const ProgramRun run = Run(c.arguments, c.input);
         const std::string context = ::testing::PrintToString(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << context << "\n" << run.err;
         for (const auto& [stream, expected] : {std::pair{run.out, c.out}, std::pair{run.err, c.err}}) {
@@ -170,6 +191,8 @@ TEST_F(QuarrowCli, CommandLinesAnswerWithTheirExitCodesAndOneLineMessages) {
     EXPECT_EQ(Bytes(dir / "ten"), "ABCDEFGHIJ");
     EXPECT_FALSE(std::filesystem::exists(dir / "out" / "A.BIN")) << "no damaged archive was extracted";
     EXPECT_EQ(Bytes(dir / "quiet" / "B.TXT"), "hello");
+    EXPECT_EQ(Bytes(dir / "B.TXT"), "hello") << "extract without DIR writes into the current folder";
+    EXPECT_EQ(Bytes(dir / "sel" / "TOP.BMP"), "top");
 }
 
 TEST_F(QuarrowCli, ExtractSkipsHostileEntriesNamesThemAndWritesNothingOutside) {

@@ -38,22 +38,34 @@ TEST(FindEntries, MatchesCaseInsensitivelyWithEitherSeparatorAndEveryRepeat) {
         {L"DATA\\\\MAP.BIN", {}},                                                          // nor a doubled one
         {L"root.bin", {4}},
     };
-    std::vector<std::wstring> names;
-    for (const Lookup& lookup : lookups) {
-        names.push_back(lookup.typed);
-    }
+    // Folders select what lies below them, whole levels only; "*" crosses levels, "?" takes one character.
+    const Lookup selections[] = {
+        {L"data", {1, 2, 5}},        {L"data/", {1, 2, 5}},  {L"DAT", {}},       {L"地图", {3}},
+        {L"*.bin", {1, 4, 5, 6, 7}}, {L"DATA/*/X.TXT", {2}}, {L"?OOT.BIN", {4}}, {L"*", {1, 2, 3, 4, 5, 6, 7}},
+        {L"ROOT.BIN*", {4}},         {L"*.TX", {}},
+    };
 
     const ArchiveCheck check = CheckArchive(dir / "a.pak");
     ASSERT_TRUE(check);
     Workspace workspace;
     NullProgress progress;
     LoadArchive(workspace, dir / "a.pak", check.header, progress);
-    const auto inWorkspace = FindEntries(workspace, names);
-    const auto inIndex = FindEntries(ReadArchiveIndex(dir / "a.pak", check.header), names);
-    for (std::size_t i = 0; i < std::size(lookups); ++i) {
-        EXPECT_EQ(inWorkspace[i], lookups[i].found) << Utf8FromWide(lookups[i].typed);
-        EXPECT_EQ(inIndex[i], lookups[i].found) << Utf8FromWide(lookups[i].typed);
-    }
+    const ArchiveIndex index = ReadArchiveIndex(dir / "a.pak", check.header);
+    const auto expectFound = [&](std::span<const Lookup> table, NameMatching matching) {
+        std::vector<std::wstring> names;
+        for (const Lookup& lookup : table) {
+            names.push_back(lookup.typed);
+        }
+        const auto inWorkspace = FindEntries(workspace, names, matching);
+        const auto inIndex = FindEntries(index, names, matching);
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            EXPECT_EQ(inWorkspace[i], table[i].found) << Utf8FromWide(table[i].typed);
+            EXPECT_EQ(inIndex[i], table[i].found) << Utf8FromWide(table[i].typed);
+        }
+    };
+    expectFound(lookups, NameMatching::Exact);
+    expectFound(lookups, NameMatching::FoldersAndPatterns); // names without wildcards find the same entries
+    expectFound(selections, NameMatching::FoldersAndPatterns);
 }
 
 } // namespace

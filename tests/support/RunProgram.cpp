@@ -56,18 +56,19 @@ HANDLE Inheritable(const std::filesystem::path& path, bool write) {
 } // namespace
 
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                      const std::filesystem::path& folder) {
+                      const std::filesystem::path& folder, std::string_view input) {
     const TempDir capture;
+    const auto inPath = capture / "in";
     const auto outPath = capture / "out";
     const auto errPath = capture / "err";
+    WriteFileText(inPath, std::string(input));
     ProgramRun run;
 #ifdef _WIN32
     std::wstring commandLine = Quoted(program.wstring());
     for (const auto& argument : arguments) {
         commandLine += L" " + Quoted(WideFromUtf8(argument));
     }
-    WriteFileText(capture / "in", "");
-    HANDLE in = Inheritable(capture / "in", false);
+    HANDLE in = Inheritable(inPath, false);
     HANDLE out = Inheritable(outPath, true);
     HANDLE err = Inheritable(errPath, true);
     STARTUPINFOW startup{};
@@ -104,7 +105,7 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
         if (::chdir(folderText.c_str()) != 0) {
             ::_exit(127);
         }
-        const int in = ::open("/dev/null", O_RDONLY);
+        const int in = ::open(inPath.c_str(), O_RDONLY);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarrow::testing {
@@ -13,9 +14,9 @@ struct ProgramRun {
     std::string err;
 };
 
-// Arguments are UTF-8; the program starts in `folder` with no input.
+// Arguments are UTF-8; the program starts in `folder` and reads `input` from its standard input.
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                      const std::filesystem::path& folder);
+                      const std::filesystem::path& folder, std::string_view input = {});
 
 // A program left running, for tests that stop it midway. Its output streams are discarded.
 class RunningProgram {
