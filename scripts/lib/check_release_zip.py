@@ -1,4 +1,4 @@
-"""Checks a release zip: exactly Quarrow.exe, quarrow-cli.exe and README.md in one top folder, and
+"""Checks a release zip: exactly Quarrow.exe, quarrow-cli.exe and README.txt in one top folder, and
 both programs built for the zip's machine (the PE header's Machine field)."""
 
 import struct
@@ -6,7 +6,7 @@ import sys
 import zipfile
 
 MACHINES = {"win32": 0x014C, "win64": 0x8664}  # IMAGE_FILE_MACHINE_I386, IMAGE_FILE_MACHINE_AMD64
-EXPECTED = {"Quarrow.exe", "quarrow-cli.exe", "README.md"}
+EXPECTED = {"Quarrow.exe", "quarrow-cli.exe", "README.txt"}
 
 
 def machine_of(image: bytes) -> int:
