@@ -3,11 +3,13 @@
 #include "Console.hpp"
 #include "Diagnostics.hpp"
 #include "Editing.hpp"
+#include "EntryNames.hpp"
 #include "Extractor.hpp"
 #include "File.hpp"
 #include "PrintableText.hpp"
 #include "StoredName.hpp"
 #include "Text.hpp"
+#include "modPAK.hpp"
 
 #include <algorithm>
 #include <numeric>
@@ -16,13 +18,26 @@ namespace quarrow::cli {
 
 namespace {
 
+// Whether an entry's file and another entry's folder bear one name, so that the archive itself keeps
+// one of them from being written.
+bool ClashesWithAnotherEntry(const Workspace& extracted, const SkippedEntry& skipped) {
+    const std::wstring key = NameMatchKey(skipped.storedName);
+    for (std::size_t position = 1; position <= extracted.Count(); ++position) {
+        const std::wstring other = NameMatchKey(extracted.Entry(position).storedName);
+        const auto below = [](const std::wstring& name, const std::wstring& folder) {
+            return name.size() > folder.size() && name.starts_with(folder) && name[folder.size()] == kArchiveSeparator;
+        };
+        if (below(other, key) || below(key, other)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Whether a skipped entry failed in the system (an I/O failure) rather than in the archive.
-bool FailedInTheSystem(const SkippedEntry& entry) {
-    // A file and a folder of one name in the archive meet as a name already taken: the archive's
-    // problem, not the system's.
-    const bool nameTaken = entry.error == std::errc::is_a_directory || entry.error == std::errc::not_a_directory ||
-                           entry.error == std::errc::file_exists;
-    return (entry.reason == SkipReason::CannotWrite && !nameTaken) || entry.reason == SkipReason::CannotRead;
+bool FailedInTheSystem(const Workspace& extracted, const SkippedEntry& entry) {
+    return (entry.reason == SkipReason::CannotWrite && !ClashesWithAnotherEntry(extracted, entry)) ||
+           entry.reason == SkipReason::CannotRead;
 }
 
 std::string FilesText(std::size_t count) { return std::to_string(count) + (count == 1 ? " file" : " files"); }
@@ -59,7 +74,8 @@ int Report(const ExtractionResult& result, const Workspace& extracted, const std
             ReportError("kept " + FilesText(result.kept.size()) + " that existed; their entries were not written");
         }
     }
-    if (std::any_of(result.skipped.begin(), result.skipped.end(), FailedInTheSystem)) {
+    if (std::any_of(result.skipped.begin(), result.skipped.end(),
+                    [&](const SkippedEntry& entry) { return FailedInTheSystem(extracted, entry); })) {
         return kExitIoFailure;
     }
     return result.skipped.empty() ? kExitSuccess : kExitFailure;
