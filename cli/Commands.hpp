@@ -52,5 +52,9 @@ int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
 int RunDelete(const std::filesystem::path& archive, const EditOptions& options, const std::vector<std::string>& names,
               Progress& progress);
 int RunCheck(const std::filesystem::path& archive, Progress& progress);
+// Prints what differs between two archives and, given a folder, extracts there NEW's added and changed
+// entries. Exits as diff does: 0 the same, 1 different, 2 trouble.
+int RunDiff(const std::filesystem::path& older, const std::filesystem::path& newer,
+            const std::filesystem::path& extractTo, Progress& progress);
 
 } // namespace quarrow::cli

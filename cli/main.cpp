@@ -33,7 +33,7 @@ std::vector<std::filesystem::path> Paths(const std::vector<std::string>& argumen
 
 constexpr std::string_view kExitCodes = "Exit codes: 0 success; 1 the archive or an input has a problem, or check "
                                         "found one; 2 usage; 3 an I/O failure (a write failed, the disk is full, "
-                                        "permission denied).";
+                                        "permission denied); diff: 0 the same, 1 different, 2 trouble.";
 
 std::string VersionText() {
     using namespace quarrow;
@@ -168,6 +168,14 @@ int Run(std::vector<std::string> arguments) {
     auto* check = app.add_subcommand("check", "Report what is wrong or unusual in an archive");
     check->add_option("ARCHIVE", archive, "The archive")->required();
 
+    std::string newer;
+    std::string shipTo;
+    auto* diff = app.add_subcommand("diff", "Show what differs between two archives: A added, D removed, "
+                                            "M changed, S respelled; exit 1 when they differ");
+    diff->add_option("OLD", archive, "The old archive")->required();
+    diff->add_option("NEW", newer, "The new archive")->required();
+    diff->add_option("--extract", shipTo, "Also write NEW's added and changed entries below this folder");
+
     auto* help = app.add_subcommand("help", "Show this help, or a command's");
     help->add_option("COMMAND", helpTopic, "The command to explain");
 
@@ -242,6 +250,10 @@ int Run(std::vector<std::string> arguments) {
     }
     if (remove->parsed()) {
         return RunDelete(archivePath, edit, names, *progress);
+    }
+    if (diff->parsed()) {
+        return RunDiff(archivePath, PathFromArgument(newer),
+                       shipTo.empty() ? std::filesystem::path() : PathFromArgument(shipTo), *progress);
     }
     return RunCheck(archivePath, *progress);
 }

@@ -187,5 +187,50 @@ TEST_F(EditingCli, ContentAppendedBehindTheIndexIsDroppedOnlyWhenAskedFor) {
     EXPECT_EQ(Run({"check", "game.pak"}).out, "");
 }
 
+// diff pairs entries as update does and compares their bytes; the folder of its --extract, applied
+// to the old archive by update, gives it every added and changed entry of the new one.
+TEST_F(EditingCli, DiffNamesEachDifferenceAndItsFolderTurnsOldIntoNew) {
+    HandMadeArchive older;
+    older.Add("A.BIN", "same").Add("DATA\\B.BIN", "b").Add("C.BIN", "c").Add("d.bin", "d").Add("F.BIN", "gone");
+    WriteFileBytes(dir / "old.pak", older.Bytes());
+    HandMadeArchive newer;
+    newer.Add("E.BIN", "added").Add("A.BIN", "same").Add("data\\b.bin", "longer").Add("C.BIN", "x").Add("D.BIN", "d");
+    WriteFileBytes(dir / "new.pak", newer.Bytes());
+    WriteFileBytes(dir / "appended.pak", older.Bytes());
+    WriteFileText(dir / "tail", "tail");
+    ASSERT_EQ(Run({"append", "appended.pak", "tail"}).exitCode, 0);
+
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"diff", "old.pak", "new.pak", "--extract", "ship"}, 1, "A E.BIN\nM data\\b.bin\nM C.BIN\nS D.BIN\nD F.BIN\n"},
+        {{"diff", "old.pak", "old.pak"}, 0, ""},
+        {{"diff", "old.pak", "appended.pak"}, 1, "A APPENDED\n"},
+        {{"diff", "appended.pak", "old.pak"}, 1, "D APPENDED\n"},
+        {{"diff", "old.pak", "missing.pak"}, 2, ""},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = Run(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << ::testing::PrintToString(c.arguments) << run.err;
+        EXPECT_EQ(run.out, c.out) << ::testing::PrintToString(c.arguments);
+    }
+    EXPECT_EQ(Tree("ship"), (Contents{{"E.BIN", "added"}, {"data/b.bin", "longer"}, {"C.BIN", "x"}}));
+
+    ASSERT_EQ(Run({"update", "old.pak", "-o", "applied.pak", "ship"}).exitCode, 0);
+    const ProgramRun applied = Run({"diff", "new.pak", "applied.pak"});
+    // What the old archive had beside the new one stays: its removed entry, its own spelling.
+    EXPECT_EQ(applied.out, "S DATA\\B.BIN\nS d.bin\nA F.BIN\n");
+    const auto entries = Read("applied.pak").Contents();
+    EXPECT_EQ(entries, (Contents{{"A.BIN", "same"},
+                                 {"DATA\\B.BIN", "longer"},
+                                 {"C.BIN", "x"},
+                                 {"d.bin", "d"},
+                                 {"F.BIN", "gone"},
+                                 {"E.BIN", "added"}}));
+}
+
 } // namespace
 } // namespace quarrow
