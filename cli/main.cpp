@@ -94,8 +94,8 @@ int Run(std::vector<std::string> arguments) {
     // The options of every command may stand after the command's name, as users of tar and git type them.
     app.fallthrough();
     // One line, as every message of the program: what was wrong and where help is.
-    app.failure_message([](const CLI::App* app, const CLI::Error& error) {
-        const auto commands = app->get_subcommands();
+    app.failure_message([](const CLI::App* failed, const CLI::Error& error) {
+        const auto commands = failed->get_subcommands();
         const std::string help =
             commands.empty() ? "quarrow-cli --help" : "quarrow-cli help " + commands.front()->get_name();
         return "quarrow-cli: " + std::string(error.what()) + "; see '" + help + "'\n";
