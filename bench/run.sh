@@ -5,6 +5,8 @@
 #   list      quarrow-cli list of a 100,000-entry archive vs tar -tf of a 100,000-entry tar
 #   update    quarrow-cli update -o, replacing one entry of a 300 MB archive of 2,000 entries, vs cp of it
 #   extract10 quarrow-cli extract of 10 named entries of the 100,000-entry archive vs quarrow-cli list
+#   diff      quarrow-cli diff of the 300 MB archive and a copy whose last entry differs (same size), vs
+#             cmp of the two, which then reads them whole too
 # Prints the median wall time of each over several runs, the ratio quarrow/peer (at most 1.0 means
 # at least as fast as the peer), the ratio aimed at, and the peak memory of one more run of each, from
 # /usr/bin/time -v.
@@ -112,6 +114,14 @@ for i in 7 10007 20007 30007 40007 50007 60007 70007 80007 99999; do
 done
 measure extract10 1.5 "quarrow list" "rm -rf named; sync" ":" \
     "$cli" extract wide.pak named "${named[@]}" -- "$cli" list wide.pak
+# The last entry, same size, other bytes: both commands must read the archives to their ends.
+IFS=$'\t' read -r last_size _ last_name < <("$cli" list big.pak | tail -n 1)
+last_file=last/${last_name//\\//}
+mkdir -p "$(dirname "$last_file")" && head -c "$last_size" /dev/zero | tr '\0' 'z' >"$last_file"
+"$cli" update big.pak -o last.pak last >/dev/null
+# Both exit 1 for "they differ"; each is wrapped alike, so that the shell costs both the same.
+measure diff 1.2 "cmp" ":" ":" \
+    sh -c '"$0" diff big.pak last.pak >/dev/null; [ $? -eq 1 ]' "$cli" -- sh -c 'cmp big.pak last.pak >/dev/null; [ $? -eq 1 ]'
 
 # The extracted trees must be the tree itself.
 diff -r tree out-q >/dev/null || { echo "bench: quarrow-cli extracted a different tree" >&2; exit 1; }
@@ -120,6 +130,7 @@ diff -r tree out-t/tree >/dev/null || { echo "bench: tar extracted a different t
 [ "$("$cli" list updated.pak | sed -n 1001p | cut -f1)" = "$(stat -c %s big.pak.mod/D00/F01000.BIN)" ] \
     || { echo "bench: the update did not replace the middle entry" >&2; exit 1; }
 [ "$(find named -type f | wc -l)" = 10 ] || { echo "bench: the named extract did not write 10 files" >&2; exit 1; }
+[ "$("$cli" diff big.pak last.pak)" = "M $last_name" ] || { echo "bench: diff did not find the one change" >&2; exit 1; }
 
 echo
 echo "quarrow-cli against its peers: $files files ($(du -sm tree | cut -f1) MB), median of $runs runs;"
