@@ -96,7 +96,10 @@ void TerminalProgress::Breathe() {
 
 void TerminalProgress::Close() {
     if (drawnColumns_ != 0) {
-        Write(Stream::Err, "\r" + std::string(drawnColumns_, ' ') + "\r");
+        std::string blank = "\r"; // appended, not concatenated: see Breathe
+        blank.append(drawnColumns_, ' ');
+        blank += '\r';
+        Write(Stream::Err, blank);
         drawnColumns_ = 0;
     }
 }
