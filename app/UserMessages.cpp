@@ -133,6 +133,16 @@ std::wstring PackProblemText(const PackIssue& issue) {
     case PackProblem::TooLarge:
         return issue.position > 0 ? entry + L" " + PackSourceText(issue) + L" 超过2,147,483,647字节，PAK文件无法保存。"
                                   : L"档案的总大小超过2,147,483,647字节，PAK文件无法保存。";
+    case PackProblem::SourceResized: return entry + L" " + PackSourceText(issue) + L" 在打包时大小改变了，无法打包。";
+    case PackProblem::SourceIsTarget:
+        return entry + L" " + PackSourceText(issue) + L" 就是要写入的PAK文件，不能把它打包进自己。";
+    case PackProblem::TargetNotAFile:
+        return WideFromPath(issue.source) + L" 不是可以写入PAK文件的档案（可能是目录或设备）。";
+    case PackProblem::TargetReadOnly: return WideFromPath(issue.source) + L" 是只读的，没有改写。";
+    case PackProblem::TargetHardLinked:
+        return WideFromPath(issue.source) + L" 有多个硬链接，改写会使它们分开。请另存为其他文件。";
+    case PackProblem::TargetLocked: return WideFromPath(issue.source) + L" 正由另一个程序写入，没有改写。";
+    case PackProblem::TargetChanged: return WideFromPath(issue.source) + L" 在写入时被另一个程序修改了，没有改写。";
     }
     return entry + L"无法打包。";
 }

@@ -8,6 +8,11 @@ namespace quarrow::cli {
 
 int RunDelete(const std::filesystem::path& archive, const EditOptions& options, const std::vector<std::string>& names,
               Progress& progress) {
+    // Taken before the archive is read, so that no other writer can change it in between.
+    auto taken = TakeTarget(options.output.empty() ? archive : options.output);
+    if (!taken) {
+        return kExitFailure;
+    }
     Workspace workspace;
     const auto check = OpenArchive(archive, workspace, progress);
     if (!check) {
@@ -23,7 +28,7 @@ int RunDelete(const std::filesystem::path& archive, const EditOptions& options, 
         return kExitFailure;
     }
     workspace.RemoveSelectedEntries(named.positions);
-    return WriteArchive(workspace, target, progress);
+    return WriteArchive(workspace, *taken, progress);
 }
 
 } // namespace quarrow::cli

@@ -57,14 +57,35 @@ bool MayRewrite(const ArchiveCheck& check, bool dropAppended) {
     return false;
 }
 
-int WriteArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress) {
+namespace {
+
+void ReportRefusal(const PackError& error, const std::filesystem::path& target) {
+    for (const PackIssue& problem : error.Problems()) {
+        std::string text = "cannot pack: " + Describe(problem);
+        if (problem.problem == PackProblem::TargetHardLinked) {
+            text += "; write the result to another file (update and delete: -o FILE)";
+        }
+        ReportError(text);
+    }
+    ReportError(DisplayPath(target) + " was not written");
+}
+
+} // namespace
+
+std::optional<ArchiveTarget> TakeTarget(const std::filesystem::path& target) {
+    try {
+        return std::optional<ArchiveTarget>(std::in_place, target);
+    } catch (const PackError& error) {
+        ReportRefusal(error, target);
+        return std::nullopt;
+    }
+}
+
+int WriteArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress) {
     try {
         PackArchive(workspace, target, progress);
     } catch (const PackError& error) {
-        for (const PackIssue& problem : error.Problems()) {
-            ReportError("cannot pack " + Describe(problem));
-        }
-        ReportError(DisplayPath(target) + " was not written");
+        ReportRefusal(error, target.Named());
         return kExitFailure;
     }
     return kExitSuccess;

@@ -3,11 +3,13 @@
 // lose appended content unasked, and writing the result.
 
 #include "ArchiveReader.hpp"
+#include "ArchiveTarget.hpp"
 #include "Progress.hpp"
 #include "Workspace.hpp"
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +32,12 @@ NamedEntries FindNamedEntries(const ArchiveIndex& index, const std::vector<std::
 // to drop it; otherwise the bytes that would be lost are named.
 bool MayRewrite(const ArchiveCheck& check, bool dropAppended);
 
+// Takes the file a command will write (see ArchiveTarget) before the command reads anything; empty,
+// with the reason named, when it may not be written.
+std::optional<ArchiveTarget> TakeTarget(const std::filesystem::path& target);
+
 // Packs the workspace into `target`; each problem of a refused pack is named, and nothing is written then.
 // Returns the exit code.
-int WriteArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress);
+int WriteArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress);
 
 } // namespace quarrow::cli

@@ -7,12 +7,16 @@ namespace quarrow::cli {
 
 int RunPack(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& inputs,
             Progress& progress) {
+    auto target = TakeTarget(archive);
+    if (!target) {
+        return kExitFailure;
+    }
     Workspace workspace;
     const AddedInputs added = AddInputs(inputs, workspace, progress);
     if (!added.complete) {
         return kExitFailure;
     }
-    if (WriteArchive(workspace, archive, progress) != kExitSuccess) {
+    if (WriteArchive(workspace, *target, progress) != kExitSuccess) {
         return kExitFailure;
     }
     return added.leftNothing ? kExitSuccess : kExitFailure;

@@ -11,6 +11,11 @@ namespace quarrow::cli {
 
 int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
               const std::vector<std::filesystem::path>& inputs, Progress& progress) {
+    // Taken before the archive is read, so that no other writer can change it in between.
+    auto taken = TakeTarget(options.output.empty() ? archive : options.output);
+    if (!taken) {
+        return kExitFailure;
+    }
     Workspace workspace;
     const auto check = OpenArchive(archive, workspace, progress);
     if (!check) {
@@ -37,7 +42,7 @@ int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
     if (!merged.failures.empty()) {
         return notWritten();
     }
-    if (WriteArchive(workspace, target, progress) != kExitSuccess) {
+    if (WriteArchive(workspace, *taken, progress) != kExitSuccess) {
         return kExitFailure;
     }
     return added.leftNothing ? kExitSuccess : kExitFailure;

@@ -3,6 +3,7 @@
 #include "Commands.hpp"
 #include "Console.hpp"
 #include "Diagnostics.hpp"
+#include "SystemMessage.hpp"
 #include "TerminalProgress.hpp"
 
 #include <CLI/CLI.hpp>
@@ -52,8 +53,10 @@ int Run(std::vector<std::string> arguments) {
     append->add_option("ARCHIVE", archive, "The archive")->required();
     append->add_option("FILE", inputs, "The files to append")->required();
 
+    std::vector<CLI::Option*> outputOptions;
     const auto addEditOptions = [&](CLI::App* command) {
-        command->add_option("-o,--output", output, "Write the result here and leave ARCHIVE as it is");
+        outputOptions.push_back(
+            command->add_option("-o,--output", output, "Write the result here and leave ARCHIVE as it is"));
         command->add_flag("--drop-appended", dropAppended,
                           "Go ahead although the content appended behind the index will not be kept");
     };
@@ -101,6 +104,12 @@ int Run(std::vector<std::string> arguments) {
     if (append->parsed()) {
         return RunAppend(archivePath, Paths(inputs), *progress);
     }
+    const bool outputGiven =
+        std::any_of(outputOptions.begin(), outputOptions.end(), [](const CLI::Option* o) { return o->count() > 0; });
+    if (outputGiven && output.empty()) {
+        ReportError("-o names no file; nothing was written");
+        return kExitUsage;
+    }
     const EditOptions edit{output.empty() ? std::filesystem::path() : PathFromArgument(output), dropAppended};
     if (update->parsed()) {
         return RunUpdate(archivePath, edit, Paths(inputs), *progress);
@@ -115,10 +124,19 @@ int Run(std::vector<std::string> arguments) {
 
 int main(int argc, char** argv) {
     WriteBytesUnchanged();
+    // A file grown to the size limit then fails its write with a reason, rather than ending the run.
+    IgnoreFileSizeLimitSignal();
+    int code = kExitFailure;
     try {
-        return Run(Utf8Arguments(argc, argv));
+        code = Run(Utf8Arguments(argc, argv));
     } catch (const std::exception& error) {
         ReportError(error.what());
+        code = kExitFailure;
+    }
+    // What the run printed is part of its result: output that did not arrive is a failure.
+    if (const std::error_code error = FlushOutput()) {
+        ReportError("cannot write to the standard output: " + quarrow::SystemMessage(error));
         return kExitFailure;
     }
+    return code;
 }

@@ -1,6 +1,7 @@
 // quarrow-cli against targets it cannot change: each command ends with a message that names the file
 // and the system's reason, exit code 1, and the file keeps every byte. On Windows the file is held by
 // this test process, which for quarrow-cli is another process, or has the read-only attribute.
+#include "File.hpp"
 #include "FolderSnapshot.hpp"
 #include "HandMadeArchive.hpp"
 #include "HostPath.hpp"
@@ -13,7 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace quarrow {
 namespace {
@@ -55,6 +61,107 @@ TEST_F(UnwritableTargets, AnArchiveThatCannotBeReadIsNotCalledNoArchive) {
     ExpectFailure(Run({"list", "folder.pak"}), "quarrow-cli: cannot open folder.pak: ");
     ExpectFailure(Run({"append", "folder.pak", "one"}), "quarrow-cli: cannot open folder.pak: ");
 }
+
+#ifndef _WIN32
+// What must never pass for success: each run is refused with its reason and exit code, and the
+// box keeps every byte (except where the run's own append is what the reason concerns).
+struct Refusal {
+    const char* name;
+    std::function<std::shared_ptr<void>(const std::filesystem::path& box)> prepare; // held while it runs
+    std::vector<std::string> shell; // run by /bin/sh -c, with CLI for quarrow-cli
+    int exitCode;
+    std::string reason;
+    bool boxUnchanged = true;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* os) { *os << refusal.name; }
+
+class Refused : public UnwritableTargets, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(Refused, WithAReason) {
+    const auto held = GetParam().prepare ? GetParam().prepare(box) : nullptr;
+    const auto before = SnapshotOf(box);
+    std::string command;
+    for (const auto& part : GetParam().shell) {
+        command += part == "CLI" ? " exec '" + testing::HostPath(QUARROW_CLI_PATH).string() + "'" : " " + part;
+    }
+    const ProgramRun run = testing::RunProgram("/bin/sh", {"-c", command}, box);
+    EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
+    EXPECT_NE(run.err.find(GetParam().reason), std::string::npos) << run.err;
+    if (GetParam().boxUnchanged) {
+        EXPECT_EQ(SnapshotOf(box), before);
+    }
+}
+
+std::shared_ptr<void> LockedByAnotherWriter(const std::filesystem::path& box) {
+    auto other = std::make_shared<File>(File::Open(box / "a.pak", File::Mode::Read));
+    EXPECT_TRUE(other->TryLockExclusive());
+    return other;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, Refused,
+    ::testing::Values(
+        Refusal{"AnEmptyOutputName", nullptr, {"CLI", "update", "a.pak", "-o", "''", "one"}, 2, "-o names no file"},
+        Refusal{"AppendWhoseAddressesCannotBePrinted",
+                nullptr,
+                {"CLI", "append", "a.pak", "one", ">/dev/full"},
+                1,
+                "cannot write to the standard output",
+                false},
+        Refusal{"ListToAFullDevice", nullptr, {"CLI", "list", "a.pak", ">/dev/full"}, 1, "standard output"},
+        Refusal{"AFifoToRead",
+                [](const std::filesystem::path& b) {
+                    ::mkfifo((b.parent_path() / "pipe").c_str(), 0600); // outside: the snapshot would wait on it
+                    return nullptr;
+                },
+                {"CLI", "list", "../pipe"},
+                1,
+                "not a regular file"},
+        Refusal{"AFifoToWrite",
+                [](const std::filesystem::path& b) {
+                    ::mkfifo((b.parent_path() / "pipe").c_str(), 0600); // outside: the snapshot would wait on it
+                    return nullptr;
+                },
+                {"CLI", "pack", "../pipe", "one"},
+                1,
+                "pipe: it is no file"},
+        Refusal{"AnUpdateWhileAnotherWrites",
+                LockedByAnotherWriter,
+                {"CLI", "update", "a.pak", "one"},
+                1,
+                "another program is writing it"},
+        Refusal{"AnAppendWhileAnotherWrites",
+                LockedByAnotherWriter,
+                {"CLI", "append", "a.pak", "one"},
+                1,
+                "another program is writing it"},
+        Refusal{"ASecondNameOfTheArchive",
+                [](const std::filesystem::path& b) {
+                    std::filesystem::create_hard_link(b / "a.pak", b / "b.pak");
+                    return nullptr;
+                },
+                {"CLI", "delete", "a.pak", "FREE.TXT"},
+                1,
+                "-o FILE"},
+        Refusal{"ThePackedFolderHoldsTheArchive",
+                [](const std::filesystem::path& b) {
+                    std::filesystem::copy_file(b / "a.pak", b / "out" / "SELF.PAK");
+                    return nullptr;
+                },
+                {"CLI", "pack", "out/SELF.PAK", "out"},
+                1,
+                "is the archive being written"},
+        Refusal{"AFileSizeLimit",
+                [](const std::filesystem::path& b) {
+                    WriteFileText(b / "big", std::string(8192, 'b'));
+                    return nullptr;
+                },
+                {"ulimit -f 4;", "CLI", "pack", "big.pak", "big"},
+                1,
+                "File too large"}),
+    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+#endif
 
 TEST_F(UnwritableTargets, ADestinationThatIsAFileStopsExtractionWithOneMessage) {
     const auto before = SnapshotOf(box);
@@ -109,7 +216,7 @@ TEST_P(UnwritableOnWindows, AppendToTheArchive) {
     const auto before = SnapshotOf(box);
     {
         const auto guard = Protect(GetParam(), box / "a.pak");
-        ExpectFailure(Run({"append", "a.pak", "one"}), "quarrow-cli: cannot open a.pak: ");
+        ExpectFailure(Run({"CLI", "append", "a.pak", "one"}), "quarrow-cli: cannot open a.pak: ");
     }
     EXPECT_EQ(SnapshotOf(box), before);
 }

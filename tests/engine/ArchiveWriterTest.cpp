@@ -3,6 +3,7 @@
 #include "ArchiveReader.hpp"
 #include "File.hpp"
 #include "ExampleArchive.hpp"
+#include "FolderSnapshot.hpp"
 #include "HandMadeArchive.hpp"
 #include "IndependentReader.hpp"
 #include "ProgressRecorder.hpp"
@@ -13,6 +14,12 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -323,6 +330,124 @@ INSTANTIATE_TEST_SUITE_P(
                 PackProblem::TooLarge, 0}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
+#ifndef _WIN32
+// A target that cannot be rewritten in place without loss, or that another writer holds: refused before
+// anything is written, naming the target, and every file of the folder stays as it was.
+struct TargetRefusal {
+    const char* name;
+    // Prepares `dir`; what it returns is held until the pack has ended (a lock, say).
+    std::function<std::shared_ptr<void>(const TempDir&, Workspace&)> build;
+    PackProblem problem;
+};
+
+void PrintTo(const TargetRefusal& refusal, std::ostream* os) { *os << refusal.name; }
+
+class PackRefusesTheTarget : public ::testing::TestWithParam<TargetRefusal> {};
+
+TEST_P(PackRefusesTheTarget, AndLeavesEveryFile) {
+    TempDir dir;
+    WriteFileText(dir / "ok", "fine");
+    WriteFileText(dir / "real.pak", "the user's old archive");
+    std::filesystem::create_symlink("real.pak", dir / "out.pak");
+    Workspace workspace;
+    ASSERT_FALSE(workspace.AddFileEntry(dir / "ok"));
+    const auto held = GetParam().build(dir, workspace);
+    const auto before = testing::SnapshotOf(dir.Path());
+    NullProgress progress;
+    try {
+        PackArchive(workspace, dir / "out.pak", progress);
+        ADD_FAILURE() << "the pack was not refused";
+    } catch (const PackError& error) {
+        EXPECT_EQ(error.Problem(), GetParam().problem);
+        const bool input = GetParam().problem == PackProblem::SourceIsTarget;
+        EXPECT_EQ(error.Position(), input ? 2u : 0u);
+        EXPECT_NE(std::string(error.what()).find(input ? "real.pak" : "out.pak"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(testing::SnapshotOf(dir.Path()), before);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "out.pak"));
+    EXPECT_TRUE(workspace.ArchivePath().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, PackRefusesTheTarget,
+    ::testing::Values(TargetRefusal{"ReadOnly",
+                                    [](const TempDir& d, Workspace&) {
+                                        std::filesystem::permissions(d / "real.pak",
+                                                                     std::filesystem::perms::owner_read |
+                                                                         std::filesystem::perms::group_read);
+                                        return nullptr;
+                                    },
+                                    PackProblem::TargetReadOnly},
+                      TargetRefusal{"HardLinked",
+                                    [](const TempDir& d, Workspace&) {
+                                        std::filesystem::create_hard_link(d / "real.pak", d / "second name.pak");
+                                        return nullptr;
+                                    },
+                                    PackProblem::TargetHardLinked},
+                      TargetRefusal{"LockedByAnotherWriter",
+                                    [](const TempDir& d, Workspace&) {
+                                        auto other =
+                                            std::make_shared<File>(File::Open(d / "real.pak", File::Mode::Read));
+                                        EXPECT_TRUE(other->TryLockExclusive());
+                                        return other;
+                                    },
+                                    PackProblem::TargetLocked},
+                      TargetRefusal{"AFolder",
+                                    [](const TempDir& d, Workspace&) {
+                                        std::filesystem::remove(d / "real.pak");
+                                        std::filesystem::create_directory(d / "real.pak");
+                                        return nullptr;
+                                    },
+                                    PackProblem::TargetNotAFile},
+                      TargetRefusal{"ADevice",
+                                    [](const TempDir& d, Workspace&) {
+                                        std::filesystem::remove(d / "out.pak");
+                                        std::filesystem::create_symlink("/dev/null", d / "out.pak");
+                                        return nullptr;
+                                    },
+                                    PackProblem::TargetNotAFile},
+                      TargetRefusal{"AnInputIsTheTargetItself",
+                                    [](const TempDir& d, Workspace& w) {
+                                        EXPECT_FALSE(w.AddFileEntry(d / "real.pak"));
+                                        return nullptr;
+                                    },
+                                    PackProblem::SourceIsTarget}),
+    [](const ::testing::TestParamInfo<TargetRefusal>& info) { return std::string(info.param.name); });
+
+// Rewritten in place, the archive stays the file it was: a link stays a link and its target is
+// rewritten in its own folder, with its permissions and, for a privileged run, its owner.
+TEST(PackArchive, KeepsTheFileItRewritesThroughALinkWithItsModeAndOwner) {
+    for (const auto mode : {0600u, 0755u, 0640u}) {
+        SCOPED_TRACE(mode);
+        TempDir dir;
+        WriteFileText(dir / "ok", "fine");
+        WriteFileText(dir / "elsewhere" / "real.pak", "the user's old archive");
+        std::filesystem::create_symlink("elsewhere/real.pak", dir / "out.pak");
+        ASSERT_EQ(::chmod((dir / "elsewhere" / "real.pak").c_str(), mode), 0);
+        const bool privileged = ::geteuid() == 0;
+        if (privileged) {
+            ASSERT_EQ(::chown((dir / "elsewhere" / "real.pak").c_str(), 65534, 65534), 0);
+        }
+        Workspace workspace;
+        ASSERT_FALSE(workspace.AddFileEntry(dir / "ok"));
+        NullProgress progress;
+        PackArchive(workspace, dir / "out.pak", progress);
+
+        EXPECT_TRUE(std::filesystem::is_symlink(dir / "out.pak"));
+        EXPECT_EQ(ReadArchiveBytes(ReadFileBytes(dir / "out.pak")).Contents(),
+                  (std::map<std::string, std::string>{{"ok", "fine"}}));
+        struct stat info {};
+        ASSERT_EQ(::stat((dir / "elsewhere" / "real.pak").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+        if (privileged) {
+            EXPECT_EQ(info.st_uid, 65534u);
+            EXPECT_EQ(info.st_gid, 65534u);
+        }
+        EXPECT_EQ(FolderNames(dir / "elsewhere"), (std::vector<std::string>{"real.pak"}));
+    }
+}
+#endif
+
 TEST(PackArchive, ARefusalNamesEveryProblemOfTheListInListOrder) {
     TempDir dir;
     WriteFileText(dir / "ok", "fine");
@@ -424,7 +549,7 @@ TEST(PackArchive, ALargeSourceCutShortWhileCopyingStopsThePack) {
     EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"large", "small"}));
 }
 
-TEST(PackArchive, RemovesTemporaryFilesThatAKilledPackLeftBehind) {
+TEST(PackArchive, LeavesEveryFileOfTheTemporaryFormThatItDidNotCreate) {
     TempDir dir;
     WriteFileText(dir / "a", "a");
     WriteFileText(dir / "OTHER.PAK.quarrow-tmp-0123456789abcdef", "left by a killed pack");
@@ -433,7 +558,8 @@ TEST(PackArchive, RemovesTemporaryFilesThatAKilledPackLeftBehind) {
     ASSERT_FALSE(workspace.AddFileEntry(dir / "a"));
     NullProgress progress;
     PackArchive(workspace, dir / "out.pak", progress);
-    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"a", "notes.quarrow-tmp-mine", "out.pak"}));
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"OTHER.PAK.quarrow-tmp-0123456789abcdef", "a",
+                                                                 "notes.quarrow-tmp-mine", "out.pak"}));
 }
 
 } // namespace
