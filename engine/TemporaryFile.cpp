@@ -78,14 +78,10 @@ void TemporaryFile::Commit(bool durable) {
     if (path_.empty()) {
         Name(); // a rename needs a name to move
     }
-#ifdef _WIN32
-    // Windows renames only files that nobody holds open.
+    // Closed first: a failure to close may mean data that never reached the disk, and Windows renames
+    // only files that nobody holds open.
     file_.Close();
     RenameOver(path_, target_);
-#else
-    RenameOver(path_, target_);
-    file_.Close();
-#endif
     committed_ = true;
 }
 

@@ -147,16 +147,14 @@ TEST_P(PackCallFaults, LeaveTheOldArchiveAndNoTemporaryFile) {
     EXPECT_EQ(SnapshotOf(folder), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Calls, PackCallFaults,
-    ::testing::Values(FailingCall{"CreatingTheTemporaryFile", FileOperation::Create, true},
-                      FailingCall{"FlushingBeforeTheOldArchiveIsReplaced", FileOperation::Flush},
-#ifdef _WIN32
-                      // Elsewhere the file is closed after its rename, when the new archive stands.
-                      FailingCall{"ClosingBeforeTheRename", FileOperation::Close},
-#endif
-                      FailingCall{"ReplacingTheOldArchive", FileOperation::Replace}),
-    [](const ::testing::TestParamInfo<FailingCall>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Calls, PackCallFaults,
+                         ::testing::Values(FailingCall{"CreatingTheTemporaryFile", FileOperation::Create, true},
+                                           FailingCall{"FlushingBeforeTheOldArchiveIsReplaced", FileOperation::Flush},
+                                           FailingCall{"ClosingBeforeTheRename", FileOperation::Close},
+                                           FailingCall{"ReplacingTheOldArchive", FileOperation::Replace}),
+                         [](const ::testing::TestParamInfo<FailingCall>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(PackFaults, AFullDiskAtTheCopyBuffersEdgesLeavesTheOldArchive) {
     WriteFileText(dir / "src" / "large", std::string(2 * kCopyChunk + 5, 'L'));
