@@ -1,5 +1,7 @@
 #include "Commands.hpp"
 
+#include "Console.hpp"
+#include "Diagnostics.hpp"
 #include "Editing.hpp"
 #include "Inputs.hpp"
 
@@ -14,12 +16,10 @@ int RunPack(const std::filesystem::path& archive, const std::vector<std::filesys
     Workspace workspace;
     const AddedInputs added = AddInputs(inputs, workspace, progress);
     if (!added.complete) {
+        ReportError(DisplayPath(archive) + " was not written");
         return kExitFailure;
     }
-    if (WriteArchive(workspace, *target, progress) != kExitSuccess) {
-        return kExitFailure;
-    }
-    return added.leftNothing ? kExitSuccess : kExitFailure;
+    return WriteArchive(workspace, *target, progress);
 }
 
 } // namespace quarrow::cli

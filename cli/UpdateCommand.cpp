@@ -42,10 +42,7 @@ int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
     if (!merged.failures.empty()) {
         return notWritten();
     }
-    if (WriteArchive(workspace, *taken, progress) != kExitSuccess) {
-        return kExitFailure;
-    }
-    return added.leftNothing ? kExitSuccess : kExitFailure;
+    return WriteArchive(workspace, *taken, progress);
 }
 
 } // namespace quarrow::cli

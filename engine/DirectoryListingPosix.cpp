@@ -1,5 +1,6 @@
 #include "DirectoryListing.hpp"
 
+#include "File.hpp"
 #include "Text.hpp"
 
 #include <dirent.h>
@@ -22,10 +23,17 @@ struct DirectoryCloser {
 void Take(std::vector<DirectoryItem>& items, std::string_view name, const struct stat& info, ListingScope scope) {
     if (S_ISDIR(info.st_mode)) {
         items.push_back({WideFromUtf8(name), ItemKind::Directory, 0, {}});
-    } else if (S_ISREG(info.st_mode) && scope == ListingScope::Everything) {
+    } else if (scope != ListingScope::Everything) {
+        return;
+    } else if (S_ISREG(info.st_mode)) {
         items.push_back({WideFromUtf8(name), ItemKind::File, static_cast<std::uint64_t>(info.st_size), {}});
+    } else {
+        items.push_back({WideFromUtf8(name), ItemKind::Unusable, 0, NotARegularFile()});
     }
 }
+
+// A name whose bytes are no UTF-8 cannot be handed on as it is.
+bool IsUtf8(std::string_view name) { return Utf8FromWide(WideFromUtf8(name)) == name; }
 
 } // namespace
 
@@ -34,18 +42,33 @@ DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) 
     const std::string path = Utf8FromWide(directory);
     std::unique_ptr<DIR, DirectoryCloser> stream(::opendir(path.c_str()));
     if (!stream) {
+        listing.error = {errno, std::generic_category()};
         return listing;
     }
     const int descriptor = ::dirfd(stream.get());
     struct stat self {};
     if (::fstat(descriptor, &self) != 0) {
+        listing.error = {errno, std::generic_category()};
         return listing;
     }
     listing.identity = FolderIdentity{static_cast<std::uint64_t>(self.st_dev), static_cast<std::uint64_t>(self.st_ino)};
     std::vector<DirectoryItem>& items = listing.items;
-    while (const dirent* item = ::readdir(stream.get())) {
+    for (;;) {
+        errno = 0;
+        const dirent* item = ::readdir(stream.get());
+        if (item == nullptr) {
+            if (errno != 0) {
+                listing.error = {errno, std::generic_category()};
+            }
+            break;
+        }
         const std::string_view name = item->d_name;
         if (name == "." || name == "..") {
+            continue;
+        }
+        if (!IsUtf8(name)) {
+            items.push_back(
+                {WideFromUtf8(name), ItemKind::Unusable, 0, std::make_error_code(std::errc::illegal_byte_sequence)});
             continue;
         }
         // Most file systems tell the kind in the listing itself, which spares directories a look of
@@ -54,13 +77,15 @@ DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) 
             items.push_back({WideFromUtf8(name), ItemKind::Directory, 0, {}});
             continue;
         }
-        if (item->d_type != DT_UNKNOWN && item->d_type != DT_LNK &&
-            (item->d_type != DT_REG || scope == ListingScope::Subdirectories)) {
+        if (item->d_type != DT_UNKNOWN && item->d_type != DT_LNK && scope == ListingScope::Subdirectories) {
             continue;
         }
         struct stat info {};
         if (::fstatat(descriptor, item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            continue; // gone since it was listed
+            if (errno != ENOENT && scope == ListingScope::Everything) { // gone since it was listed: nothing lost
+                items.push_back({WideFromUtf8(name), ItemKind::Unusable, 0, {errno, std::generic_category()}});
+            }
+            continue;
         }
         if (!S_ISLNK(info.st_mode)) {
             Take(items, name, info, scope);

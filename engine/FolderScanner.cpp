@@ -60,6 +60,9 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, S
     std::vector<Level> stack;
     const std::wstring start = WithTrailingSeparator(search.path);
     DirectoryListing listing = ListDirectory(start, ListingScope::Subdirectories);
+    if (listing.error) {
+        report.unusable.push_back({search.path, listing.error});
+    }
     if (listing.identity) {
         search.entered.emplace(*listing.identity, search.path);
     }
@@ -73,7 +76,10 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, S
         std::wstring found = level.prefix + level.names[level.next++];
         std::wstring prefix = WithTrailingSeparator(found);
         listing = ListDirectory(prefix, ListingScope::Subdirectories);
-        // A folder that cannot be read is listed all the same, as holding nothing.
+        // A folder that cannot be read is reported; its files are then listed as none.
+        if (listing.error) {
+            report.unusable.push_back({found, listing.error});
+        }
         if (listing.identity) {
             const auto [first, isNew] = search.entered.emplace(*listing.identity, found);
             if (!isNew) {
@@ -90,9 +96,15 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, S
     }
 }
 
-std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory) {
+std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory, ScanReport& report) {
     std::vector<DirectoryItem> files;
-    for (auto& item : ListDirectory(directory).items) {
+    DirectoryListing listing = ListDirectory(directory);
+    // Reported once, when its subfolders were looked for, unless the trouble began since.
+    if (listing.error && std::none_of(report.unusable.begin(), report.unusable.end(),
+                                      [&](const UnusableItem& item) { return item.path == directory; })) {
+        report.unusable.push_back({std::wstring(directory), listing.error});
+    }
+    for (auto& item : listing.items) {
         if (item.kind != ItemKind::Directory) {
             files.push_back(std::move(item));
         }
@@ -127,13 +139,14 @@ std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directo
     progress.SetStep(ProgressStep::ListingFiles);
     std::vector<CollectedFile> files;
     for (std::size_t j = 0; j < directories.size(); ++j) {
-        std::vector<DirectoryItem> names = ListFolderFiles(directories[j]);
+        std::vector<DirectoryItem> names = ListFolderFiles(directories[j], report);
         std::erase_if(names, [&](const DirectoryItem& item) {
-            if (item.kind != ItemKind::UnreachableLink) {
-                return false;
+            if (item.kind == ItemKind::UnreachableLink) {
+                report.unreachableLinks.push_back({JoinSystemPath(directories[j], item.name), item.error});
+            } else if (item.kind == ItemKind::Unusable) {
+                report.unusable.push_back({JoinSystemPath(directories[j], item.name), item.error});
             }
-            report.unreachableLinks.push_back({JoinSystemPath(directories[j], item.name), item.error});
-            return true;
+            return item.kind != ItemKind::File;
         });
         const auto fileCount = static_cast<std::int64_t>(names.size());
         if (fileCount > 0) {

@@ -170,7 +170,7 @@ TEST_F(QuarrowCli, PackingFoldersAndExtractingThemGivesTheTreeBack) {
     EXPECT_EQ(Bytes(dir / PathFromWide(L"输出") / "single.dat"), "one");
 }
 
-TEST_F(QuarrowCli, PacksWhatLinksLeadToEachFolderOnceAndNamesWhatItLeftOut) {
+TEST_F(QuarrowCli, PacksWhatLinksLeadToEachFolderOnceAndWritesNothingWhenItLeftSomethingOut) {
     std::string refused;
     if (!testing::MakeLinkedTree(dir.Path(), refused)) {
         GTEST_SKIP() << "this system makes no symbolic links here: " << refused;
@@ -182,19 +182,27 @@ TEST_F(QuarrowCli, PacksWhatLinksLeadToEachFolderOnceAndNamesWhatItLeftOut) {
         "quarrow-cli: skipped folder " + Utf8(tree / "zsub" / "again") + ": it is the folder " + Utf8(tree / "linked") +
             ", packed already\n",
     };
-    const auto expectLeftOutNamed = [&](const ProgramRun& run) {
+    const auto expectLeftOutNamed = [&](const ProgramRun& run, const std::string& target) {
         EXPECT_EQ(run.exitCode, 1) << "something was left out";
         std::size_t at = 0;
         for (const std::string& line : lines) {
             at = run.err.find(line, at);
             EXPECT_NE(at, std::string::npos) << line << "\nin:\n" << run.err;
         }
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 3) << run.err;
+        EXPECT_NE(run.err.find(target + " was not written\n"), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 4) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / target));
     };
-    expectLeftOutNamed(Run({"pack", "linked.pak", "tree"}));
-    // update takes a folder as pack does: the same tree replaces every entry in place.
-    expectLeftOutNamed(Run({"update", "linked.pak", "-o", "updated.pak", "tree"}));
-    EXPECT_EQ(Bytes(dir / "updated.pak"), Bytes(dir / "linked.pak"));
+    expectLeftOutNamed(Run({"pack", "linked.pak", "tree"}), "linked.pak");
+    // update takes a folder as pack does.
+    ASSERT_EQ(Run({"pack", "single.pak", Utf8(tree / "real.txt")}).exitCode, 0);
+    expectLeftOutNamed(Run({"update", "single.pak", "-o", "updated.pak", "tree"}), "updated.pak");
+
+    // Without what it cannot take, the tree packs, with what its links lead to.
+    for (const char* link : {"broken", "loop", "zsub/again"}) {
+        std::filesystem::remove(dir / tree / link);
+    }
+    ASSERT_EQ(Run({"pack", "linked.pak", "tree"}).exitCode, 0);
     EXPECT_EQ(Run({"list", "linked.pak"}).out,
               "12\t24\tFILE-LINK\n4\t36\tREAL.TXT\n12\t40\tLINKED\\SECRET\n5\t52\tLINKED\\DEEPER\\INNER\n");
     EXPECT_EQ(Run({"extract", "linked.pak", "out"}).exitCode, 0);

@@ -152,6 +152,15 @@ INSTANTIATE_TEST_SUITE_P(
                 {"CLI", "pack", "out/SELF.PAK", "out"},
                 1,
                 "is the archive being written"},
+        Refusal{"AFolderHoldingWhatNoScanCanTake",
+                [](const std::filesystem::path& b) {
+                    WriteFileText(b.parent_path() / "odd" / "fine.txt", "fine");
+                    ::mkfifo((b.parent_path() / "odd" / "pipe").c_str(), 0600);
+                    return nullptr;
+                },
+                {"CLI", "pack", "x.pak", "../odd"},
+                1,
+                "left out ../odd/pipe: it is not a regular file"},
         Refusal{"AFileSizeLimit",
                 [](const std::filesystem::path& b) {
                     WriteFileText(b / "big", std::string(8192, 'b'));
