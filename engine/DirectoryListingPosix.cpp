@@ -19,27 +19,27 @@ struct DirectoryCloser {
     void operator()(DIR* directory) const { ::closedir(directory); }
 };
 
+// Every byte of the name kept, whatever its encoding.
+std::wstring NameOf(std::string_view name) { return WideFromPath(std::filesystem::path(name)); }
+
 // The item as the scan takes it from what `stat` says of it (of its target, for a link).
 void Take(std::vector<DirectoryItem>& items, std::string_view name, const struct stat& info, ListingScope scope) {
     if (S_ISDIR(info.st_mode)) {
-        items.push_back({WideFromUtf8(name), ItemKind::Directory, 0, {}});
+        items.push_back({NameOf(name), ItemKind::Directory, 0, {}});
     } else if (scope != ListingScope::Everything) {
         return;
     } else if (S_ISREG(info.st_mode)) {
-        items.push_back({WideFromUtf8(name), ItemKind::File, static_cast<std::uint64_t>(info.st_size), {}});
+        items.push_back({NameOf(name), ItemKind::File, static_cast<std::uint64_t>(info.st_size), {}});
     } else {
-        items.push_back({WideFromUtf8(name), ItemKind::Unusable, 0, NotARegularFile()});
+        items.push_back({NameOf(name), ItemKind::Unusable, 0, NotARegularFile()});
     }
 }
-
-// A name whose bytes are no UTF-8 cannot be handed on as it is.
-bool IsUtf8(std::string_view name) { return Utf8FromWide(WideFromUtf8(name)) == name; }
 
 } // namespace
 
 DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) {
     DirectoryListing listing;
-    const std::string path = Utf8FromWide(directory);
+    const std::filesystem::path path = PathFromWide(directory);
     std::unique_ptr<DIR, DirectoryCloser> stream(::opendir(path.c_str()));
     if (!stream) {
         listing.error = {errno, std::generic_category()};
@@ -66,15 +66,10 @@ DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) 
         if (name == "." || name == "..") {
             continue;
         }
-        if (!IsUtf8(name)) {
-            items.push_back(
-                {WideFromUtf8(name), ItemKind::Unusable, 0, std::make_error_code(std::errc::illegal_byte_sequence)});
-            continue;
-        }
         // Most file systems tell the kind in the listing itself, which spares directories a look of
         // their own; a file's length needs one, relative to the open directory.
         if (item->d_type == DT_DIR) {
-            items.push_back({WideFromUtf8(name), ItemKind::Directory, 0, {}});
+            items.push_back({NameOf(name), ItemKind::Directory, 0, {}});
             continue;
         }
         if (item->d_type != DT_UNKNOWN && item->d_type != DT_LNK && scope == ListingScope::Subdirectories) {
@@ -83,7 +78,7 @@ DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) 
         struct stat info {};
         if (::fstatat(descriptor, item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT && scope == ListingScope::Everything) { // gone since it was listed: nothing lost
-                items.push_back({WideFromUtf8(name), ItemKind::Unusable, 0, {errno, std::generic_category()}});
+                items.push_back({NameOf(name), ItemKind::Unusable, 0, {errno, std::generic_category()}});
             }
             continue;
         }
@@ -94,7 +89,7 @@ DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) 
         if (::fstatat(descriptor, item->d_name, &info, 0) == 0) {
             Take(items, name, info, scope);
         } else if (const int error = errno; scope == ListingScope::Everything) {
-            items.push_back({WideFromUtf8(name), ItemKind::UnreachableLink, 0, {error, std::generic_category()}});
+            items.push_back({NameOf(name), ItemKind::UnreachableLink, 0, {error, std::generic_category()}});
         }
     }
     return listing;

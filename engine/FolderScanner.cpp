@@ -1,5 +1,7 @@
 #include "FolderScanner.hpp"
 
+#include "Cp936.hpp"
+#include "StoredName.hpp"
 #include "SystemPath.hpp"
 #include "Text.hpp"
 
@@ -113,12 +115,36 @@ std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory, ScanRepo
     return files;
 }
 
+namespace {
+
+// Upper case, where code page 936 has the upper-case letter: a name it can store stays storable.
+wchar_t StorableUpper(wchar_t c) {
+    const wchar_t upper = ToUpperInvariant(c);
+    if (upper == c || static_cast<std::uint32_t>(c) < 0x80) {
+        return upper;
+    }
+    return cp936::Encode(std::wstring_view(&upper, 1)) ? upper : c;
+}
+
+} // namespace
+
 std::wstring RelativeStoredName(std::wstring_view chosenFolder, std::wstring_view filePath) {
     const std::wstring prefix = ToUpperInvariant(CollapseSeparators(WithTrailingSeparator(std::wstring(chosenFolder))));
-    std::wstring name = ToUpperInvariant(filePath);
-    if (name.starts_with(prefix)) {
-        name.erase(0, prefix.size());
+    std::wstring_view relative = filePath;
+    if (ToUpperInvariant(filePath).starts_with(prefix)) {
+        relative.remove_prefix(prefix.size());
     }
+    std::wstring name;
+    while (!relative.empty()) {
+        const auto end = std::find_if(relative.begin(), relative.end(), IsSystemSeparator);
+        const auto length = static_cast<std::size_t>(end - relative.begin());
+        name += StoredLevelText(relative.substr(0, length));
+        if (length < relative.size()) {
+            name.push_back(relative[length]);
+        }
+        relative.remove_prefix(std::min(length + 1, relative.size()));
+    }
+    std::transform(name.begin(), name.end(), name.begin(), StorableUpper);
     return StoredFromSystemName(name);
 }
 

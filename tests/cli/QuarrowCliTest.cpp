@@ -209,6 +209,27 @@ TEST_F(QuarrowCli, PacksWhatLinksLeadToEachFolderOnceAndWritesNothingWhenItLeftS
     EXPECT_EQ(Bytes(dir / "out" / "FILE-LINK"), testing::LinkedTree::kSecret);
 }
 
+#ifndef _WIN32
+// Names are bytes here: those of code page 936 (copied from a Chinese Windows system) are stored as
+// they are, a destination so named receives the files, and a name of neither encoding is named.
+TEST_F(QuarrowCli, NamesInCodePage936BytesArePackedAndExtractedByteForByte) {
+    const std::string data = "\xCA\xFD\xBE\xDD"; // 数据
+    WriteFileText(dir / "tree" / data / (data + ".txt"), "data");
+    const ProgramRun pack = Run({"pack", "gbk.pak", "tree"});
+    ASSERT_EQ(pack.exitCode, 0) << pack.err;
+    EXPECT_EQ(Run({"list", "gbk.pak"}).out, "4\t24\t数据\\数据.TXT\n");
+    const ProgramRun extract = Run({"extract", "gbk.pak", data});
+    EXPECT_EQ(extract.exitCode, 0) << extract.err;
+    EXPECT_EQ(Bytes(dir / data / "数据" / "数据.TXT"), "data");
+
+    WriteFileText(dir / "tree" / "\xFF\xFE.bin", "neither");
+    const ProgramRun refused = Run({"pack", "bad.pak", "tree"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("code page 936 cannot hold"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad.pak"));
+}
+#endif
+
 TEST_F(QuarrowCli, ARefusedPackNamesEveryEntryAtFaultAndLeavesTheOldArchive) {
     for (const char letter : {'L', 'M', 'N'}) {
         WriteFileText(dir / "mod" / std::string(41, letter), "x");
