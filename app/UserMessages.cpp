@@ -277,10 +277,16 @@ dialogs::MessageRequest UnsavedListQuestion(HWND owner) {
 }
 
 dialogs::MessageRequest AppendedContentWouldBeDropped(HWND owner, const std::filesystem::path& archive,
-                                                      const ByteRange& appended) {
-    std::wstring text = WideFromPath(archive.filename()) + L" 的索引之后附加了档案内容（第 " +
-                        DecimalText(appended.first) + L" 至 " + DecimalText(appended.Last()) + L" 字节，共 " +
-                        DecimalText(appended.Size()) + L" 字节），新的PAK文件不会保留这些内容。" + kNewLine +
+                                                      const std::vector<ByteRange>& dropped) {
+    std::wstring ranges;
+    std::int64_t total = 0;
+    for (const ByteRange& range : dropped) {
+        ranges += (ranges.empty() ? L"第 " : L"、第 ") + DecimalText(range.first) + L" 至 " +
+                  DecimalText(range.Last()) + L" 字节";
+        total += range.Size();
+    }
+    std::wstring text = WideFromPath(archive.filename()) + L" 含有不属于文件头、索引和档案内容的字节（" + ranges +
+                        L"，共 " + DecimalText(total) + L" 字节），新的PAK文件不会保留这些内容。" + kNewLine +
                         L"是否放弃这些内容并继续？";
     return Message(owner, std::move(text), L"另存为PAK", MB_YESNO | MB_ICONQUESTION);
 }

@@ -21,7 +21,7 @@ int RunDelete(const std::filesystem::path& archive, const EditOptions& options, 
     // A name that matches nothing is most likely mistyped: nothing is written then, rather than an
     // archive that still holds what the user meant to remove.
     const NamedEntries named = FindNamedEntries(workspace, names, archive);
-    const bool mayRewrite = MayRewrite(*check, options.dropAppended);
+    const bool mayRewrite = MayRewrite(*check, workspace, options.dropAppended);
     const std::filesystem::path target = options.output.empty() ? archive : options.output;
     if (!named.allFound || !mayRewrite) {
         ReportError("nothing was deleted; " + DisplayPath(target) + " was not written");

@@ -1,5 +1,6 @@
 #include "Editing.hpp"
 
+#include "ArchiveHealth.hpp"
 #include "ArchiveWriter.hpp"
 #include "Commands.hpp"
 #include "Console.hpp"
@@ -47,12 +48,16 @@ NamedEntries FindNamedEntries(const ArchiveIndex& index, const std::vector<std::
     return FindNamed(index, names, archive);
 }
 
-bool MayRewrite(const ArchiveCheck& check, bool dropAppended) {
-    const auto appended = check.Appended();
-    if (!appended || dropAppended) {
+bool MayRewrite(const ArchiveCheck& check, const Workspace& opened, bool dropAppended) {
+    const std::vector<ByteRange> dropped = BytesARewriteDrops(opened, check.header, check.fileSize);
+    if (dropped.empty() || dropAppended) {
         return true;
     }
-    ReportError(DisplayPath(check.path) + " holds appended content behind its index, " + RangeText(*appended) +
+    std::string ranges;
+    for (const ByteRange& range : dropped) {
+        ranges += (ranges.empty() ? "" : ", ") + RangeText(range);
+    }
+    ReportError(DisplayPath(check.path) + " holds bytes that are neither header, index nor an entry's data, " + ranges +
                 ", which the rewritten archive would not keep; --drop-appended writes it without them");
     return false;
 }

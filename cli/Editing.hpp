@@ -28,9 +28,9 @@ NamedEntries FindNamedEntries(const Workspace& workspace, const std::vector<std:
 NamedEntries FindNamedEntries(const ArchiveIndex& index, const std::vector<std::string>& names,
                               const std::filesystem::path& archive);
 
-// Whether the archive may be rewritten: yes when nothing lies behind its index, or when the user agreed
-// to drop it; otherwise the bytes that would be lost are named.
-bool MayRewrite(const ArchiveCheck& check, bool dropAppended);
+// Whether the archive, opened into `opened`, may be rewritten: yes when every byte is header, index or
+// an entry's data, or when the user agreed to drop the others; otherwise their ranges are named.
+bool MayRewrite(const ArchiveCheck& check, const Workspace& opened, bool dropAppended);
 
 // Takes the file a command will write (see ArchiveTarget) before the command reads anything; empty,
 // with the reason named, when it may not be written.

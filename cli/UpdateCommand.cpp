@@ -26,7 +26,7 @@ int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
         ReportError(DisplayPath(target) + " was not written");
         return kExitFailure;
     };
-    if (!MayRewrite(*check, options.dropAppended)) {
+    if (!MayRewrite(*check, workspace, options.dropAppended)) {
         return notWritten();
     }
     Workspace inputEntries;

@@ -40,4 +40,9 @@ struct Finding {
 // entries, the overlaps and the gaps by offset, and the appended content.
 std::vector<Finding> InspectArchive(const Workspace& opened, const PakHeader& header, std::uint64_t fileSize);
 
+// The bytes that a rewrite of that archive would not keep, in file order: every byte outside the
+// header, the index and the entries' data, but for the zeros the packer puts before its index. Gaps
+// and appended content alike; nothing when the index lies before the data and they fill the file.
+std::vector<ByteRange> BytesARewriteDrops(const Workspace& opened, const PakHeader& header, std::uint64_t fileSize);
+
 } // namespace quarrow

@@ -170,7 +170,8 @@ TEST_F(EditingCli, ContentAppendedBehindTheIndexIsDroppedOnlyWhenAskedFor) {
                                                                        {"delete", "game.pak", "B.TXT"}}) {
         const ProgramRun refused = Run(arguments);
         EXPECT_EQ(refused.exitCode, 1) << arguments[0];
-        EXPECT_NE(refused.err.find("game.pak holds appended content behind its index, " + range), std::string::npos)
+        EXPECT_NE(refused.err.find("game.pak holds bytes that are neither header, index nor an entry's data, " + range),
+                  std::string::npos)
             << refused.err;
         EXPECT_EQ(Bytes("game.pak"), appended);
         EXPECT_FALSE(std::filesystem::exists(dir / "o.pak"));
@@ -185,6 +186,46 @@ TEST_F(EditingCli, ContentAppendedBehindTheIndexIsDroppedOnlyWhenAskedFor) {
     EXPECT_EQ(rewritten.Contents(), (Contents{{"a.bin", "0123456789"}}));
     EXPECT_EQ(rewritten.fileSize, 49u + 64u);
     EXPECT_EQ(Run({"check", "game.pak"}).out, "");
+}
+
+// Every byte a rewrite would drop is named, wherever it lies; an index before its data drops nothing.
+TEST_F(EditingCli, BytesOutsideHeaderIndexAndDataAreNamedWhereverTheyLie) {
+    struct Layout {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        std::string ranges; // empty: nothing is dropped
+    };
+    HandMadeArchive gap;
+    gap.Add("A.BIN", "aaa");
+    gap.data += "gap";
+    gap.Add("B.BIN", "bbb");
+    HandMadeArchive empty;
+    auto behindEmptyIndex = empty.Bytes();
+    behindEmptyIndex.insert(behindEmptyIndex.end(), {'t', 'a', 'i', 'l'});
+    HandMadeArchive before;
+    before.AddRaw("A.BIN", 3, 24 + 128).AddRaw("B.BIN", 3, 24 + 128 + 3);
+    auto indexFirst = before.Bytes();
+    indexFirst.insert(indexFirst.end(), {'a', 'a', 'a', 'b', 'b', 'b'});
+    HandMadeArchive both = gap;
+    auto gapAndTail = both.Bytes();
+    gapAndTail.push_back('!');
+    for (const Layout& layout : {Layout{"gap", gap.Bytes(), "bytes 27 to 29 (1Bh - 1Dh)"},
+                                 Layout{"behind an empty index", behindEmptyIndex, "bytes 24 to 27 (18h - 1Bh)"},
+                                 Layout{"gap and tail", gapAndTail, "bytes 27 to 29 (1Bh - 1Dh), bytes 161 to 161"},
+                                 Layout{"index before data", indexFirst, ""}}) {
+        SCOPED_TRACE(layout.name);
+        WriteFileBytes(dir / "x.pak", layout.bytes);
+        const ProgramRun run = Run({"delete", "x.pak", "-o", "y.pak", "B.BIN"});
+        if (layout.ranges.empty()) {
+            EXPECT_EQ(run.exitCode, 0) << run.err;
+            EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"A.BIN", "aaa"}}));
+        } else {
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_NE(run.err.find(layout.ranges), std::string::npos) << run.err;
+            EXPECT_FALSE(std::filesystem::exists(dir / "y.pak"));
+        }
+        std::filesystem::remove(dir / "y.pak");
+    }
 }
 
 } // namespace
