@@ -223,6 +223,16 @@ dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFi
     return Message(owner, std::move(text), L"增加档案", MB_OK | MB_ICONWARNING);
 }
 
+dialogs::MessageRequest NamesClash(HWND owner, const std::vector<NameClash>& clashes) {
+    std::wstring text = L"以下档案会保存为同一个名字，全部没有加入：";
+    for (std::size_t i = 0; i < clashes.size() && i < kListedLines; ++i) {
+        text += kNewLine + WideFromPath(clashes[i].first) + L" 与 " + WideFromPath(clashes[i].second) + L"（" +
+                clashes[i].storedName + L"）";
+    }
+    text += MoreLines(clashes.size());
+    return Message(owner, std::move(text), L"增加档案", MB_OK | MB_ICONWARNING);
+}
+
 namespace {
 
 constexpr wchar_t kAppendTitle[] = L"附加档案内容";

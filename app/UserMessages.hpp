@@ -9,6 +9,7 @@
 #include "Extractor.hpp"
 #include "File.hpp"
 #include "FolderScanner.hpp"
+#include "MergeEntries.hpp"
 
 #include <exception>
 #include <filesystem>
@@ -46,6 +47,9 @@ struct UnreadableFile {
     std::error_code error;
 };
 dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFile>& files);
+
+// A drop or an added folder whose files would be stored under one name: none was added.
+dialogs::MessageRequest NamesClash(HWND owner, const std::vector<NameClash>& clashes);
 
 // Append content: refused before anything was written, because the archive would grow too large.
 dialogs::MessageRequest AppendTooLarge(HWND owner, const AppendRefused& refused);

@@ -132,6 +132,10 @@ void frmMain::ReplaceSelectedRow() {
 
 void frmMain::MergeIntoList(Workspace&& incoming, std::vector<UnreadableFile>& unreadable) {
     const MergeResult merged = MergeEntries(workspace_, incoming);
+    if (!merged.clashes.empty()) {
+        dialogs_.ShowMessage(NamesClash(Handle(), merged.clashes));
+        return;
+    }
     for (const MergeFailure& failure : merged.failures) {
         unreadable.push_back({WideFromPath(failure.source), failure.error});
     }

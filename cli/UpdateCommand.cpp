@@ -6,6 +6,7 @@
 #include "MergeEntries.hpp"
 #include "Inputs.hpp"
 #include "SystemMessage.hpp"
+#include "Text.hpp"
 
 namespace quarrow::cli {
 
@@ -36,10 +37,14 @@ int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
     }
     // An input whose name an entry bears replaces its data in place; the others follow.
     const MergeResult merged = MergeEntries(workspace, inputEntries);
+    for (const NameClash& clash : merged.clashes) {
+        ReportError("cannot add both " + DisplayPath(clash.first) + " and " + DisplayPath(clash.second) +
+                    ": they would be stored under one name, " + Utf8FromWide(clash.storedName));
+    }
     for (const MergeFailure& failure : merged.failures) {
         ReportError("cannot add " + DisplayPath(failure.source) + ": " + SystemMessage(failure.error));
     }
-    if (!merged.failures.empty()) {
+    if (!merged.failures.empty() || !merged.clashes.empty()) {
         return notWritten();
     }
     return WriteArchive(workspace, *taken, progress);

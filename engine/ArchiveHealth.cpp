@@ -57,7 +57,11 @@ void FindRepeatedNames(const Workspace& opened, std::vector<Finding>& findings) 
     std::unordered_map<std::wstring, std::size_t> groupOf;
     groupOf.reserve(opened.Count());
     for (std::size_t position = 1; position <= opened.Count(); ++position) {
-        const auto [it, first] = groupOf.try_emplace(NameMatchKey(opened.Entry(position).storedName), groups.size());
+        const WorkspaceEntry& entry = opened.Entry(position);
+        if (!entry.storedNameExact || CheckStoredName(entry.storedName)) {
+            continue; // extracted to no file at all
+        }
+        const auto [it, first] = groupOf.try_emplace(NameMatchKey(entry.storedName), groups.size());
         if (first) {
             groups.emplace_back();
         }

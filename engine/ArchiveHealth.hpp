@@ -20,7 +20,7 @@ enum class FindingKind {
     UnsafeName,      // extraction would refuse the stored name; see nameProblem
     UndecodableName, // the stored name is not code page 936 text
     // Notes.
-    RepeatedName,    // several entries bear one name (matched as typed names are); extraction keeps the last
+    RepeatedName,    // several entries extract to one file (their names match as typed names do); the last wins
     OverlappingData, // the data of several entries shares bytes
     Gap,             // bytes before the end of the index that nothing lists and the layout does not explain
     AppendedContent, // bytes behind the index, which a rewrite would not keep

@@ -228,5 +228,23 @@ TEST_F(EditingCli, BytesOutsideHeaderIndexAndDataAreNamedWhereverTheyLie) {
     }
 }
 
+// DATA\X.BIN, DATA\\X.BIN and \DATA\X.BIN extract to one file, so they are one name to every command;
+// two inputs of one update that would be stored under one name are refused, both named.
+TEST_F(EditingCli, NamesThatExtractToOneFileAreOneName) {
+    HandMadeArchive archive;
+    archive.Add("DATA\\X.BIN", "one").Add("\\DATA\\X.BIN", "two").Add("DATA\\\\X.BIN", "three").Add("KEEP", "k");
+    WriteFileBytes(dir / "x.pak", archive.Bytes());
+    EXPECT_NE(Run({"check", "x.pak"}).out.find("entries 1, 2 and 3"), std::string::npos) << Run({"check", "x.pak"}).out;
+    ASSERT_EQ(Run({"delete", "x.pak", "-o", "y.pak", "DATA/X.BIN"}).exitCode, 0);
+    EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"KEEP", "k"}}));
+
+    WriteFileText(dir / "d1" / "X.BIN", "first");
+    WriteFileText(dir / "d2" / "x.bin", "second");
+    const ProgramRun clash = Run({"update", "y.pak", "d1/X.BIN", "d2/x.bin"});
+    EXPECT_EQ(clash.exitCode, 1);
+    EXPECT_NE(clash.err.find("cannot add both d1/X.BIN and d2/x.bin"), std::string::npos) << clash.err;
+    EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"KEEP", "k"}}));
+}
+
 } // namespace
 } // namespace quarrow
