@@ -28,7 +28,7 @@ int RunDelete(const std::filesystem::path& archive, const EditOptions& options, 
         return kExitFailure;
     }
     workspace.RemoveSelectedEntries(named.positions);
-    return WriteArchive(workspace, *taken, progress);
+    return WriteArchive(workspace, *taken, progress, EmptyList::Written);
 }
 
 } // namespace quarrow::cli

@@ -86,9 +86,9 @@ std::optional<ArchiveTarget> TakeTarget(const std::filesystem::path& target) {
     }
 }
 
-int WriteArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress) {
+int WriteArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress, EmptyList emptyList) {
     try {
-        PackArchive(workspace, target, progress);
+        PackArchive(workspace, target, progress, emptyList);
     } catch (const PackError& error) {
         ReportRefusal(error, target.Named());
         return kExitFailure;

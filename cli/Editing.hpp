@@ -4,6 +4,7 @@
 
 #include "ArchiveReader.hpp"
 #include "ArchiveTarget.hpp"
+#include "ArchiveWriter.hpp"
 #include "Progress.hpp"
 #include "Workspace.hpp"
 
@@ -38,6 +39,7 @@ std::optional<ArchiveTarget> TakeTarget(const std::filesystem::path& target);
 
 // Packs the workspace into `target`; each problem of a refused pack is named, and nothing is written then.
 // Returns the exit code.
-int WriteArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress);
+int WriteArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress,
+                 EmptyList emptyList = EmptyList::Refused);
 
 } // namespace quarrow::cli

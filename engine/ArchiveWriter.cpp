@@ -173,9 +173,9 @@ void CheckFileSource(const WorkspaceEntry& entry, std::size_t position, const Ar
 }
 
 // The whole list is checked before anything is refused: the user mends every entry named at once.
-PackPlan PlanPack(const Workspace& workspace, const ArchiveTarget& target) {
+PackPlan PlanPack(const Workspace& workspace, const ArchiveTarget& target, EmptyList emptyList) {
     const std::size_t count = workspace.Count();
-    if (count == 0) {
+    if (count == 0 && emptyList == EmptyList::Refused) {
         throw PackError(PackProblem::EmptyWorkspace, 0, nullptr);
     }
     PackPlan plan;
@@ -394,8 +394,8 @@ void CheckSourcesUnchanged(const Workspace& workspace, const PackPlan& plan) {
 
 } // namespace
 
-void PackArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress) {
-    PackPlan plan = PlanPack(workspace, target);
+void PackArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress, EmptyList emptyList) {
+    PackPlan plan = PlanPack(workspace, target, emptyList);
     const std::filesystem::path& resolved = target.Resolved();
     const auto folderOf = [&] {
         const auto folder = resolved.parent_path();

@@ -78,7 +78,12 @@ private:
 // offset into the workspace, points the entries whose bytes came from an archive into the new one, and
 // makes `target` the current archive. Throws PackError or FileError; the workspace is then unchanged.
 void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress);
+// Whether a list without entries makes an archive: not when packing files (nothing to pack), yes when
+// an edit removed every entry of an archive, which then stays a valid archive of no entries.
+enum class EmptyList { Refused, Written };
+
 // The same into a target that the caller took (and locked) before it read what it packs.
-void PackArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress);
+void PackArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress,
+                 EmptyList emptyList = EmptyList::Refused);
 
 } // namespace quarrow

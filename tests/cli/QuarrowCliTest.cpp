@@ -226,6 +226,8 @@ TEST_F(QuarrowCli, NamesInCodePage936BytesArePackedAndExtractedByteForByte) {
     const ProgramRun refused = Run({"pack", "bad.pak", "tree"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("code page 936 cannot hold"), std::string::npos) << refused.err;
+    EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 2)
+        << "one problem, and the archive not written";
     EXPECT_FALSE(std::filesystem::exists(dir / "bad.pak"));
 }
 #endif
