@@ -413,6 +413,9 @@ void PackArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress
             progress.SetDone(ProgressBar::Stages, 1);
 
             SequentialWriter writer(archive.Get(), 0);
+            if (target.Existing()) {
+                writer.WriteBackEarly(); // flushed before it replaces the old file
+            }
             writer.WriteZeros(static_cast<std::uint64_t>(kDataStart)); // the header comes last, over these
             CopyContents(workspace, plan, writer, progress);
             progress.SetDone(ProgressBar::Stages, 2);

@@ -278,6 +278,15 @@ void File::Flush() {
     }
 }
 
+void File::StartWriteBack(std::uint64_t offset, std::uint64_t count) noexcept {
+#ifdef __linux__
+    ::sync_file_range(descriptor_, static_cast<off_t>(offset), static_cast<off_t>(count), SYNC_FILE_RANGE_WRITE);
+#else
+    (void)offset;
+    (void)count;
+#endif
+}
+
 void File::Close() {
     if (descriptor_ < 0) {
         return;

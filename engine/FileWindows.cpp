@@ -238,6 +238,8 @@ void File::Flush() {
     }
 }
 
+void File::StartWriteBack(std::uint64_t, std::uint64_t) noexcept {}
+
 void File::Close() {
     if (handle_ == nullptr) {
         return;
