@@ -3,6 +3,7 @@
 #include "Cp936.hpp"
 #include "StoredName.hpp"
 #include "SystemPath.hpp"
+#include "TemporaryFile.hpp"
 #include "Text.hpp"
 
 #include <algorithm>
@@ -47,6 +48,20 @@ std::vector<std::wstring> SubdirectoryNames(std::vector<DirectoryItem> items) {
         names.push_back(std::move(item.name));
     }
     return names;
+}
+
+// A file of the temporary form that a live run holds: on Windows open without sharing, elsewhere
+// locked. A file of that form that nobody holds is the user's, or a leftover, and is taken as any other.
+bool IsLiveTemporaryFile(std::wstring_view folder, std::wstring_view name) {
+    if (!IsTemporaryFileName(name)) {
+        return false;
+    }
+    try {
+        File file = File::Open(PathFromWide(JoinSystemPath(folder, name)), File::Mode::Read);
+        return !file.TryLockExclusive();
+    } catch (const FileError&) {
+        return true;
+    }
 }
 
 } // namespace
@@ -167,6 +182,9 @@ std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directo
     for (std::size_t j = 0; j < directories.size(); ++j) {
         std::vector<DirectoryItem> names = ListFolderFiles(directories[j], report);
         std::erase_if(names, [&](const DirectoryItem& item) {
+            if (item.kind == ItemKind::File && IsLiveTemporaryFile(directories[j], item.name)) {
+                return true; // an archive another run is writing right now, not the user's file
+            }
             if (item.kind == ItemKind::UnreachableLink) {
                 report.unreachableLinks.push_back({JoinSystemPath(directories[j], item.name), item.error});
             } else if (item.kind == ItemKind::Unusable) {

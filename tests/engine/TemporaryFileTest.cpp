@@ -1,6 +1,8 @@
 #include "TemporaryFile.hpp"
 
+#include "FolderScanner.hpp"
 #include "TempDir.hpp"
+#include "Text.hpp"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +50,20 @@ TEST(TemporaryFile, NeverTakesNorRemovesAFileItDidNotCreate) {
     EXPECT_EQ(ReadFileBytes(users).size(), 32u);
     EXPECT_EQ(ReadFileBytes(dir / "A.PAK").size(), 3u);
     EXPECT_EQ(FileCount(dir.Path()), 2u);
+}
+
+TEST(TemporaryFile, AFolderScanLeavesOutOnlyOneThatALiveRunHolds) {
+    TempDir dir;
+    WriteFileText(dir / "A.PAK.quarrow-tmp-00112233445566ff", "being written by another run");
+    WriteFileText(dir / "B.PAK.quarrow-tmp-00112233445566ff", "nobody's: the user's, or a leftover");
+    File live = File::Open(dir / "A.PAK.quarrow-tmp-00112233445566ff", File::Mode::Read);
+    ASSERT_TRUE(live.TryLockExclusive());
+    Workspace workspace;
+    NullProgress progress;
+    const FolderAdded added = AddFolder(workspace, WideFromPath(dir.Path()), progress);
+    EXPECT_TRUE(added.report.Empty());
+    ASSERT_EQ(workspace.Count(), 1u);
+    EXPECT_EQ(workspace.Entry(1).storedName, L"B.PAK.QUARROW-TMP-00112233445566FF");
 }
 
 TEST(TemporaryFile, NamesOfTheTemporaryForm) {
