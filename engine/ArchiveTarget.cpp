@@ -35,13 +35,22 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path) {
 
 } // namespace
 
-ArchiveTarget::ArchiveTarget(const std::filesystem::path& target) : named_(target), resolved_(FollowLinks(target)) {
+ArchiveTarget::ArchiveTarget(const std::filesystem::path& target) : named_(target) {
     if (target.empty()) {
         Refuse(PackProblem::TargetNotAFile, target, std::make_error_code(std::errc::no_such_file_or_directory));
     }
+    // What the name leads to, as any program that opens it would find it (a device behind /dev/stdout,
+    // say), and the file that is rewritten, in its own folder: they must be one and the same.
     std::optional<FileIdentity> existing;
     try {
-        existing = File::IdentityAt(resolved_);
+        existing = File::IdentityAt(target);
+        resolved_ = FollowLinks(target);
+        if (existing && existing->kind == FileIdentity::Kind::File) {
+            const auto atResolved = File::IdentityAt(resolved_);
+            if (!atResolved || !atResolved->SameFile(*existing)) {
+                Refuse(PackProblem::TargetNotAFile, target);
+            }
+        }
     } catch (const FileError& error) {
         Refuse(PackProblem::TargetNotAFile, target, error.Code());
     }
