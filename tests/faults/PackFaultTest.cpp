@@ -258,22 +258,37 @@ public:
     void BeforeOperation(FileOperation operation, const std::filesystem::path&) override {
         if (operation == FileOperation::Flush && !done_) {
             done_ = true;
-            std::fstream(archive_, std::ios::in | std::ios::out | std::ios::binary).seekp(30).put('X');
+            std::fstream file(archive_, std::ios::in | std::ios::out | std::ios::binary);
+            wrote_ = file.seekp(30).put('X').flush().good();
         }
     }
+    bool Wrote() const { return wrote_; }
 
 private:
     std::filesystem::path archive_;
     bool done_ = false;
+    bool wrote_ = false;
 };
 
 TEST_F(UpdateFaults, AnArchiveChangedInPlaceMeanwhileIsNeitherMixedInNorReplaced) {
     RewritesInPlace other(target);
+#ifdef _WIN32
+    // Here no other program can: the update holds the archive in a share mode that denies writers.
+    Workspace copy = workspace;
+    NullProgress progress;
+    {
+        const ScopedFileFaults scoped(other);
+        PackArchive(copy, target, progress);
+    }
+    EXPECT_FALSE(other.Wrote());
+    return;
+#endif
     const auto error = UpdateFailing<PackError>(other);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Problem(), PackProblem::SourceArchiveChanged);
     const auto bytes = testing::ReadFileBytes(target);
     ASSERT_GT(bytes.size(), 30u);
+    EXPECT_TRUE(other.Wrote());
     EXPECT_EQ(bytes[30], 'X'); // the other program's write stands
     EXPECT_EQ(SnapshotOf(folder).size(), 2u);
 }
