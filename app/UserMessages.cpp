@@ -133,6 +133,16 @@ std::wstring PackProblemText(const PackIssue& issue) {
     case PackProblem::TooLarge:
         return issue.position > 0 ? entry + L" " + PackSourceText(issue) + L" 超过2,147,483,647字节，PAK文件无法保存。"
                                   : L"档案的总大小超过2,147,483,647字节，PAK文件无法保存。";
+    case PackProblem::SourceResized: return entry + L" " + PackSourceText(issue) + L" 在打包时大小改变了，无法打包。";
+    case PackProblem::SourceIsTarget:
+        return entry + L" " + PackSourceText(issue) + L" 就是要写入的PAK文件，不能把它打包进自己。";
+    case PackProblem::TargetNotAFile:
+        return WideFromPath(issue.source) + L" 不是可以写入PAK文件的档案（可能是目录或设备）。";
+    case PackProblem::TargetReadOnly: return WideFromPath(issue.source) + L" 是只读的，没有改写。";
+    case PackProblem::TargetHardLinked:
+        return WideFromPath(issue.source) + L" 有多个硬链接，改写会使它们分开。请另存为其他文件。";
+    case PackProblem::TargetLocked: return WideFromPath(issue.source) + L" 正由另一个程序写入，没有改写。";
+    case PackProblem::TargetChanged: return WideFromPath(issue.source) + L" 在写入时被另一个程序修改了，没有改写。";
     }
     return entry + L"无法打包。";
 }
@@ -190,10 +200,13 @@ dialogs::MessageRequest FolderPartsLeftOut(HWND owner, const ScanReport& report)
     for (const UnreachableLink& link : report.unreachableLinks) {
         lines.push_back(link.path + L"：链接的目标无法打开（" + ReasonText(link.error) + L"）");
     }
+    for (const UnusableItem& item : report.unusable) {
+        lines.push_back(item.path + L"：无法读取（" + ReasonText(item.error) + L"）");
+    }
     for (const RepeatedFolder& folder : report.repeatedFolders) {
         lines.push_back(folder.path + L"：与 " + folder.enteredAs + L" 是同一个文件夹，其中的档案已经加入");
     }
-    std::wstring text = L"以下链接和文件夹没有加入：";
+    std::wstring text = L"以下链接、文件夹和档案没有加入：";
     for (std::size_t i = 0; i < lines.size() && i < kListedLines; ++i) {
         text += kNewLine + lines[i];
     }
@@ -207,6 +220,16 @@ dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFi
         text += kNewLine + files[i].path + L"：" + ReasonText(files[i].error);
     }
     text += MoreLines(files.size());
+    return Message(owner, std::move(text), L"增加档案", MB_OK | MB_ICONWARNING);
+}
+
+dialogs::MessageRequest NamesClash(HWND owner, const std::vector<NameClash>& clashes) {
+    std::wstring text = L"以下档案会保存为同一个名字，全部没有加入：";
+    for (std::size_t i = 0; i < clashes.size() && i < kListedLines; ++i) {
+        text += kNewLine + WideFromPath(clashes[i].first) + L" 与 " + WideFromPath(clashes[i].second) + L"（" +
+                clashes[i].storedName + L"）";
+    }
+    text += MoreLines(clashes.size());
     return Message(owner, std::move(text), L"增加档案", MB_OK | MB_ICONWARNING);
 }
 
@@ -264,10 +287,16 @@ dialogs::MessageRequest UnsavedListQuestion(HWND owner) {
 }
 
 dialogs::MessageRequest AppendedContentWouldBeDropped(HWND owner, const std::filesystem::path& archive,
-                                                      const ByteRange& appended) {
-    std::wstring text = WideFromPath(archive.filename()) + L" 的索引之后附加了档案内容（第 " +
-                        DecimalText(appended.first) + L" 至 " + DecimalText(appended.Last()) + L" 字节，共 " +
-                        DecimalText(appended.Size()) + L" 字节），新的PAK文件不会保留这些内容。" + kNewLine +
+                                                      const std::vector<ByteRange>& dropped) {
+    std::wstring ranges;
+    std::int64_t total = 0;
+    for (const ByteRange& range : dropped) {
+        ranges += (ranges.empty() ? L"第 " : L"、第 ") + DecimalText(range.first) + L" 至 " +
+                  DecimalText(range.Last()) + L" 字节";
+        total += range.Size();
+    }
+    std::wstring text = WideFromPath(archive.filename()) + L" 含有不属于文件头、索引和档案内容的字节（" + ranges +
+                        L"，共 " + DecimalText(total) + L" 字节），新的PAK文件不会保留这些内容。" + kNewLine +
                         L"是否放弃这些内容并继续？";
     return Message(owner, std::move(text), L"另存为PAK", MB_YESNO | MB_ICONQUESTION);
 }

@@ -9,6 +9,7 @@
 #include "Extractor.hpp"
 #include "File.hpp"
 #include "FolderScanner.hpp"
+#include "MergeEntries.hpp"
 
 #include <exception>
 #include <filesystem>
@@ -47,6 +48,9 @@ struct UnreadableFile {
 };
 dialogs::MessageRequest FilesNotAdded(HWND owner, const std::vector<UnreadableFile>& files);
 
+// A drop or an added folder whose files would be stored under one name: none was added.
+dialogs::MessageRequest NamesClash(HWND owner, const std::vector<NameClash>& clashes);
+
 // Append content: refused before anything was written, because the archive would grow too large.
 dialogs::MessageRequest AppendTooLarge(HWND owner, const AppendRefused& refused);
 // Append content: the archive could not be opened or written.
@@ -57,10 +61,11 @@ dialogs::MessageRequest FilesNotAppended(HWND owner, const std::vector<AppendOut
 // New, or closing the window: the list has not been packed; 是 packs it, 否 goes on, 取消 keeps it.
 dialogs::MessageRequest UnsavedListQuestion(HWND owner);
 
-// Save as: the current archive holds content behind its index, which the new archive would not keep;
-// 是 drops it, 否 keeps the list unsaved.
+// Save as: the current archive holds bytes that are neither header, index nor an entry's data (content
+// appended behind the index, gaps), which the new archive would not keep; 是 drops them, 否 keeps the
+// list unsaved.
 dialogs::MessageRequest AppendedContentWouldBeDropped(HWND owner, const std::filesystem::path& archive,
-                                                      const ByteRange& appended);
+                                                      const std::vector<ByteRange>& dropped);
 
 // A failure no command expected.
 dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error);

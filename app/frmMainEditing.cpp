@@ -6,6 +6,7 @@
 #include "ArchiveDialogs.hpp"
 #include "UserMessages.hpp"
 
+#include "ArchiveHealth.hpp"
 #include "ArchiveReader.hpp"
 #include "Handles.hpp"
 #include "MergeEntries.hpp"
@@ -131,6 +132,10 @@ void frmMain::ReplaceSelectedRow() {
 
 void frmMain::MergeIntoList(Workspace&& incoming, std::vector<UnreadableFile>& unreadable) {
     const MergeResult merged = MergeEntries(workspace_, incoming);
+    if (!merged.clashes.empty()) {
+        dialogs_.ShowMessage(NamesClash(Handle(), merged.clashes));
+        return;
+    }
     for (const MergeFailure& failure : merged.failures) {
         unreadable.push_back({WideFromPath(failure.source), failure.error});
     }
@@ -141,6 +146,27 @@ void frmMain::MergeIntoList(Workspace&& incoming, std::vector<UnreadableFile>& u
     }
 }
 
+namespace {
+
+// Judged against the archive as it is on the disk, every entry of its index included: the list may
+// have lost some since, whose bytes are meant to go.
+std::vector<ByteRange> BytesASaveDrops(const std::filesystem::path& archive) {
+    const ArchiveCheck check = CheckArchive(archive);
+    if (!check) {
+        return {};
+    }
+    try {
+        Workspace opened;
+        NullProgress quiet;
+        LoadArchive(opened, archive, check.header, quiet);
+        return BytesARewriteDrops(opened, check.header, check.fileSize);
+    } catch (const std::exception&) {
+        return {}; // the pack itself meets and reports what is wrong with it
+    }
+}
+
+} // namespace
+
 bool frmMain::SaveAsPak() {
     if (workspace_.Count() == 0) {
         return false;
@@ -148,10 +174,10 @@ bool frmMain::SaveAsPak() {
     std::wstring offered = kNewPakName;
     if (ArchiveIsCurrent()) {
         offered = WideFromPath(workspace_.ArchivePath().filename());
-        const ArchiveCheck check = CheckArchive(workspace_.ArchivePath());
-        if (const auto appended = check ? check.Appended() : std::nullopt) {
+        const std::vector<ByteRange> dropped = BytesASaveDrops(workspace_.ArchivePath());
+        if (!dropped.empty()) {
             const int answer =
-                dialogs_.ShowMessage(AppendedContentWouldBeDropped(Handle(), workspace_.ArchivePath(), *appended));
+                dialogs_.ShowMessage(AppendedContentWouldBeDropped(Handle(), workspace_.ArchivePath(), dropped));
             if (answer != IDYES) {
                 return false;
             }

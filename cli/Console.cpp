@@ -2,6 +2,8 @@
 
 #include "Text.hpp"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 
 #ifdef _WIN32
@@ -36,6 +38,20 @@ void WriteBytesUnchanged() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
+}
+
+void IgnoreFileSizeLimitSignal() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
+std::error_code FlushOutput() {
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        return {errno != 0 ? errno : EIO, std::generic_category()};
+    }
+    return {};
 }
 
 bool IsTerminal(Stream stream) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace quarrow::cli {
@@ -15,6 +16,12 @@ enum class Stream { Out, Err };
 // Output bytes go out as written: lines end in "\n" on every system, so that scripts see the same
 // text everywhere.
 void WriteBytesUnchanged();
+
+// Lets a write beyond the file-size limit fail with its reason instead of ending the process.
+void IgnoreFileSizeLimitSignal();
+
+// Hands what was written to the standard output to the system; the reason when it did not all arrive.
+std::error_code FlushOutput();
 
 bool IsTerminal(Stream stream);
 // How many columns the terminal of `stream` has; 80 when it does not say.

@@ -1,5 +1,6 @@
 #include "Editing.hpp"
 
+#include "ArchiveHealth.hpp"
 #include "ArchiveWriter.hpp"
 #include "Commands.hpp"
 #include "Console.hpp"
@@ -48,24 +49,49 @@ NamedEntries FindNamedEntries(const ArchiveIndex& index, const std::vector<std::
     return FindNamed(index, names, archive, matching);
 }
 
-bool MayRewrite(const ArchiveCheck& check, bool dropAppended) {
-    const auto appended = check.Appended();
-    if (!appended || dropAppended) {
+bool MayRewrite(const ArchiveCheck& check, const Workspace& opened, bool dropAppended) {
+    const std::vector<ByteRange> dropped = BytesARewriteDrops(opened, check.header, check.fileSize);
+    if (dropped.empty() || dropAppended) {
         return true;
     }
-    ReportError(DisplayPath(check.path) + " holds appended content behind its index, " + RangeText(*appended) +
+    std::string ranges;
+    for (const ByteRange& range : dropped) {
+        ranges += (ranges.empty() ? "" : ", ") + RangeText(range);
+    }
+    ReportError(DisplayPath(check.path) + " holds bytes that are neither header, index nor an entry's data, " + ranges +
                 ", which the rewritten archive would not keep; --drop-appended writes it without them");
     return false;
 }
 
-int WriteArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress) {
-    try {
-        PackArchive(workspace, target, progress);
-    } catch (const PackError& error) {
-        for (const PackIssue& problem : error.Problems()) {
-            ReportError("cannot pack " + Describe(problem));
+namespace {
+
+void ReportRefusal(const PackError& error, const std::filesystem::path& target) {
+    for (const PackIssue& problem : error.Problems()) {
+        std::string text = "cannot pack: " + Describe(problem);
+        if (problem.problem == PackProblem::TargetHardLinked) {
+            text += "; write the result to another file (update and delete: -o FILE)";
         }
-        ReportError(DisplayPath(target) + " was not written");
+        ReportError(text);
+    }
+    ReportError(DisplayPath(target) + " was not written");
+}
+
+} // namespace
+
+std::optional<ArchiveTarget> TakeTarget(const std::filesystem::path& target) {
+    try {
+        return std::optional<ArchiveTarget>(std::in_place, target);
+    } catch (const PackError& error) {
+        ReportRefusal(error, target);
+        return std::nullopt;
+    }
+}
+
+int WriteArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress, EmptyList emptyList) {
+    try {
+        PackArchive(workspace, target, progress, emptyList);
+    } catch (const PackError& error) {
+        ReportRefusal(error, target.Named());
         return kExitFailure;
     }
     return kExitSuccess;

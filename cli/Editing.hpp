@@ -4,11 +4,14 @@
 
 #include "ArchiveReader.hpp"
 #include "EntryNames.hpp"
+#include "ArchiveTarget.hpp"
+#include "ArchiveWriter.hpp"
 #include "Progress.hpp"
 #include "Workspace.hpp"
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,12 +30,17 @@ NamedEntries FindNamedEntries(const Workspace& workspace, const std::vector<std:
 NamedEntries FindNamedEntries(const ArchiveIndex& index, const std::vector<std::string>& names,
                               const std::filesystem::path& archive, NameMatching matching);
 
-// Whether the archive may be rewritten: yes when nothing lies behind its index, or when the user agreed
-// to drop it; otherwise the bytes that would be lost are named.
-bool MayRewrite(const ArchiveCheck& check, bool dropAppended);
+// Whether the archive, opened into `opened`, may be rewritten: yes when every byte is header, index or
+// an entry's data, or when the user agreed to drop the others; otherwise their ranges are named.
+bool MayRewrite(const ArchiveCheck& check, const Workspace& opened, bool dropAppended);
+
+// Takes the file a command will write (see ArchiveTarget) before the command reads anything; empty,
+// with the reason named, when it may not be written.
+std::optional<ArchiveTarget> TakeTarget(const std::filesystem::path& target);
 
 // Packs the workspace into `target`; each problem of a refused pack is named, and nothing is written then.
 // Returns the exit code.
-int WriteArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress);
+int WriteArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress,
+                 EmptyList emptyList = EmptyList::Refused);
 
 } // namespace quarrow::cli

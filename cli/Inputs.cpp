@@ -15,6 +15,9 @@ void ReportLeftOut(const ScanReport& report) {
         ReportError("skipped link " + Utf8FromWide(link.path) +
                     ": its target cannot be opened: " + SystemMessage(link.error));
     }
+    for (const UnusableItem& item : report.unusable) {
+        ReportError("left out " + Utf8FromWide(item.path) + ": " + SystemMessage(item.error));
+    }
     for (const RepeatedFolder& folder : report.repeatedFolders) {
         ReportError("skipped folder " + Utf8FromWide(folder.path) + ": it is the folder " +
                     Utf8FromWide(folder.enteredAs) + ", packed already");
@@ -30,7 +33,7 @@ AddedInputs AddInputs(const std::vector<std::filesystem::path>& inputs, Workspac
         if (std::filesystem::is_directory(input, error)) {
             const FolderAdded folder = AddFolder(workspace, WideFromPath(input), progress);
             ReportLeftOut(folder.report);
-            added.leftNothing = added.leftNothing && folder.report.Empty();
+            added.complete = added.complete && folder.report.Empty();
         } else if (auto failure = workspace.AddFileEntry(input)) {
             ReportError("cannot add " + DisplayPath(input) + ": " + SystemMessage(failure));
             added.complete = false;

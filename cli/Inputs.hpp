@@ -10,11 +10,10 @@
 namespace quarrow::cli {
 
 struct AddedInputs {
-    // False when a file could not be added: an archive that silently lacks it would be worse than none.
+    // False when a file could not be added, or a folder's scan left anything out (a link, a folder it
+    // met again or could not read, an item it could not take): an archive that lacks it would be worse
+    // than none.
     bool complete = true;
-    // False when a folder's scan left out a link or a folder it met again; the archive is written
-    // without them.
-    bool leftNothing = true;
 };
 
 // Adds the inputs in order, a folder as Add folder adds it (its tree, named by the path relative to

@@ -1,5 +1,7 @@
 #include "Commands.hpp"
 
+#include "Console.hpp"
+#include "Diagnostics.hpp"
 #include "Editing.hpp"
 #include "Inputs.hpp"
 
@@ -7,15 +9,17 @@ namespace quarrow::cli {
 
 int RunPack(const std::filesystem::path& archive, const std::vector<std::filesystem::path>& inputs,
             Progress& progress) {
+    auto target = TakeTarget(archive);
+    if (!target) {
+        return kExitFailure;
+    }
     Workspace workspace;
     const AddedInputs added = AddInputs(inputs, workspace, progress);
     if (!added.complete) {
+        ReportError(DisplayPath(archive) + " was not written");
         return kExitFailure;
     }
-    if (WriteArchive(workspace, archive, progress) != kExitSuccess) {
-        return kExitFailure;
-    }
-    return added.leftNothing ? kExitSuccess : kExitFailure;
+    return WriteArchive(workspace, *target, progress);
 }
 
 } // namespace quarrow::cli

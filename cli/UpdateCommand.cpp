@@ -6,11 +6,17 @@
 #include "MergeEntries.hpp"
 #include "Inputs.hpp"
 #include "SystemMessage.hpp"
+#include "Text.hpp"
 
 namespace quarrow::cli {
 
 int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
               const std::vector<std::filesystem::path>& inputs, Progress& progress) {
+    // Taken before the archive is read, so that no other writer can change it in between.
+    auto taken = TakeTarget(options.output.empty() ? archive : options.output);
+    if (!taken) {
+        return kExitFailure;
+    }
     Workspace workspace;
     const auto check = OpenArchive(archive, workspace, progress);
     if (!check) {
@@ -21,7 +27,7 @@ int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
         ReportError(DisplayPath(target) + " was not written");
         return kExitFailure;
     };
-    if (!MayRewrite(*check, options.dropAppended)) {
+    if (!MayRewrite(*check, workspace, options.dropAppended)) {
         return notWritten();
     }
     Workspace inputEntries;
@@ -31,16 +37,17 @@ int RunUpdate(const std::filesystem::path& archive, const EditOptions& options,
     }
     // An input whose name an entry bears replaces its data in place; the others follow.
     const MergeResult merged = MergeEntries(workspace, inputEntries);
+    for (const NameClash& clash : merged.clashes) {
+        ReportError("cannot add both " + DisplayPath(clash.first) + " and " + DisplayPath(clash.second) +
+                    ": they would be stored under one name, " + Utf8FromWide(clash.storedName));
+    }
     for (const MergeFailure& failure : merged.failures) {
         ReportError("cannot add " + DisplayPath(failure.source) + ": " + SystemMessage(failure.error));
     }
-    if (!merged.failures.empty()) {
+    if (!merged.failures.empty() || !merged.clashes.empty()) {
         return notWritten();
     }
-    if (WriteArchive(workspace, target, progress) != kExitSuccess) {
-        return kExitFailure;
-    }
-    return added.leftNothing ? kExitSuccess : kExitFailure;
+    return WriteArchive(workspace, *taken, progress);
 }
 
 } // namespace quarrow::cli

@@ -6,6 +6,7 @@
 #include "Diagnostics.hpp"
 #include "File.hpp"
 #include "PakFormat.hpp"
+#include "SystemMessage.hpp"
 #include "TerminalProgress.hpp"
 
 #include <CLI/CLI.hpp>
@@ -29,6 +30,12 @@ std::vector<std::filesystem::path> Paths(const std::vector<std::string>& argumen
         paths.push_back(PathFromArgument(argument));
     }
     return paths;
+}
+
+// The engine's own refusals to use a file (a pipe where an archive is wanted, an archive another
+// program is writing) are problems of what was given, not failures of the system.
+bool IsRefusal(const quarrow::FileError& error) {
+    return error.Code() == quarrow::NotARegularFile() || error.Code() == quarrow::HeldByAnotherWriter();
 }
 
 constexpr std::string_view kExitCodes = "Exit codes: 0 success; 1 the archive or an input has a problem, or check "
@@ -144,8 +151,10 @@ int Run(std::vector<std::string> arguments) {
     append->add_option("ARCHIVE", archive, "The archive")->required();
     append->add_option("FILE", inputs, "The files to append")->required();
 
+    std::vector<CLI::Option*> outputOptions;
     const auto addEditOptions = [&](CLI::App* command) {
-        command->add_option("-o,--output", output, "Write the result here and leave ARCHIVE as it is");
+        outputOptions.push_back(
+            command->add_option("-o,--output", output, "Write the result here and leave ARCHIVE as it is"));
         command->add_flag("--drop-appended", dropAppended,
                           "Go ahead although the content appended behind the index will not be kept");
     };
@@ -244,6 +253,12 @@ int Run(std::vector<std::string> arguments) {
     if (append->parsed()) {
         return RunAppend(archivePath, Paths(inputs), *progress);
     }
+    const bool outputGiven =
+        std::any_of(outputOptions.begin(), outputOptions.end(), [](const CLI::Option* o) { return o->count() > 0; });
+    if (outputGiven && output.empty()) {
+        ReportError("-o names no file; nothing was written");
+        return kExitUsage;
+    }
     const EditOptions edit{output.empty() ? std::filesystem::path() : PathFromArgument(output), dropAppended, matching};
     if (update->parsed()) {
         return RunUpdate(archivePath, edit, Paths(inputs), *progress);
@@ -262,16 +277,25 @@ int Run(std::vector<std::string> arguments) {
 
 int main(int argc, char** argv) {
     WriteBytesUnchanged();
+    // A file grown to the size limit then fails its write with a reason, rather than ending the run.
+    IgnoreFileSizeLimitSignal();
+    int code = kExitFailure;
     try {
-        return Run(Utf8Arguments(argc, argv));
+        code = Run(Utf8Arguments(argc, argv));
     } catch (const quarrow::FileError& error) {
         ReportError(error.what());
-        return kExitIoFailure;
+        code = IsRefusal(error) ? kExitFailure : kExitIoFailure;
     } catch (const std::bad_alloc&) {
         ReportError("out of memory");
-        return kExitIoFailure;
+        code = kExitIoFailure;
     } catch (const std::exception& error) {
         ReportError(error.what());
-        return kExitFailure;
+        code = kExitFailure;
     }
+    // What the run printed is part of its result: output that did not arrive is a failure.
+    if (const std::error_code error = FlushOutput()) {
+        ReportError("cannot write to the standard output: " + quarrow::SystemMessage(error));
+        return kExitIoFailure;
+    }
+    return code;
 }

@@ -57,7 +57,11 @@ void FindRepeatedNames(const Workspace& opened, std::vector<Finding>& findings) 
     std::unordered_map<std::wstring, std::size_t> groupOf;
     groupOf.reserve(opened.Count());
     for (std::size_t position = 1; position <= opened.Count(); ++position) {
-        const auto [it, first] = groupOf.try_emplace(NameMatchKey(opened.Entry(position).storedName), groups.size());
+        const WorkspaceEntry& entry = opened.Entry(position);
+        if (!entry.storedNameExact || CheckStoredName(entry.storedName)) {
+            continue; // extracted to no file at all
+        }
+        const auto [it, first] = groupOf.try_emplace(NameMatchKey(entry.storedName), groups.size());
         if (first) {
             groups.emplace_back();
         }
@@ -101,12 +105,13 @@ void FindOverlaps(const std::vector<PlacedData>& placed, std::vector<Finding>& f
     }
 }
 
-// What lies before the appended content and is neither header, index nor an entry's data. The zero
-// bytes that the packer puts between the data and the index are its layout, not a gap.
-void FindGaps(const std::vector<PlacedData>& placed, const PakHeader& header, std::int64_t layoutEnd,
-              std::vector<Finding>& findings) {
+// What is neither header, index nor an entry's data, in file order. The zero bytes that the packer puts
+// between the data and the index are its layout, not a hole; an index of no entries still marks where
+// the layout ends.
+std::vector<ByteRange> Uncovered(const std::vector<PlacedData>& placed, const PakHeader& header,
+                                 std::int64_t fileSize) {
     std::vector<ByteRange> covered{{0, kDataStart}};
-    if (header.entryCount > 0) {
+    if (header.indexOffset >= 0 && header.indexOffset <= fileSize) {
         covered.push_back(
             {header.indexOffset, header.indexOffset + static_cast<std::int64_t>(kEntrySize) * header.entryCount});
     }
@@ -114,21 +119,23 @@ void FindGaps(const std::vector<PlacedData>& placed, const PakHeader& header, st
         covered.push_back(data.range);
     }
     std::sort(covered.begin(), covered.end(), [](const ByteRange& a, const ByteRange& b) { return a.first < b.first; });
-    const auto report = [&](std::int64_t first, std::int64_t end) {
-        end = std::min(end, layoutEnd);
+    std::vector<ByteRange> holes;
+    const auto hole = [&](std::int64_t first, std::int64_t end) {
+        end = std::min(end, fileSize);
         const bool padding = end == header.indexOffset && header.indexOffset == IndexPaddingEnd(first) + 1;
         if (first < end && !padding) {
-            findings.push_back({FindingKind::Gap, {}, ByteRange{first, end}});
+            holes.push_back({first, end});
         }
     };
     std::int64_t reached = 0;
     for (const ByteRange& range : covered) {
         if (range.first > reached) {
-            report(reached, range.first);
+            hole(reached, range.first);
         }
         reached = std::max(reached, range.end);
     }
-    report(reached, layoutEnd);
+    hole(reached, fileSize);
+    return holes;
 }
 
 } // namespace
@@ -139,12 +146,33 @@ std::vector<Finding> InspectArchive(const Workspace& opened, const PakHeader& he
     FindRepeatedNames(opened, findings);
     const std::vector<PlacedData> placed = Placed(opened, fileSize);
     FindOverlaps(placed, findings);
-    const auto appended = AppendedContent(header, fileSize);
-    FindGaps(placed, header, appended ? appended->first : static_cast<std::int64_t>(fileSize), findings);
+    const auto size = static_cast<std::int64_t>(fileSize);
+    std::vector<ByteRange> holes = Uncovered(placed, header, size);
+    // What runs to the end of the file, behind everything the index and the data take, was appended.
+    std::optional<ByteRange> appended;
+    if (!holes.empty() && holes.back().end == size && AppendedContent(header, fileSize)) {
+        const std::int64_t coverEnd =
+            std::max({kDataStart, header.indexOffset + static_cast<std::int64_t>(kEntrySize) * header.entryCount,
+                      placed.empty() ? kDataStart
+                                     : std::max_element(placed.begin(), placed.end(), [](const auto& a, const auto& b) {
+                                           return a.range.end < b.range.end;
+                                       })->range.end});
+        if (holes.back().first >= coverEnd) {
+            appended = holes.back();
+            holes.pop_back();
+        }
+    }
+    for (const ByteRange& gap : holes) {
+        findings.push_back({FindingKind::Gap, {}, gap});
+    }
     if (appended) {
         findings.push_back({FindingKind::AppendedContent, {}, appended});
     }
     return findings;
+}
+
+std::vector<ByteRange> BytesARewriteDrops(const Workspace& opened, const PakHeader& header, std::uint64_t fileSize) {
+    return Uncovered(Placed(opened, fileSize), header, static_cast<std::int64_t>(fileSize));
 }
 
 } // namespace quarrow

@@ -20,7 +20,7 @@ enum class FindingKind {
     UnsafeName,      // extraction would refuse the stored name; see nameProblem
     UndecodableName, // the stored name is not code page 936 text
     // Notes.
-    RepeatedName,    // several entries bear one name (matched as typed names are); extraction keeps the last
+    RepeatedName,    // several entries extract to one file (their names match as typed names do); the last wins
     OverlappingData, // the data of several entries shares bytes
     Gap,             // bytes before the end of the index that nothing lists and the layout does not explain
     AppendedContent, // bytes behind the index, which a rewrite would not keep
@@ -39,5 +39,10 @@ struct Finding {
 // them). The problems come first, entry by entry; then the repeated names in the order of their first
 // entries, the overlaps and the gaps by offset, and the appended content.
 std::vector<Finding> InspectArchive(const Workspace& opened, const PakHeader& header, std::uint64_t fileSize);
+
+// The bytes that a rewrite of that archive would not keep, in file order: every byte outside the
+// header, the index and the entries' data, but for the zeros the packer puts before its index. Gaps
+// and appended content alike; nothing when the index lies before the data and they fill the file.
+std::vector<ByteRange> BytesARewriteDrops(const Workspace& opened, const PakHeader& header, std::uint64_t fileSize);
 
 } // namespace quarrow

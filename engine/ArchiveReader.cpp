@@ -87,8 +87,10 @@ ArchiveIndex ReadArchiveIndex(const std::filesystem::path& path, const PakHeader
         kEntrySize * count) {
         throw InvalidArchive(ArchiveProblem::IndexOutsideFile, path);
     }
+    const FileIdentity identity = file.Identity();
     file.Close();
-    return ArchiveIndex(std::make_shared<const SourceArchive>(path, size, headerBytes), std::move(records), count);
+    return ArchiveIndex(std::make_shared<const SourceArchive>(path, size, headerBytes, identity), std::move(records),
+                        count);
 }
 
 void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const PakHeader& header, Progress& progress) {

@@ -9,6 +9,7 @@
 #include "Text.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -27,6 +28,14 @@ std::string_view Describe(PackProblem problem) {
     case PackProblem::SourceArchiveChanged:
         return "the archive the entry comes from has changed since it was opened (its size or its header differs)";
     case PackProblem::TooLarge: return "the archive would be larger than 2,147,483,647 bytes";
+    case PackProblem::SourceResized: return "the source file's size changed while it was packed";
+    case PackProblem::SourceIsTarget: return "the source file is the archive being written";
+    case PackProblem::TargetNotAFile: return "it is no file that an archive can be written to";
+    case PackProblem::TargetReadOnly: return "it is read-only";
+    case PackProblem::TargetHardLinked:
+        return "it has several hard links, which a rewritten file would no longer share";
+    case PackProblem::TargetLocked: return "another program is writing it";
+    case PackProblem::TargetChanged: return "another program changed it while the archive was written";
     }
     return "the entry cannot be packed";
 }
@@ -38,6 +47,8 @@ std::string Describe(const PackIssue& issue) {
                                   : issue.source.empty() ? issue.entryName
                                                          : WideFromPath(issue.source);
         text = "entry " + std::to_string(issue.position) + " (" + Utf8FromWide(what) + "): ";
+    } else if (!issue.source.empty()) {
+        text = Utf8FromWide(WideFromPath(issue.source)) + ": ";
     }
     text += Describe(issue.problem);
     if (issue.error) {
@@ -66,7 +77,7 @@ std::string DescribePack(const std::vector<PackIssue>& problems) {
         return "cannot pack: " + std::to_string(problems.size()) +
                " problems, the first: " + Describe(problems.front());
     }
-    return (problems.front().position > 0 ? "cannot pack " : "cannot pack: ") + Describe(problems.front());
+    return "cannot pack: " + Describe(problems.front());
 }
 
 PackProblem ProblemOf(NameFieldProblem problem) {
@@ -84,6 +95,7 @@ struct OpenedSource {
     const SourceArchive* archive;
     File file;
     std::wstring pathText;
+    std::size_t firstPosition; // the first entry that takes bytes from it
 };
 
 struct PackPlan {
@@ -116,7 +128,7 @@ public:
         try {
             File file = File::Open(archive->Path(), File::Mode::Read);
             if (archive->IsUnchanged(file)) {
-                opened_.push_back({archive, std::move(file), WideFromPath(archive->Path())});
+                opened_.push_back({archive, std::move(file), WideFromPath(archive->Path()), position});
                 return true;
             }
             problems.push_back(IssueOf(PackProblem::SourceArchiveChanged, position, &entry, {}));
@@ -133,7 +145,8 @@ private:
 };
 
 // Problems of an entry whose bytes come from a file on disk, or from no source at all.
-void CheckFileSource(const WorkspaceEntry& entry, std::size_t position, std::vector<PackIssue>& problems) {
+void CheckFileSource(const WorkspaceEntry& entry, std::size_t position, const ArchiveTarget& target,
+                     std::vector<PackIssue>& problems) {
     const auto refuse = [&](PackProblem problem, std::error_code error = {}) {
         problems.push_back(IssueOf(problem, position, &entry, error));
     };
@@ -141,19 +154,28 @@ void CheckFileSource(const WorkspaceEntry& entry, std::size_t position, std::vec
         refuse(PackProblem::NoSource);
         return;
     }
-    std::error_code error;
-    const auto length = std::filesystem::file_size(entry.source, error);
-    if (error) {
-        refuse(PackProblem::SourceUnreadable, error);
-    } else if (entry.size < 0 || static_cast<std::uint64_t>(entry.size) > length) {
+    std::optional<FileIdentity> source;
+    try {
+        source = File::IdentityAt(entry.source);
+    } catch (const FileError& error) {
+        refuse(PackProblem::SourceUnreadable, error.Code());
+        return;
+    }
+    if (!source) {
+        refuse(PackProblem::SourceUnreadable, std::make_error_code(std::errc::no_such_file_or_directory));
+    } else if (source->kind != FileIdentity::Kind::File) {
+        refuse(PackProblem::SourceUnreadable, NotARegularFile());
+    } else if (target.Existing() && source->SameFile(*target.Existing())) {
+        refuse(PackProblem::SourceIsTarget);
+    } else if (entry.size < 0 || static_cast<std::uint64_t>(entry.size) > source->size) {
         refuse(PackProblem::SourceShorter);
     }
 }
 
 // The whole list is checked before anything is refused: the user mends every entry named at once.
-PackPlan PlanPack(const Workspace& workspace) {
+PackPlan PlanPack(const Workspace& workspace, const ArchiveTarget& target, EmptyList emptyList) {
     const std::size_t count = workspace.Count();
-    if (count == 0) {
+    if (count == 0 && emptyList == EmptyList::Refused) {
         throw PackError(PackProblem::EmptyWorkspace, 0, nullptr);
     }
     PackPlan plan;
@@ -178,7 +200,7 @@ PackPlan PlanPack(const Workspace& workspace) {
             }
         }
         if (!entry.archive) {
-            CheckFileSource(entry, position, problems);
+            CheckFileSource(entry, position, target, problems);
         } else if (archives.Usable(entry, position, problems) &&
                    (!entry.dataOffset || !entry.archive->Holds(*entry.dataOffset, entry.size))) {
             refuse(PackProblem::DataOutsideArchive);
@@ -266,9 +288,12 @@ void CopyFile(const WorkspaceEntry& entry, std::size_t position, SequentialWrite
     if (entry.size == 0) {
         return;
     }
+    bool resized = false;
     try {
         const File source = File::Open(entry.source, File::Mode::Read);
+        const std::uint64_t before = source.Size();
         writer.CopyFrom(source, 0, static_cast<std::uint64_t>(entry.size));
+        resized = source.Size() != before;
     } catch (const FileError& error) {
         if (error.Path() != entry.source) {
             throw; // the archive's own write failed
@@ -279,6 +304,9 @@ void CopyFile(const WorkspaceEntry& entry, std::size_t position, SequentialWrite
             throw PackError(PackProblem::SourceShorter, position, &entry);
         }
         throw PackError(PackProblem::SourceUnreadable, position, &entry, error.Code());
+    }
+    if (resized) {
+        throw PackError(PackProblem::SourceResized, position, &entry);
     }
 }
 
@@ -341,15 +369,41 @@ PackError::PackError(PackProblem problem, std::size_t position, const WorkspaceE
     : PackError(std::vector<PackIssue>{IssueOf(problem, position, entry, error)}) {}
 
 void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress) {
-    PackPlan plan = PlanPack(workspace);
-    const std::filesystem::path folder = target.parent_path();
-    RemoveAbandonedTemporaryFiles(folder);
-    std::error_code ignored;
-    // Something worth keeping is replaced only once the new archive is safely on the disk.
-    const bool replacing = std::filesystem::exists(target, ignored);
+    ArchiveTarget taken(target);
+    PackArchive(workspace, taken, progress);
+}
+
+namespace {
+
+// Just before the new archive takes the target's place: nothing it was made from may have changed.
+void CheckSourcesUnchanged(const Workspace& workspace, const PackPlan& plan) {
+    for (const OpenedSource& source : plan.sources) {
+        const WorkspaceEntry* first = &workspace.Entry(source.firstPosition);
+        bool unchanged = false;
+        try {
+            const auto now = File::IdentityIfKnown(source.archive->Path());
+            unchanged = source.archive->IsUnchanged(source.file) && now && now->SameFile(source.file.Identity());
+        } catch (const FileError& error) {
+            throw PackError(PackProblem::SourceUnreadable, source.firstPosition, first, error.Code());
+        }
+        if (!unchanged) {
+            throw PackError(PackProblem::SourceArchiveChanged, source.firstPosition, first);
+        }
+    }
+}
+
+} // namespace
+
+void PackArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress, EmptyList emptyList) {
+    PackPlan plan = PlanPack(workspace, target, emptyList);
+    const std::filesystem::path& resolved = target.Resolved();
+    const auto folderOf = [&] {
+        const auto folder = resolved.parent_path();
+        return folder.empty() ? std::filesystem::path(".") : folder;
+    };
 
     try {
-        TemporaryFile archive(target);
+        TemporaryFile archive(resolved);
         {
             const ProgressShown shown(progress);
             progress.SetVisible(ProgressBar::Stages, true);
@@ -359,6 +413,9 @@ void PackArchive(Workspace& workspace, const std::filesystem::path& target, Prog
             progress.SetDone(ProgressBar::Stages, 1);
 
             SequentialWriter writer(archive.Get(), 0);
+            if (target.Existing()) {
+                writer.WriteBackEarly(); // flushed before it replaces the old file
+            }
             writer.WriteZeros(static_cast<std::uint64_t>(kDataStart)); // the header comes last, over these
             CopyContents(workspace, plan, writer, progress);
             progress.SetDone(ProgressBar::Stages, 2);
@@ -366,20 +423,32 @@ void PackArchive(Workspace& workspace, const std::filesystem::path& target, Prog
             WriteStructureAndIndex(workspace, plan, archive.Get(), writer, progress);
             progress.SetDone(ProgressBar::Stages, 3);
         }
+        if (target.Existing()) {
+            archive.Get().TakeAccessOf(*target.Existing());
+            // Something worth keeping is replaced only once the new archive is safely on the disk.
+            archive.Get().Flush();
+        }
+        // As late as can be: another program may have changed what the archive was made from.
+        CheckSourcesUnchanged(workspace, plan);
+        target.CheckUnchanged();
+#ifdef _WIN32
         // Windows replaces no file that is held open, and the target may be one of the sources.
         plan.sources.clear();
-        archive.Commit(replacing);
+        target.Release();
+#endif
+        archive.Commit(false);
     } catch (const FileError& error) {
-        // Sources fail as PackError; what fails here is the archive. Its temporary file is this run's
-        // own affair: the user knows the archive by the name they chose.
-        if (error.Path() == target) {
+        // Sources fail as PackError; what fails here is the archive, or the folder it is made in. Its
+        // temporary file is this run's own affair: the user knows the archive by the name they chose.
+        if (error.Path() == target.Named() || error.Path() == folderOf()) {
             throw;
         }
-        throw FileError(error.Operation(), target, error.Code());
+        throw FileError(error.Operation(), target.Named(), error.Code());
     }
 
-    const auto written =
-        std::make_shared<const SourceArchive>(target, plan.layout.archiveSize, EncodeHeader(HeaderOf(plan)));
+    // When its state cannot be told, its entries are checked by size and header alone.
+    const auto written = std::make_shared<const SourceArchive>(
+        target.Named(), plan.layout.archiveSize, EncodeHeader(HeaderOf(plan)), File::IdentityIfKnown(resolved));
     for (std::size_t position = 1; position <= workspace.Count(); ++position) {
         const std::int64_t offset = plan.layout.dataOffsets[position - 1];
         if (workspace.Entry(position).archive) {
@@ -388,7 +457,7 @@ void PackArchive(Workspace& workspace, const std::filesystem::path& target, Prog
             workspace.SetDataOffset(position, offset);
         }
     }
-    workspace.SetArchivePath(target);
+    workspace.SetArchivePath(target.Named());
 }
 
 } // namespace quarrow

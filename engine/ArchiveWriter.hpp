@@ -7,6 +7,7 @@
 // refused, failed or interrupted pack leaves an existing target as it was, even when the target is
 // the archive the entries come from.
 
+#include "ArchiveTarget.hpp"
 #include "Progress.hpp"
 #include "Workspace.hpp"
 
@@ -31,6 +32,14 @@ enum class PackProblem {
     DataOutsideArchive,   // the entry's data lies outside the archive it comes from
     SourceArchiveChanged, // the archive the entry comes from is not as it was when it was opened
     TooLarge,             // the data would end beyond 2,147,483,647 bytes
+    SourceResized,        // the source file's size changed while it was copied
+    SourceIsTarget,       // the source file is the archive being written
+    // The target as a whole (position 0, `source` names it):
+    TargetNotAFile,   // a folder, a device or a pipe, or a path that leads to no file
+    TargetReadOnly,   // it may not be written (no write permission, or the read-only attribute)
+    TargetHardLinked, // it has further names, which a new file in its place would part from it
+    TargetLocked,     // another run is writing it
+    TargetChanged,    // another program changed or replaced it while the archive was written
 };
 
 std::string_view Describe(PackProblem problem);
@@ -45,8 +54,8 @@ struct PackIssue {
     std::error_code error;        // the system's reason, when there is one
 };
 
-// "entry 3 (SOURCE): the reason", "entry 3 (NAME in ARCHIVE): the reason", or the reason alone when
-// no entry is at fault.
+// "entry 3 (SOURCE): the reason", "entry 3 (NAME in ARCHIVE): the reason", "TARGET: the reason" for
+// the target as a whole, or the reason alone.
 std::string Describe(const PackIssue& issue);
 
 // A pack refused before writing, naming every problem the whole list has at once, so that they can
@@ -69,5 +78,12 @@ private:
 // offset into the workspace, points the entries whose bytes came from an archive into the new one, and
 // makes `target` the current archive. Throws PackError or FileError; the workspace is then unchanged.
 void PackArchive(Workspace& workspace, const std::filesystem::path& target, Progress& progress);
+// Whether a list without entries makes an archive: not when packing files (nothing to pack), yes when
+// an edit removed every entry of an archive, which then stays a valid archive of no entries.
+enum class EmptyList { Refused, Written };
+
+// The same into a target that the caller took (and locked) before it read what it packs.
+void PackArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress,
+                 EmptyList emptyList = EmptyList::Refused);
 
 } // namespace quarrow

@@ -78,6 +78,9 @@ private:
 std::vector<AppendOutcome> AppendContents(const std::filesystem::path& archivePath,
                                           const std::vector<std::filesystem::path>& files, Progress& progress) {
     File archive = File::Open(archivePath, File::Mode::ReadWrite);
+    if (!archive.TryLockExclusive()) {
+        throw FileError(FileOperation::Open, archivePath, HeldByAnotherWriter());
+    }
     const auto startLength = static_cast<std::int64_t>(archive.Size());
     RefuseWhatCannotFit(archivePath, startLength, files);
 

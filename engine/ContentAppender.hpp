@@ -51,7 +51,8 @@ private:
 
 // Appends each file in order. A file's length is taken when it is read, and used both for its address
 // text and for the next position. A file that cannot be read is skipped and reported. A failing write
-// to the archive cuts it back to its length before the run and is rethrown (FileError).
+// to the archive cuts it back to its length before the run and is rethrown (FileError). An archive that
+// another run is writing is refused at once (FileError with HeldByAnotherWriter).
 std::vector<AppendOutcome> AppendContents(const std::filesystem::path& archive,
                                           const std::vector<std::filesystem::path>& files, Progress& progress);
 

@@ -75,6 +75,7 @@ DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) 
                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION self{};
     if (!handle.Valid() || !GetFileInformationByHandle(handle.Get(), &self)) {
+        listing.error = LastError();
         return listing;
     }
     listing.identity = FolderIdentity{self.dwVolumeSerialNumber, Combine(self.nFileIndexHigh, self.nFileIndexLow)};
@@ -117,6 +118,9 @@ DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) 
             }
             bytes += record->NextEntryOffset;
         }
+    }
+    if (GetLastError() != ERROR_NO_MORE_FILES) {
+        listing.error = LastError();
     }
     return listing;
 }

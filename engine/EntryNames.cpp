@@ -21,12 +21,18 @@ wchar_t MatchFold(wchar_t c) {
 
 // Puts the match key of `name` into `key`, reusing its storage, and returns the key's hash (FNV-1a).
 // Folds wide names and ASCII bytes alike: an ASCII name's code page 936 bytes are its characters.
+// Separators at the start and runs of them count as the extraction makes them: as none and as one, so
+// that names which extract to one file are one name.
 template <typename Char> std::uint64_t FoldInto(std::basic_string_view<Char> name, std::wstring& key) {
-    key.resize(name.size());
+    key.clear();
     std::uint64_t hash = 14695981039346656037u;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        key[i] = MatchFold(static_cast<wchar_t>(name[i]));
-        hash = (hash ^ static_cast<std::uint64_t>(key[i])) * 1099511628211u;
+    for (const Char ch : name) {
+        const wchar_t c = MatchFold(static_cast<wchar_t>(ch));
+        if (c == kArchiveSeparator && (key.empty() || key.back() == kArchiveSeparator)) {
+            continue;
+        }
+        key.push_back(c);
+        hash = (hash ^ static_cast<std::uint64_t>(c)) * 1099511628211u;
     }
     return hash;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Finding entries by the names users type: a typed name matches a stored name without regard to case
-// (the engine's own upper case, the same on every system), and "/" counts as "\", so that a path typed
-// on any system finds its entry.
+// (the engine's own upper case, the same on every system), "/" counts as "\", so that a path typed on
+// any system finds its entry, and names that extract to one file (DATA\X.BIN, DATA\\X.BIN and
+// \DATA\X.BIN) are one name.
 
 #include "ArchiveReader.hpp"
 #include "Workspace.hpp"

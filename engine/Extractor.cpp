@@ -84,20 +84,8 @@ private:
     }
 
     void Write(const std::filesystem::path& target, std::uint64_t offset, std::uint64_t size) {
-        // A new file is written in place: a failure removes only what this run made. A file that was
-        // there before is replaced only by a complete one.
-        if (auto created = File::TryCreateNew(target)) {
-            try {
-                CopyRange(archive_, offset, *created, 0, size, buffer_);
-                created->Close();
-            } catch (...) {
-                *created = File();
-                std::error_code ignored;
-                std::filesystem::remove(target, ignored);
-                throw;
-            }
-            return;
-        }
+        // Written beside its place and put there only when complete, so that an interrupted run leaves
+        // no cut file under the entry's name: an existing file is replaced whole or not at all.
         TemporaryFile replacement(target);
         CopyRange(archive_, offset, replacement.Get(), 0, size, buffer_);
         replacement.Commit(false);

@@ -49,8 +49,9 @@ struct ExtractionResult {
     std::vector<SkippedEntry> skipped;
 };
 
-// Writes the workspace's entries from `archive` below `destination`. Throws FileError when the archive
-// itself cannot be opened, and when the destination is no folder and cannot be made one.
+// Writes the workspace's entries from `archive` below `destination`. Each file, new or existing, takes
+// its name only once the entry is complete, so that an interrupted run leaves no cut file. Throws FileError when the
+// archive itself cannot be opened, and when the destination is no folder and cannot be made one.
 ExtractionResult ExtractArchive(const Workspace& workspace, const std::filesystem::path& archive,
                                 const std::filesystem::path& destination, Progress& progress,
                                 ExistingFiles existing = ExistingFiles::Replace);

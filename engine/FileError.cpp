@@ -26,7 +26,25 @@ std::string Describe(FileOperation operation, const std::filesystem::path& path,
     return std::string(Verb(operation)) + " " + Utf8FromWide(WideFromPath(path)) + ": " + SystemMessage(code);
 }
 
+// Reasons of the engine's own, where the system has no words for what stops a file's use.
+class FileUseCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "quarrow.file"; }
+    std::string message(int value) const override {
+        return value == 2 ? "another program is writing it" : "it is not a regular file (a folder, a device or a pipe)";
+    }
+};
+
+const FileUseCategory& UseCategory() {
+    static const FileUseCategory category;
+    return category;
+}
+
 } // namespace
+
+std::error_code NotARegularFile() { return {1, UseCategory()}; }
+
+std::error_code HeldByAnotherWriter() { return {2, UseCategory()}; }
 
 FileError::FileError(FileOperation operation, std::filesystem::path path, std::error_code code)
     : std::runtime_error(Describe(operation, path, code)), operation_(operation), path_(std::move(path)), code_(code) {}

@@ -90,6 +90,9 @@ File File::Open(const std::filesystem::path& path, Mode mode) {
                         path, LastError());
     }
     file.handle_ = handle;
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        throw FileError(FileOperation::Open, path, NotARegularFile());
+    }
     return file;
 }
 
@@ -111,6 +114,70 @@ std::optional<File> File::TryCreateNew(const std::filesystem::path& path) {
     file.handle_ = handle;
     return file;
 }
+
+// Windows gives every file a name; an unnamed one is what other systems have.
+std::optional<File> File::TryCreateUnnamed(const std::filesystem::path&) { return std::nullopt; }
+
+bool File::TryLinkAs(const std::filesystem::path&) { return false; }
+
+namespace {
+
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info, DWORD type) {
+    FileIdentity identity;
+    identity.kind = type != FILE_TYPE_DISK                               ? FileIdentity::Kind::Other
+                    : (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? FileIdentity::Kind::Folder
+                                                                         : FileIdentity::Kind::File;
+    identity.size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    identity.modified = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime);
+    identity.device = info.dwVolumeSerialNumber;
+    identity.index = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    identity.links = info.nNumberOfLinks;
+    identity.readOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return identity;
+}
+
+std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handle, &info)) {
+        return std::nullopt;
+    }
+    return IdentityOf(info, GetFileType(handle));
+}
+
+} // namespace
+
+std::optional<FileIdentity> File::IdentityAt(const std::filesystem::path& path) {
+    // Opened for its attributes only, sharing everything, so that nobody's use of it is disturbed.
+    HANDLE handle =
+        CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            return std::nullopt;
+        }
+        throw FileError(FileOperation::Open, path, {static_cast<int>(error), std::system_category()});
+    }
+    auto identity = IdentityOfHandle(handle);
+    const std::error_code error = LastError();
+    CloseHandle(handle);
+    if (!identity) {
+        throw FileError(FileOperation::Open, path, error);
+    }
+    return identity;
+}
+
+FileIdentity File::Identity() const {
+    auto identity = IdentityOfHandle(AsHandle(handle_));
+    if (!identity) {
+        throw FileError(FileOperation::Size, path_, LastError());
+    }
+    return *identity;
+}
+
+// ReplaceFileW gives the new file the old one's attributes, security and creation time.
+void File::TakeAccessOf(const FileIdentity&) {}
 
 File::~File() { Release(); }
 
@@ -171,6 +238,8 @@ void File::Flush() {
     }
 }
 
+void File::StartWriteBack(std::uint64_t, std::uint64_t) noexcept {}
+
 void File::Close() {
     if (handle_ == nullptr) {
         return;
@@ -185,7 +254,12 @@ void File::Close() {
     }
 }
 
-bool File::TryLockExclusive() { return handle_ != nullptr; }
+bool File::TryLockExclusive() {
+    // A lock on a range far behind any archive's end: it stops no read or write of the file's bytes,
+    // only another run's lock.
+    OVERLAPPED at = At(0xFFFFFFFF00000000ull);
+    return LockFileEx(AsHandle(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) != 0;
+}
 
 void File::Release() noexcept {
     if (handle_ != nullptr) {

@@ -1,6 +1,9 @@
 #include "FolderScanner.hpp"
 
+#include "Cp936.hpp"
+#include "StoredName.hpp"
 #include "SystemPath.hpp"
+#include "TemporaryFile.hpp"
 #include "Text.hpp"
 
 #include <algorithm>
@@ -47,6 +50,20 @@ std::vector<std::wstring> SubdirectoryNames(std::vector<DirectoryItem> items) {
     return names;
 }
 
+// A file of the temporary form that a live run holds: on Windows open without sharing, elsewhere
+// locked. A file of that form that nobody holds is the user's, or a leftover, and is taken as any other.
+bool IsLiveTemporaryFile(std::wstring_view folder, std::wstring_view name) {
+    if (!IsTemporaryFileName(name)) {
+        return false;
+    }
+    try {
+        File file = File::Open(PathFromWide(JoinSystemPath(folder, name)), File::Mode::Read);
+        return !file.TryLockExclusive();
+    } catch (const FileError&) {
+        return true;
+    }
+}
+
 } // namespace
 
 void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, ScanReport& report) {
@@ -60,6 +77,9 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, S
     std::vector<Level> stack;
     const std::wstring start = WithTrailingSeparator(search.path);
     DirectoryListing listing = ListDirectory(start, ListingScope::Subdirectories);
+    if (listing.error) {
+        report.unusable.push_back({search.path, listing.error});
+    }
     if (listing.identity) {
         search.entered.emplace(*listing.identity, search.path);
     }
@@ -73,7 +93,10 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, S
         std::wstring found = level.prefix + level.names[level.next++];
         std::wstring prefix = WithTrailingSeparator(found);
         listing = ListDirectory(prefix, ListingScope::Subdirectories);
-        // A folder that cannot be read is listed all the same, as holding nothing.
+        // A folder that cannot be read is reported; its files are then listed as none.
+        if (listing.error) {
+            report.unusable.push_back({found, listing.error});
+        }
         if (listing.identity) {
             const auto [first, isNew] = search.entered.emplace(*listing.identity, found);
             if (!isNew) {
@@ -90,9 +113,15 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, S
     }
 }
 
-std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory) {
+std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory, ScanReport& report) {
     std::vector<DirectoryItem> files;
-    for (auto& item : ListDirectory(directory).items) {
+    DirectoryListing listing = ListDirectory(directory);
+    // Reported once, when its subfolders were looked for, unless the trouble began since.
+    if (listing.error && std::none_of(report.unusable.begin(), report.unusable.end(),
+                                      [&](const UnusableItem& item) { return item.path == directory; })) {
+        report.unusable.push_back({std::wstring(directory), listing.error});
+    }
+    for (auto& item : listing.items) {
         if (item.kind != ItemKind::Directory) {
             files.push_back(std::move(item));
         }
@@ -101,12 +130,36 @@ std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory) {
     return files;
 }
 
+namespace {
+
+// Upper case, where code page 936 has the upper-case letter: a name it can store stays storable.
+wchar_t StorableUpper(wchar_t c) {
+    const wchar_t upper = ToUpperInvariant(c);
+    if (upper == c || static_cast<std::uint32_t>(c) < 0x80) {
+        return upper;
+    }
+    return cp936::Encode(std::wstring_view(&upper, 1)) ? upper : c;
+}
+
+} // namespace
+
 std::wstring RelativeStoredName(std::wstring_view chosenFolder, std::wstring_view filePath) {
     const std::wstring prefix = ToUpperInvariant(CollapseSeparators(WithTrailingSeparator(std::wstring(chosenFolder))));
-    std::wstring name = ToUpperInvariant(filePath);
-    if (name.starts_with(prefix)) {
-        name.erase(0, prefix.size());
+    std::wstring_view relative = filePath;
+    if (ToUpperInvariant(filePath).starts_with(prefix)) {
+        relative.remove_prefix(prefix.size());
     }
+    std::wstring name;
+    while (!relative.empty()) {
+        const auto end = std::find_if(relative.begin(), relative.end(), IsSystemSeparator);
+        const auto length = static_cast<std::size_t>(end - relative.begin());
+        name += StoredLevelText(relative.substr(0, length));
+        if (length < relative.size()) {
+            name.push_back(relative[length]);
+        }
+        relative.remove_prefix(std::min(length + 1, relative.size()));
+    }
+    std::transform(name.begin(), name.end(), name.begin(), StorableUpper);
     return StoredFromSystemName(name);
 }
 
@@ -127,13 +180,17 @@ std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directo
     progress.SetStep(ProgressStep::ListingFiles);
     std::vector<CollectedFile> files;
     for (std::size_t j = 0; j < directories.size(); ++j) {
-        std::vector<DirectoryItem> names = ListFolderFiles(directories[j]);
+        std::vector<DirectoryItem> names = ListFolderFiles(directories[j], report);
         std::erase_if(names, [&](const DirectoryItem& item) {
-            if (item.kind != ItemKind::UnreachableLink) {
-                return false;
+            if (item.kind == ItemKind::File && IsLiveTemporaryFile(directories[j], item.name)) {
+                return true; // an archive another run is writing right now, not the user's file
             }
-            report.unreachableLinks.push_back({JoinSystemPath(directories[j], item.name), item.error});
-            return true;
+            if (item.kind == ItemKind::UnreachableLink) {
+                report.unreachableLinks.push_back({JoinSystemPath(directories[j], item.name), item.error});
+            } else if (item.kind == ItemKind::Unusable) {
+                report.unusable.push_back({JoinSystemPath(directories[j], item.name), item.error});
+            }
+            return item.kind != ItemKind::File;
         });
         const auto fileCount = static_cast<std::int64_t>(names.size());
         if (fileCount > 0) {

@@ -25,11 +25,16 @@ struct RepeatedFolder {
     std::wstring path;      // where the scan met a folder again, through a link or a junction
     std::wstring enteredAs; // where it had entered that folder before
 };
+struct UnusableItem {
+    std::wstring path;     // a folder that could not be listed, or an item that is no file or folder to take
+    std::error_code error; // the system's reason
+};
 struct ScanReport {
     std::vector<UnreachableLink> unreachableLinks;
     std::vector<RepeatedFolder> repeatedFolders;
+    std::vector<UnusableItem> unusable;
 
-    bool Empty() const { return unreachableLinks.empty() && repeatedFolders.empty(); }
+    bool Empty() const { return unreachableLinks.empty() && repeatedFolders.empty() && unusable.empty(); }
 };
 
 // The search record of the directory walk.
@@ -49,9 +54,9 @@ struct FolderSearch {
 // and reported, so that no file is added twice and a link back up the tree ends the walk.
 void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, ScanReport& report);
 
-// A directory's own files and unreachable links, in case-insensitive name order (ties in exact order),
-// the files with their lengths.
-std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory);
+// A directory's own files, unreachable links and unusable items, in case-insensitive name order (ties
+// in exact order), the files with their lengths; a directory that cannot be read to its end is reported.
+std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory, ScanReport& report);
 
 // The stored name of a collected file: its upper-case path with the upper-case base prefix (the
 // chosen folder and one separator) removed from its start, with "\" between levels.

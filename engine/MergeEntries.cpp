@@ -3,6 +3,7 @@
 #include "EntryNames.hpp"
 
 #include <string>
+#include <unordered_map>
 
 namespace quarrow {
 
@@ -12,10 +13,18 @@ MergeResult MergeEntries(Workspace& workspace, const Workspace& inputs) {
     for (std::size_t i = 1; i <= inputs.Count(); ++i) {
         names.push_back(inputs.Entry(i).storedName);
     }
-    // Matched against the list as it was: two inputs of a new name are both added, as Add file lists a
-    // file picked twice.
-    const auto found = FindEntries(workspace, names);
     MergeResult result;
+    std::unordered_map<std::wstring, std::size_t> firstOf;
+    for (std::size_t i = 1; i <= inputs.Count(); ++i) {
+        const auto [it, isNew] = firstOf.try_emplace(NameMatchKey(names[i - 1]), i);
+        if (!isNew) {
+            result.clashes.push_back({inputs.Entry(it->second).source, inputs.Entry(i).source, names[it->second - 1]});
+        }
+    }
+    if (!result.clashes.empty()) {
+        return result;
+    }
+    const auto found = FindEntries(workspace, names);
     for (std::size_t i = 1; i <= inputs.Count(); ++i) {
         const WorkspaceEntry& input = inputs.Entry(i);
         std::error_code failure;

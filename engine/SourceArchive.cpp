@@ -6,6 +6,9 @@ bool SourceArchive::IsUnchanged(const File& file) const {
     if (file.Size() != size_) {
         return false;
     }
+    if (identity_ && !file.Identity().SameState(*identity_)) {
+        return false;
+    }
     HeaderBytes now{};
     return file.ReadAt(0, now.data(), now.size()) == now.size() && now == header_;
 }

@@ -10,19 +10,22 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace quarrow {
 
 class SourceArchive {
 public:
-    SourceArchive(std::filesystem::path path, std::uint64_t size, const HeaderBytes& header)
-        : path_(std::move(path)), size_(size), header_(header) {}
+    SourceArchive(std::filesystem::path path, std::uint64_t size, const HeaderBytes& header,
+                  std::optional<FileIdentity> identity = std::nullopt)
+        : path_(std::move(path)), size_(size), header_(header), identity_(identity) {}
 
     const std::filesystem::path& Path() const { return path_; }
     std::uint64_t Size() const { return size_; }
     const HeaderBytes& Header() const { return header_; }
 
-    // Whether an open file still has the length and the header the archive had when it was opened.
+    // Whether an open file is still the one opened, with the length, the header and, where it was
+    // recorded, the modification time it had then.
     bool IsUnchanged(const File& file) const;
 
     // Whether `size` bytes from `offset` lie inside the archive as it was opened.
@@ -32,6 +35,7 @@ private:
     std::filesystem::path path_;
     std::uint64_t size_;
     HeaderBytes header_;
+    std::optional<FileIdentity> identity_;
 };
 
 using SharedSourceArchive = std::shared_ptr<const SourceArchive>;

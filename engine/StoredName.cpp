@@ -1,6 +1,7 @@
 #include "StoredName.hpp"
 
 #include "Cp936.hpp"
+#include "Text.hpp"
 
 #include <algorithm>
 
@@ -31,6 +32,18 @@ DecodedName DecodeNameField(const NameField& field) {
         return {std::move(*exact), true};
     }
     return {cp936::DecodeLossy(bytes), false};
+}
+
+std::wstring StoredLevelText(std::wstring_view level) {
+#ifndef _WIN32
+    // Only here can a name be bytes that are no Unicode text.
+    if (HasEscapedBytes(level)) {
+        if (auto text = cp936::Decode(PathFromWide(level).native())) {
+            return *text;
+        }
+    }
+#endif
+    return std::wstring(level);
 }
 
 } // namespace quarrow

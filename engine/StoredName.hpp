@@ -26,4 +26,10 @@ struct DecodedName {
 
 DecodedName DecodeNameField(const NameField& field);
 
+// The text to store for one level of a path on disk (a file or folder name). A name whose bytes are no
+// UTF-8 but code page 936 (as names copied from a Chinese Windows system are) is read as code page 936,
+// so that it is stored with the very bytes it has; any other keeps its escaped bytes (see
+// WideFromPath), which no name field can hold, so that the pack names it.
+std::wstring StoredLevelText(std::wstring_view level);
+
 } // namespace quarrow

@@ -40,9 +40,12 @@ void SequentialWriter::WriteZeros(std::uint64_t count) {
 }
 
 void SequentialWriter::CopyFrom(const File& source, std::uint64_t offset, std::uint64_t count) {
-    if (WorthCopyingWithinSystem(offset, position_ + used_, count)) {
+    if (WorthCopyingWithinSystem(count)) {
         Flush();
         const std::uint64_t copied = file_.CopyWithinSystem(source, offset, position_, count);
+        if (writeBackEarly_) {
+            file_.StartWriteBack(position_, copied);
+        }
         position_ += copied;
         offset += copied;
         count -= copied;
@@ -72,7 +75,7 @@ void SequentialWriter::Flush() {
 
 void CopyRange(const File& source, std::uint64_t from, File& target, std::uint64_t to, std::uint64_t count,
                std::vector<std::uint8_t>& buffer) {
-    if (WorthCopyingWithinSystem(from, to, count)) {
+    if (WorthCopyingWithinSystem(count)) {
         const std::uint64_t copied = target.CopyWithinSystem(source, from, to, count);
         from += copied;
         to += copied;

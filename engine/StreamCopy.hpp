@@ -12,16 +12,12 @@
 namespace quarrow {
 
 inline constexpr std::size_t kCopyChunk = 1 << 20;
-// Copies from this length on are first handed to the system to copy on its own (File::CopyWithinSystem);
-// shorter ones cost less through the buffer than the call.
+// Copies from this length on are first handed to the system to copy on its own (File::CopyWithinSystem),
+// wherever they lie against the pages of either file; shorter ones cost less through the buffer than
+// the call.
 inline constexpr std::uint64_t kCopyWithinSystemFrom = 64 * 1024;
-// The system copies fastest what lies at the same place within a page in both files; what is shifted
-// against the pages goes as fast through the buffer.
-inline constexpr std::uint64_t kPageSize = 4096;
 
-inline bool WorthCopyingWithinSystem(std::uint64_t from, std::uint64_t to, std::uint64_t count) {
-    return count >= kCopyWithinSystemFrom && from % kPageSize == to % kPageSize;
-}
+inline bool WorthCopyingWithinSystem(std::uint64_t count) { return count >= kCopyWithinSystemFrom; }
 
 // Appends to a file from a starting offset through one buffer; large writes bypass it.
 class SequentialWriter {
@@ -38,9 +34,13 @@ public:
     // sooner.
     void CopyFrom(const File& source, std::uint64_t offset, std::uint64_t count);
     void Flush();
+    // For a file that will be flushed to the disk when complete: what the system copies is started on
+    // its way to the disk at once, so that the final flush waits for little.
+    void WriteBackEarly() { writeBackEarly_ = true; }
 
 private:
     File& file_;
+    bool writeBackEarly_ = false;
     std::uint64_t position_;
     // Left unzeroed: every byte is read or copied into it before it is written out.
     std::unique_ptr<std::uint8_t[]> buffer_;

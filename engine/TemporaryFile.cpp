@@ -1,6 +1,5 @@
 #include "TemporaryFile.hpp"
 
-#include "DirectoryListing.hpp"
 #include "Text.hpp"
 
 #include <random>
@@ -24,44 +23,65 @@ std::wstring RandomSuffix() {
 
 bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f'); }
 
+std::filesystem::path TemporaryName(const std::filesystem::path& target) {
+    return target.parent_path() /
+           PathFromWide(WideFromPath(target.filename()) + std::wstring(kTemporaryMarker) + RandomSuffix());
+}
+
 } // namespace
 
 TemporaryFile::TemporaryFile(const std::filesystem::path& target) : target_(target) {
-    const std::wstring base = WideFromPath(target.filename());
-    for (int attempt = 0;; ++attempt) {
-        path_ = target.parent_path() / PathFromWide(base + std::wstring(kTemporaryMarker) + RandomSuffix());
-        if (auto created = File::TryCreateNew(path_)) {
-            file_ = std::move(*created);
-            file_.TryLockExclusive();
+    const std::filesystem::path folder = target.parent_path();
+    try {
+        if (auto unnamed = File::TryCreateUnnamed(folder)) {
+            file_ = std::move(*unnamed);
             return;
         }
-        if (attempt == 16) {
-            throw FileError(FileOperation::Create, path_, std::make_error_code(std::errc::file_exists));
+        for (int attempt = 0; attempt <= 16; ++attempt) {
+            const auto path = TemporaryName(target);
+            if (auto created = File::TryCreateNew(path)) {
+                file_ = std::move(*created);
+                path_ = path;
+                file_.TryLockExclusive();
+                return;
+            }
         }
+    } catch (const FileError& error) {
+        throw FileError(FileOperation::Create, folder.empty() ? std::filesystem::path(".") : folder, error.Code());
     }
+    throw FileError(FileOperation::Create, folder, std::make_error_code(std::errc::file_exists));
 }
 
 TemporaryFile::~TemporaryFile() {
-    if (!committed_) {
+    if (!committed_ && !path_.empty()) {
         file_ = File();
         std::error_code ignored;
         std::filesystem::remove(path_, ignored);
     }
 }
 
+void TemporaryFile::Name() {
+    for (int attempt = 0; attempt <= 16; ++attempt) {
+        const auto path = TemporaryName(target_);
+        if (file_.TryLinkAs(path)) {
+            path_ = path;
+            return;
+        }
+    }
+    throw FileError(FileOperation::Create, target_.parent_path(), std::make_error_code(std::errc::file_exists));
+}
+
 void TemporaryFile::Commit(bool durable) {
     if (durable) {
         file_.Flush();
     }
-#ifdef _WIN32
-    // Windows renames only files that nobody holds open.
+    if (path_.empty()) {
+        Name(); // a rename needs a name to move
+    }
+    // Closed first: a failure to close may mean data that never reached the disk, and Windows renames
+    // only files that nobody holds open.
     file_.Close();
     RenameOver(path_, target_);
-#else
-    // Renamed while still locked, so that no other run mistakes it for a leftover meanwhile.
-    RenameOver(path_, target_);
-    file_.Close();
-#endif
     committed_ = true;
 }
 
@@ -80,30 +100,6 @@ bool IsTemporaryFileName(std::wstring_view name) {
         }
     }
     return true;
-}
-
-void RemoveAbandonedTemporaryFiles(const std::filesystem::path& folder) {
-    const std::wstring folderText = WideFromPath(folder.empty() ? std::filesystem::path(".") : folder);
-    for (const DirectoryItem& item : ListDirectory(folderText).items) {
-        if (item.kind != ItemKind::File || !IsTemporaryFileName(item.name)) {
-            continue;
-        }
-        const auto path = PathFromWide(folderText) / PathFromWide(item.name);
-        std::error_code ignored;
-#ifdef _WIN32
-        // A live run holds its file open without sharing: removing it then fails, as it should.
-        std::filesystem::remove(path, ignored);
-#else
-        try {
-            File candidate = File::Open(path, File::Mode::ReadWrite);
-            if (candidate.TryLockExclusive()) {
-                std::filesystem::remove(path, ignored);
-            }
-        } catch (const FileError&) {
-            // Gone or not ours to touch.
-        }
-#endif
-    }
 }
 
 } // namespace quarrow

@@ -1,8 +1,10 @@
 #pragma once
-// A file written under a temporary name beside its target and put in the target's place only when it
-// is complete, so that a failed or interrupted write never touches what the target held. The name is
-// the target's followed by ".quarrow-tmp-" and 16 hexadecimal digits; while it is being written it is
-// locked, so that another run can tell a live temporary file from one that a killed run left behind.
+// A file written beside its target and put in the target's place only when it is complete, so that a
+// failed or interrupted write never touches what the target held. Where the system can, the file has
+// no name while it is written: nobody else can see, take or remove it, and it vanishes with the run
+// however the run ends. Otherwise, and for the moment before it replaces the target, it has a name of
+// its own that this run created: the target's followed by ".quarrow-tmp-" and 16 hexadecimal digits.
+// Only that name is ever removed.
 
 #include "File.hpp"
 
@@ -15,6 +17,7 @@ inline constexpr std::wstring_view kTemporaryMarker = L".quarrow-tmp-";
 
 class TemporaryFile {
 public:
+    // A failure to create it names the folder it was to be created in.
     explicit TemporaryFile(const std::filesystem::path& target);
     // Removes the temporary file unless it was committed.
     ~TemporaryFile();
@@ -29,16 +32,15 @@ public:
 
 private:
     std::filesystem::path target_;
-    std::filesystem::path path_;
+    std::filesystem::path path_; // the name this run gave the file; empty while it has none
     File file_;
     bool committed_ = false;
+
+    void Name();
 };
 
 // Whether a file name has the form of a temporary file.
 bool IsTemporaryFileName(std::wstring_view name);
-
-// Removes the temporary files in `folder` that no live run holds: the leftovers of killed runs.
-void RemoveAbandonedTemporaryFiles(const std::filesystem::path& folder);
 
 // Replaces `target` by `source` in one step.
 void RenameOver(const std::filesystem::path& source, const std::filesystem::path& target);

@@ -1,5 +1,6 @@
 #include "Text.hpp"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace quarrow {
@@ -40,9 +41,12 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 bool IsSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDFFF; }
 
-} // namespace
+// A byte that is no part of UTF-8, carried in wide text as a code point that UTF-8 never yields.
+constexpr char32_t kEscapedByte = 0xDC00;
 
-std::wstring WideFromUtf8(std::string_view utf8) {
+enum class Malformed { Replace, Escape };
+
+std::wstring DecodeUtf8(std::string_view utf8, Malformed malformed) {
     std::wstring out;
     out.reserve(utf8.size());
     std::size_t i = 0;
@@ -62,7 +66,7 @@ std::wstring WideFromUtf8(std::string_view utf8) {
         } else if ((lead & 0xF8) == 0xF0) {
             length = 4, cp = lead & 0x07, minimum = 0x10000;
         } else {
-            AppendCodePoint(out, kReplacement);
+            AppendCodePoint(out, malformed == Malformed::Escape ? kEscapedByte + lead : kReplacement);
             ++i;
             continue;
         }
@@ -73,12 +77,32 @@ std::wstring WideFromUtf8(std::string_view utf8) {
             ++taken;
         }
         if (taken < length || cp < minimum || cp > 0x10FFFF || IsSurrogate(cp)) {
+            if (malformed == Malformed::Escape) {
+                AppendCodePoint(out, kEscapedByte + lead); // byte by byte, so that every one is kept
+                ++i;
+                continue;
+            }
             cp = kReplacement;
         }
         AppendCodePoint(out, cp);
         i += taken;
     }
     return out;
+}
+
+} // namespace
+
+std::wstring WideFromUtf8(std::string_view utf8) { return DecodeUtf8(utf8, Malformed::Replace); }
+
+bool HasEscapedBytes(std::wstring_view wide) {
+#ifdef _WIN32
+    (void)wide;
+    return false;
+#else
+    return std::any_of(wide.begin(), wide.end(), [](wchar_t c) {
+        return static_cast<char32_t>(c) >= kEscapedByte + 0x80 && static_cast<char32_t>(c) <= kEscapedByte + 0xFF;
+    });
+#endif
 }
 
 std::string Utf8FromWide(std::wstring_view wide) {
@@ -107,8 +131,17 @@ std::filesystem::path PathFromWide(std::wstring_view wide) {
 #ifdef _WIN32
     return std::filesystem::path(std::wstring(wide));
 #else
-    const std::string utf8 = Utf8FromWide(wide);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    std::string bytes;
+    bytes.reserve(wide.size());
+    for (const wchar_t c : wide) {
+        const auto cp = static_cast<char32_t>(c);
+        if (cp >= kEscapedByte + 0x80 && cp <= kEscapedByte + 0xFF) {
+            bytes.push_back(static_cast<char>(cp - kEscapedByte));
+        } else {
+            AppendUtf8(bytes, IsSurrogate(cp) || cp > 0x10FFFF ? kReplacement : cp);
+        }
+    }
+    return std::filesystem::path(std::move(bytes));
 #endif
 }
 
@@ -116,7 +149,7 @@ std::wstring WideFromPath(const std::filesystem::path& path) {
 #ifdef _WIN32
     return path.native();
 #else
-    return WideFromUtf8(path.native());
+    return DecodeUtf8(path.native(), Malformed::Escape);
 #endif
 }
 

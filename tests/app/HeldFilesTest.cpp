@@ -48,7 +48,7 @@ TEST_F(HeldFiles, PackOverAnArchiveAnotherProgramHoldsSaysSoAndKeepsIt) {
     }
     const dialogs::MessageRequest& message = LastRequest().Message;
     EXPECT_EQ(message.Title, L"打包错误");
-    EXPECT_TRUE(StartsWith(message.Text, target + L" 写入失败！\r\n")) << message.Text;
+    EXPECT_TRUE(StartsWith(message.Text, target + L" 正由另一个程序写入，没有改写。")) << message.Text;
     EXPECT_NE(message.Text.find(L"已有的档案没有改变。"), std::wstring::npos);
     EXPECT_EQ(ContentOf(target), "the game's own archive");
     EXPECT_FALSE(window.bSaved());

@@ -152,10 +152,11 @@ TEST_F(EditingCli, DeleteRemovesEveryEntryOfTheNamesAndRefusesWhollyWhenANameMat
     EXPECT_EQ(Read("out.pak").Contents(), (Contents{{"A.TXT", "a"}, {"C.TXT", "c"}}));
     EXPECT_EQ(Bytes("game.pak"), before);
 
+    // Deleting every entry leaves a valid archive of none, as list, check and update accept.
     const ProgramRun everything = Run({"delete", "out.pak", "A.TXT", "C.TXT"});
-    EXPECT_EQ(everything.exitCode, 1);
-    EXPECT_NE(everything.err.find("there is nothing to pack"), std::string::npos) << everything.err;
-    EXPECT_EQ(Read("out.pak").entries.size(), 2u);
+    EXPECT_EQ(everything.exitCode, 0) << everything.err;
+    EXPECT_EQ(Read("out.pak").entries.size(), 0u);
+    EXPECT_EQ(Run({"check", "out.pak"}).exitCode, 0);
 }
 
 TEST_F(EditingCli, ContentAppendedBehindTheIndexIsDroppedOnlyWhenAskedFor) {
@@ -170,7 +171,8 @@ TEST_F(EditingCli, ContentAppendedBehindTheIndexIsDroppedOnlyWhenAskedFor) {
                                                                        {"delete", "game.pak", "B.TXT"}}) {
         const ProgramRun refused = Run(arguments);
         EXPECT_EQ(refused.exitCode, 1) << arguments[0];
-        EXPECT_NE(refused.err.find("game.pak holds appended content behind its index, " + range), std::string::npos)
+        EXPECT_NE(refused.err.find("game.pak holds bytes that are neither header, index nor an entry's data, " + range),
+                  std::string::npos)
             << refused.err;
         EXPECT_EQ(Bytes("game.pak"), appended);
         EXPECT_FALSE(std::filesystem::exists(dir / "o.pak"));
@@ -230,7 +232,64 @@ TEST_F(EditingCli, DiffNamesEachDifferenceAndItsFolderTurnsOldIntoNew) {
                                  {"d.bin", "d"},
                                  {"F.BIN", "gone"},
                                  {"E.BIN", "added"}}));
-}
+    // Every byte a rewrite would drop is named, wherever it lies; an index before its data drops nothing.
+    TEST_F(EditingCli, BytesOutsideHeaderIndexAndDataAreNamedWhereverTheyLie) {
+        struct Layout {
+            const char* name;
+            std::vector<std::uint8_t> bytes;
+            std::string ranges; // empty: nothing is dropped
+        };
+        HandMadeArchive gap;
+        gap.Add("A.BIN", "aaa");
+        gap.data += "gap";
+        gap.Add("B.BIN", "bbb");
+        HandMadeArchive empty;
+        auto behindEmptyIndex = empty.Bytes();
+        behindEmptyIndex.insert(behindEmptyIndex.end(), {'t', 'a', 'i', 'l'});
+        HandMadeArchive before;
+        before.AddRaw("A.BIN", 3, 24 + 128).AddRaw("B.BIN", 3, 24 + 128 + 3);
+        auto indexFirst = before.Bytes();
+        indexFirst.insert(indexFirst.end(), {'a', 'a', 'a', 'b', 'b', 'b'});
+        HandMadeArchive both = gap;
+        auto gapAndTail = both.Bytes();
+        gapAndTail.push_back('!');
+        for (const Layout& layout : {Layout{"gap", gap.Bytes(), "bytes 27 to 29 (1Bh - 1Dh)"},
+                                     Layout{"behind an empty index", behindEmptyIndex, "bytes 24 to 27 (18h - 1Bh)"},
+                                     Layout{"gap and tail", gapAndTail, "bytes 27 to 29 (1Bh - 1Dh), bytes 161 to 161"},
+                                     Layout{"index before data", indexFirst, ""}}) {
+            SCOPED_TRACE(layout.name);
+            WriteFileBytes(dir / "x.pak", layout.bytes);
+            const ProgramRun run = Run({"delete", "x.pak", "-o", "y.pak", "B.BIN"});
+            if (layout.ranges.empty()) {
+                EXPECT_EQ(run.exitCode, 0) << run.err;
+                EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"A.BIN", "aaa"}}));
+            } else {
+                EXPECT_EQ(run.exitCode, 1);
+                EXPECT_NE(run.err.find(layout.ranges), std::string::npos) << run.err;
+                EXPECT_FALSE(std::filesystem::exists(dir / "y.pak"));
+            }
+            std::filesystem::remove(dir / "y.pak");
+        }
+    }
+
+    // DATA\X.BIN, DATA\\X.BIN and \DATA\X.BIN extract to one file, so they are one name to every command;
+    // two inputs of one update that would be stored under one name are refused, both named.
+    TEST_F(EditingCli, NamesThatExtractToOneFileAreOneName) {
+        HandMadeArchive archive;
+        archive.Add("DATA\\X.BIN", "one").Add("\\DATA\\X.BIN", "two").Add("DATA\\\\X.BIN", "three").Add("KEEP", "k");
+        WriteFileBytes(dir / "x.pak", archive.Bytes());
+        EXPECT_NE(Run({"check", "x.pak"}).out.find("entries 1, 2 and 3"), std::string::npos)
+            << Run({"check", "x.pak"}).out;
+        ASSERT_EQ(Run({"delete", "x.pak", "-o", "y.pak", "DATA/X.BIN"}).exitCode, 0);
+        EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"KEEP", "k"}}));
+
+        WriteFileText(dir / "d1" / "X.BIN", "first");
+        WriteFileText(dir / "d2" / "x.bin", "second");
+        const ProgramRun clash = Run({"update", "y.pak", "d1/X.BIN", "d2/x.bin"});
+        EXPECT_EQ(clash.exitCode, 1);
+        EXPECT_NE(clash.err.find("cannot add both d1/X.BIN and d2/x.bin"), std::string::npos) << clash.err;
+        EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"KEEP", "k"}}));
+    }
 
 } // namespace
 } // namespace quarrow

@@ -239,7 +239,7 @@ TEST_F(QuarrowCli, PackingFoldersAndExtractingThemGivesTheTreeBack) {
     EXPECT_EQ(Bytes(dir / PathFromWide(L"输出") / "single.dat"), "one");
 }
 
-TEST_F(QuarrowCli, PacksWhatLinksLeadToEachFolderOnceAndNamesWhatItLeftOut) {
+TEST_F(QuarrowCli, PacksWhatLinksLeadToEachFolderOnceAndWritesNothingWhenItLeftSomethingOut) {
     std::string refused;
     if (!testing::MakeLinkedTree(dir.Path(), refused)) {
         GTEST_SKIP() << "this system makes no symbolic links here: " << refused;
@@ -251,24 +251,55 @@ TEST_F(QuarrowCli, PacksWhatLinksLeadToEachFolderOnceAndNamesWhatItLeftOut) {
         "quarrow-cli: skipped folder " + Utf8(tree / "zsub" / "again") + ": it is the folder " + Utf8(tree / "linked") +
             ", packed already\n",
     };
-    const auto expectLeftOutNamed = [&](const ProgramRun& run) {
+    const auto expectLeftOutNamed = [&](const ProgramRun& run, const std::string& target) {
         EXPECT_EQ(run.exitCode, 1) << "something was left out";
         std::size_t at = 0;
         for (const std::string& line : lines) {
             at = run.err.find(line, at);
             EXPECT_NE(at, std::string::npos) << line << "\nin:\n" << run.err;
         }
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 3) << run.err;
+        EXPECT_NE(run.err.find(target + " was not written\n"), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 4) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / target));
     };
-    expectLeftOutNamed(Run({"pack", "linked.pak", "tree"}));
-    // update takes a folder as pack does: the same tree replaces every entry in place.
-    expectLeftOutNamed(Run({"update", "linked.pak", "-o", "updated.pak", "tree"}));
-    EXPECT_EQ(Bytes(dir / "updated.pak"), Bytes(dir / "linked.pak"));
+    expectLeftOutNamed(Run({"pack", "linked.pak", "tree"}), "linked.pak");
+    // update takes a folder as pack does.
+    ASSERT_EQ(Run({"pack", "single.pak", Utf8(tree / "real.txt")}).exitCode, 0);
+    expectLeftOutNamed(Run({"update", "single.pak", "-o", "updated.pak", "tree"}), "updated.pak");
+
+    // Without what it cannot take, the tree packs, with what its links lead to.
+    for (const char* link : {"broken", "loop", "zsub/again"}) {
+        std::filesystem::remove(dir / tree / link);
+    }
+    ASSERT_EQ(Run({"pack", "linked.pak", "tree"}).exitCode, 0);
     EXPECT_EQ(Run({"list", "linked.pak"}).out,
               "12\t24\tFILE-LINK\n4\t36\tREAL.TXT\n12\t40\tLINKED\\SECRET\n5\t52\tLINKED\\DEEPER\\INNER\n");
     EXPECT_EQ(Run({"extract", "linked.pak", "out"}).exitCode, 0);
     EXPECT_EQ(Bytes(dir / "out" / "FILE-LINK"), testing::LinkedTree::kSecret);
 }
+
+#ifndef _WIN32
+// Names are bytes here: those of code page 936 (copied from a Chinese Windows system) are stored as
+// they are, a destination so named receives the files, and a name of neither encoding is named.
+TEST_F(QuarrowCli, NamesInCodePage936BytesArePackedAndExtractedByteForByte) {
+    const std::string data = "\xCA\xFD\xBE\xDD"; // 数据
+    WriteFileText(dir / "tree" / data / (data + ".txt"), "data");
+    const ProgramRun pack = Run({"pack", "gbk.pak", "tree"});
+    ASSERT_EQ(pack.exitCode, 0) << pack.err;
+    EXPECT_EQ(Run({"list", "gbk.pak"}).out, "4\t24\t数据\\数据.TXT\n");
+    const ProgramRun extract = Run({"extract", "gbk.pak", data});
+    EXPECT_EQ(extract.exitCode, 0) << extract.err;
+    EXPECT_EQ(Bytes(dir / data / "数据" / "数据.TXT"), "data");
+
+    WriteFileText(dir / "tree" / "\xFF\xFE.bin", "neither");
+    const ProgramRun refused = Run({"pack", "bad.pak", "tree"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("code page 936 cannot hold"), std::string::npos) << refused.err;
+    EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 2)
+        << "one problem, and the archive not written";
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad.pak"));
+}
+#endif
 
 TEST_F(QuarrowCli, ARefusedPackNamesEveryEntryAtFaultAndLeavesTheOldArchive) {
     for (const char letter : {'L', 'M', 'N'}) {

@@ -81,8 +81,8 @@ TEST_F(RealDisk, AReadOnlyDiskRefusesEveryCommandAndLosesNothing) {
     const auto before = SnapshotOf(disk);
 
     const ProgramRun pack = Run({"pack", "OLD.PAK", (dir / "one").string()});
-    EXPECT_EQ(pack.exitCode, 3);
-    EXPECT_EQ(pack.err, "quarrow-cli: cannot create OLD.PAK: Read-only file system\n");
+    EXPECT_EQ(pack.exitCode, 1);
+    EXPECT_EQ(pack.err, "quarrow-cli: cannot pack: OLD.PAK: it is read-only\nquarrow-cli: OLD.PAK was not written\n");
 
     const ProgramRun append = Run({"append", "OLD.PAK", (dir / "one").string()});
     EXPECT_EQ(append.exitCode, 3);

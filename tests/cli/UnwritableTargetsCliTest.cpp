@@ -57,6 +57,62 @@ TEST_F(UnwritableTargets, AnArchiveThatCannotBeReadIsNotCalledNoArchive) {
     ExpectFailure(Run({"append", "folder.pak", "one"}), "quarrow-cli: cannot open folder.pak: ");
 }
 
+#ifndef _WIN32
+// What must never pass for success: each run is refused with its reason and exit code, and the box
+// keeps every byte. Both commands run in /bin/sh in the box, CLI standing for quarrow-cli; the first
+// prepares, the second is judged (flock holds the archive as another writer would).
+struct Refusal {
+    const char* name;
+    const char* prepare;
+    const char* command;
+    int exitCode;
+    const char* reason;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* os) { *os << refusal.name; }
+
+class Refused : public UnwritableTargets, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(Refused, WithAReason) {
+    const auto shell = [&](std::string command) {
+        const std::string cli = "'" + testing::HostPath(QUARROW_CLI_PATH).string() + "'";
+        for (auto at = command.find("CLI"); at != std::string::npos; at = command.find("CLI", at + cli.size())) {
+            command.replace(at, 3, cli);
+        }
+        return testing::RunProgram("/bin/sh", {"-c", command}, box);
+    };
+    ASSERT_EQ(shell(GetParam().prepare).exitCode, 0);
+    const auto before = SnapshotOf(box);
+    const ProgramRun run = shell(GetParam().command);
+    EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
+    EXPECT_NE(run.err.find(GetParam().reason), std::string::npos) << run.err;
+    EXPECT_EQ(SnapshotOf(box), before);
+}
+
+// Pipes live outside the box, where the snapshot would wait on them.
+INSTANTIATE_TEST_SUITE_P(
+    Runs, Refused,
+    ::testing::Values(Refusal{"AnEmptyOutputName", ":", "CLI update a.pak -o '' one", 2, "-o names no file"},
+                      Refusal{"AppendWhoseAddressesCannotBePrinted", "cp a.pak ../copy.pak",
+                              "CLI append ../copy.pak one >/dev/full", 1, "cannot write to the standard output"},
+                      Refusal{"ListToAFullDevice", ":", "CLI list a.pak >/dev/full", 1, "standard output"},
+                      Refusal{"AFifoToRead", "mkfifo ../pipe", "CLI list ../pipe", 1, "not a regular file"},
+                      Refusal{"AFifoToWrite", "mkfifo ../pipe", "CLI pack ../pipe one", 1, "pipe: it is no file"},
+                      Refusal{"AnUpdateWhileAnotherWrites", ":", "flock a.pak CLI update a.pak one", 1,
+                              "another program is writing it"},
+                      Refusal{"AnAppendWhileAnotherWrites", ":", "flock a.pak CLI append a.pak one", 1,
+                              "another program is writing it"},
+                      Refusal{"ASecondNameOfTheArchive", "ln a.pak b.pak", "CLI delete a.pak FREE.TXT", 1, "-o FILE"},
+                      Refusal{"ThePackedFolderHoldsTheArchive", "cp a.pak out/SELF.PAK", "CLI pack out/SELF.PAK out", 1,
+                              "is the archive being written"},
+                      Refusal{"AFolderHoldingWhatNoScanCanTake",
+                              "mkdir ../odd && echo fine >../odd/fine.txt && mkfifo ../odd/pipe",
+                              "CLI pack x.pak ../odd", 1, "left out ../odd/pipe: it is not a regular file"},
+                      Refusal{"AFileSizeLimit", "head -c 8192 /dev/zero >big", "ulimit -f 4; CLI pack big.pak big", 1,
+                              "File too large"}),
+    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+#endif
+
 TEST_F(UnwritableTargets, ADestinationThatIsAFileStopsExtractionWithOneMessage) {
     const auto before = SnapshotOf(box);
     const ProgramRun run = Run({"extract", "a.pak", "one"});
@@ -90,7 +146,8 @@ TEST_P(UnwritableOnWindows, PackOverTheArchive) {
     const auto before = SnapshotOf(box);
     {
         const auto guard = Protect(GetParam(), box / "a.pak");
-        ExpectFailure(Run({"pack", "a.pak", "one"}), "quarrow-cli: cannot replace a.pak: ");
+        // Refused before anything is written: the archive is held by another writer, or read-only.
+        ExpectFailure(Run({"pack", "a.pak", "one"}), "quarrow-cli: cannot pack: a.pak: ");
     }
     EXPECT_EQ(SnapshotOf(box), before);
 }

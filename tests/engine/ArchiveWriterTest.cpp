@@ -3,6 +3,7 @@
 #include "ArchiveReader.hpp"
 #include "File.hpp"
 #include "ExampleArchive.hpp"
+#include "FolderSnapshot.hpp"
 #include "HandMadeArchive.hpp"
 #include "IndependentReader.hpp"
 #include "ProgressRecorder.hpp"
@@ -13,6 +14,11 @@
 #include <fstream>
 #include <functional>
 #include <map>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -323,6 +329,71 @@ INSTANTIATE_TEST_SUITE_P(
                 PackProblem::TooLarge, 0}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
+#ifndef _WIN32
+// A target that cannot be rewritten in place without loss, reached through a link: refused before
+// anything is written, naming it, and every file stays as it was. (The command-line tests meet the
+// others: a pipe, a lock, hard links, an input that is the target itself.)
+TEST(PackArchive, RefusesAReadOnlyTargetAndAFolderAndLeavesEveryFile) {
+    for (const bool folder : {false, true}) {
+        TempDir dir;
+        WriteFileText(dir / "ok", "fine");
+        if (folder) {
+            std::filesystem::create_directory(dir / "real.pak");
+        } else {
+            WriteFileText(dir / "real.pak", "the user's old archive");
+            std::filesystem::permissions(dir / "real.pak", std::filesystem::perms::owner_read);
+        }
+        std::filesystem::create_symlink("real.pak", dir / "out.pak");
+        Workspace workspace;
+        ASSERT_FALSE(workspace.AddFileEntry(dir / "ok"));
+        const auto before = testing::SnapshotOf(dir.Path());
+        NullProgress progress;
+        try {
+            PackArchive(workspace, dir / "out.pak", progress);
+            ADD_FAILURE() << "the pack was not refused";
+        } catch (const PackError& error) {
+            EXPECT_EQ(error.Problem(), folder ? PackProblem::TargetNotAFile : PackProblem::TargetReadOnly);
+            EXPECT_NE(std::string(error.what()).find("out.pak"), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(testing::SnapshotOf(dir.Path()), before);
+        EXPECT_TRUE(workspace.ArchivePath().empty());
+    }
+}
+
+// Rewritten in place, the archive stays the file it was: a link stays a link and its target is
+// rewritten in its own folder, with its permissions and, for a privileged run, its owner.
+TEST(PackArchive, KeepsTheFileItRewritesThroughALinkWithItsModeAndOwner) {
+    for (const auto mode : {0600u, 0755u, 0640u}) {
+        SCOPED_TRACE(mode);
+        TempDir dir;
+        WriteFileText(dir / "ok", "fine");
+        WriteFileText(dir / "elsewhere" / "real.pak", "the user's old archive");
+        std::filesystem::create_symlink("elsewhere/real.pak", dir / "out.pak");
+        ASSERT_EQ(::chmod((dir / "elsewhere" / "real.pak").c_str(), mode), 0);
+        const bool privileged = ::geteuid() == 0;
+        if (privileged) {
+            ASSERT_EQ(::chown((dir / "elsewhere" / "real.pak").c_str(), 65534, 65534), 0);
+        }
+        Workspace workspace;
+        ASSERT_FALSE(workspace.AddFileEntry(dir / "ok"));
+        NullProgress progress;
+        PackArchive(workspace, dir / "out.pak", progress);
+
+        EXPECT_TRUE(std::filesystem::is_symlink(dir / "out.pak"));
+        EXPECT_EQ(ReadArchiveBytes(ReadFileBytes(dir / "out.pak")).Contents(),
+                  (std::map<std::string, std::string>{{"ok", "fine"}}));
+        struct stat info {};
+        ASSERT_EQ(::stat((dir / "elsewhere" / "real.pak").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+        if (privileged) {
+            EXPECT_EQ(info.st_uid, 65534u);
+            EXPECT_EQ(info.st_gid, 65534u);
+        }
+        EXPECT_EQ(FolderNames(dir / "elsewhere"), (std::vector<std::string>{"real.pak"}));
+    }
+}
+#endif
+
 TEST(PackArchive, ARefusalNamesEveryProblemOfTheListInListOrder) {
     TempDir dir;
     WriteFileText(dir / "ok", "fine");
@@ -424,7 +495,7 @@ TEST(PackArchive, ALargeSourceCutShortWhileCopyingStopsThePack) {
     EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"large", "small"}));
 }
 
-TEST(PackArchive, RemovesTemporaryFilesThatAKilledPackLeftBehind) {
+TEST(PackArchive, LeavesEveryFileOfTheTemporaryFormThatItDidNotCreate) {
     TempDir dir;
     WriteFileText(dir / "a", "a");
     WriteFileText(dir / "OTHER.PAK.quarrow-tmp-0123456789abcdef", "left by a killed pack");
@@ -433,7 +504,8 @@ TEST(PackArchive, RemovesTemporaryFilesThatAKilledPackLeftBehind) {
     ASSERT_FALSE(workspace.AddFileEntry(dir / "a"));
     NullProgress progress;
     PackArchive(workspace, dir / "out.pak", progress);
-    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"a", "notes.quarrow-tmp-mine", "out.pak"}));
+    EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"OTHER.PAK.quarrow-tmp-0123456789abcdef", "a",
+                                                                 "notes.quarrow-tmp-mine", "out.pak"}));
 }
 
 } // namespace

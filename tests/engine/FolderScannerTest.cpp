@@ -157,6 +157,10 @@ TEST(RelativeStoredName, RemovesTheBaseOnlyAtTheStart) {
     EXPECT_EQ(RelativeStoredName(L"/d", L"/d/x/d/f"), L"X\\D\\F");
     EXPECT_EQ(RelativeStoredName(L"/", L"/a.bin"), L"A.BIN");
 #endif
+    // Upper case only where code page 936 has the letter: é has no É there, α has Α.
+    const std::wstring d = std::wstring(L"d") + kSystemSeparator;
+    EXPECT_EQ(RelativeStoredName(L"d", d + L"café.txt"), L"CAFé.TXT");
+    EXPECT_EQ(RelativeStoredName(L"d", d + L"\u03B1.txt"), L"\u0391.TXT");
 }
 
 TEST(AddFolder, FollowsLinksEntersEachFolderOnceAndReportsWhatItLeftOut) {

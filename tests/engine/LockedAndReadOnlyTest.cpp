@@ -57,7 +57,7 @@ protected:
     }
 };
 
-TEST_P(Untouchable, PackOverTheArchiveFailsAndLeavesIt) {
+TEST_P(Untouchable, PackOverTheArchiveIsRefusedAndLeavesIt) {
     Workspace workspace;
     ASSERT_FALSE(workspace.AddFileEntry(dir / "src" / "one"));
     const auto before = SnapshotOf(box);
@@ -67,10 +67,11 @@ TEST_P(Untouchable, PackOverTheArchiveFailsAndLeavesIt) {
         try {
             PackArchive(workspace, box / "a.pak", progress);
             ADD_FAILURE() << "packed over a protected archive";
-        } catch (const FileError& error) {
-            EXPECT_EQ(error.Operation(), FileOperation::Replace);
-            EXPECT_EQ(error.Path(), box / "a.pak");
-            EXPECT_TRUE(error.Code());
+        } catch (const PackError& error) {
+            // Refused before anything is written: another program holds it, or it is read-only.
+            EXPECT_EQ(error.Problem(), GetParam() == Guard::HeldWithoutSharing ? PackProblem::TargetLocked
+                                                                               : PackProblem::TargetReadOnly);
+            EXPECT_EQ(error.Problems().front().source, box / "a.pak");
         }
     }
     EXPECT_EQ(SnapshotOf(box), before);

@@ -201,9 +201,11 @@ INSTANTIATE_TEST_SUITE_P(
     Steps, ExtractStepFaults,
     ::testing::Values(FailingStep{"CreatingANewFile", FaultPlan::FailCall(FileOperation::Create, 1), 1},
                       FailingStep{"ClosingANewFile", FaultPlan::FailCall(FileOperation::Close, 1), 1},
+                      FailingStep{"PuttingANewFileInPlace", FaultPlan::FailCall(FileOperation::Replace, 1), 1},
                       FailingStep{"CreatingTheReplacementOfAUsersFile",
-                                  Only(FaultPlan::FailCall(FileOperation::Create, 2), "B.TXT"), 2},
-                      FailingStep{"ReplacingAUsersFile", FaultPlan::FailCall(FileOperation::Replace, 1), 2},
+                                  Only(FaultPlan::FailCall(FileOperation::Create, 1), "B.TXT"), 2},
+                      FailingStep{"ReplacingAUsersFile", Only(FaultPlan::FailCall(FileOperation::Replace, 1), "B.TXT"),
+                                  2},
                       FailingStep{"CreatingAFolder", Within(FaultPlan::RefuseDirectories(), "/NEW"), 5, false}),
     [](const ::testing::TestParamInfo<FailingStep>& info) { return std::string(info.param.name); });
 

@@ -206,11 +206,13 @@ bool RunningProgram::Running() {
     return !ended_;
 }
 
-void RunningProgram::Kill() {
+void RunningProgram::Kill() { Stop(SIGKILL); }
+
+void RunningProgram::Stop(int signal) {
     if (ended_) {
         return; // reaped: the number may already be another process's
     }
-    ::kill(pid_, SIGKILL);
+    ::kill(pid_, signal);
     int status = 0;
     while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }

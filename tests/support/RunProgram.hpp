@@ -32,6 +32,11 @@ public:
     bool Running();
     // Ends the program at once, as kill -9 (TerminateProcess on Windows) does, and waits for its end.
     void Kill();
+#ifndef _WIN32
+    // Sends it `signal` (SIGINT as Ctrl+C does, SIGHUP as a closed terminal does) and waits for its end.
+    void Stop(int signal);
+    int Id() const { return pid_; }
+#endif
 
 private:
 #ifdef _WIN32

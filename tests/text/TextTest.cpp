@@ -32,7 +32,18 @@ TEST(Text, MalformedUtf8BecomesReplacementCharacters) {
 TEST(Text, PathsKeepChineseNamesExactly) {
     const std::wstring name = L"目录\u00E9";
     EXPECT_EQ(WideFromPath(PathFromWide(name)), name);
+    EXPECT_FALSE(HasEscapedBytes(name));
 }
+
+#ifndef _WIN32
+TEST(Text, PathsKeepEveryByteOfNamesThatAreNoUtf8) {
+    for (const std::string bytes : {"\xCA\xFD\xBE\xDD/a", "\xFF", "a\xC3", "\xE6\x95\xB0\xCA"}) {
+        const std::wstring wide = WideFromPath(std::filesystem::path(bytes));
+        EXPECT_TRUE(HasEscapedBytes(wide)) << bytes;
+        EXPECT_EQ(PathFromWide(wide).native(), bytes);
+    }
+}
+#endif
 
 TEST(Text, UpperCaseIsTheSameOnEverySystem) {
     EXPECT_EQ(ToUpperInvariant(L"Maps\\Town.map"), L"MAPS\\TOWN.MAP");
