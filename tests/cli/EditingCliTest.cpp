@@ -232,64 +232,65 @@ TEST_F(EditingCli, DiffNamesEachDifferenceAndItsFolderTurnsOldIntoNew) {
                                  {"d.bin", "d"},
                                  {"F.BIN", "gone"},
                                  {"E.BIN", "added"}}));
-    // Every byte a rewrite would drop is named, wherever it lies; an index before its data drops nothing.
-    TEST_F(EditingCli, BytesOutsideHeaderIndexAndDataAreNamedWhereverTheyLie) {
-        struct Layout {
-            const char* name;
-            std::vector<std::uint8_t> bytes;
-            std::string ranges; // empty: nothing is dropped
-        };
-        HandMadeArchive gap;
-        gap.Add("A.BIN", "aaa");
-        gap.data += "gap";
-        gap.Add("B.BIN", "bbb");
-        HandMadeArchive empty;
-        auto behindEmptyIndex = empty.Bytes();
-        behindEmptyIndex.insert(behindEmptyIndex.end(), {'t', 'a', 'i', 'l'});
-        HandMadeArchive before;
-        before.AddRaw("A.BIN", 3, 24 + 128).AddRaw("B.BIN", 3, 24 + 128 + 3);
-        auto indexFirst = before.Bytes();
-        indexFirst.insert(indexFirst.end(), {'a', 'a', 'a', 'b', 'b', 'b'});
-        HandMadeArchive both = gap;
-        auto gapAndTail = both.Bytes();
-        gapAndTail.push_back('!');
-        for (const Layout& layout : {Layout{"gap", gap.Bytes(), "bytes 27 to 29 (1Bh - 1Dh)"},
-                                     Layout{"behind an empty index", behindEmptyIndex, "bytes 24 to 27 (18h - 1Bh)"},
-                                     Layout{"gap and tail", gapAndTail, "bytes 27 to 29 (1Bh - 1Dh), bytes 161 to 161"},
-                                     Layout{"index before data", indexFirst, ""}}) {
-            SCOPED_TRACE(layout.name);
-            WriteFileBytes(dir / "x.pak", layout.bytes);
-            const ProgramRun run = Run({"delete", "x.pak", "-o", "y.pak", "B.BIN"});
-            if (layout.ranges.empty()) {
-                EXPECT_EQ(run.exitCode, 0) << run.err;
-                EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"A.BIN", "aaa"}}));
-            } else {
-                EXPECT_EQ(run.exitCode, 1);
-                EXPECT_NE(run.err.find(layout.ranges), std::string::npos) << run.err;
-                EXPECT_FALSE(std::filesystem::exists(dir / "y.pak"));
-            }
-            std::filesystem::remove(dir / "y.pak");
+}
+
+// Every byte a rewrite would drop is named, wherever it lies; an index before its data drops nothing.
+TEST_F(EditingCli, BytesOutsideHeaderIndexAndDataAreNamedWhereverTheyLie) {
+    struct Layout {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        std::string ranges; // empty: nothing is dropped
+    };
+    HandMadeArchive gap;
+    gap.Add("A.BIN", "aaa");
+    gap.data += "gap";
+    gap.Add("B.BIN", "bbb");
+    HandMadeArchive empty;
+    auto behindEmptyIndex = empty.Bytes();
+    behindEmptyIndex.insert(behindEmptyIndex.end(), {'t', 'a', 'i', 'l'});
+    HandMadeArchive before;
+    before.AddRaw("A.BIN", 3, 24 + 128).AddRaw("B.BIN", 3, 24 + 128 + 3);
+    auto indexFirst = before.Bytes();
+    indexFirst.insert(indexFirst.end(), {'a', 'a', 'a', 'b', 'b', 'b'});
+    HandMadeArchive both = gap;
+    auto gapAndTail = both.Bytes();
+    gapAndTail.push_back('!');
+    for (const Layout& layout : {Layout{"gap", gap.Bytes(), "bytes 27 to 29 (1Bh - 1Dh)"},
+                                 Layout{"behind an empty index", behindEmptyIndex, "bytes 24 to 27 (18h - 1Bh)"},
+                                 Layout{"gap and tail", gapAndTail, "bytes 27 to 29 (1Bh - 1Dh), bytes 161 to 161"},
+                                 Layout{"index before data", indexFirst, ""}}) {
+        SCOPED_TRACE(layout.name);
+        WriteFileBytes(dir / "x.pak", layout.bytes);
+        const ProgramRun run = Run({"delete", "x.pak", "-o", "y.pak", "B.BIN"});
+        if (layout.ranges.empty()) {
+            EXPECT_EQ(run.exitCode, 0) << run.err;
+            EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"A.BIN", "aaa"}}));
+        } else {
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_NE(run.err.find(layout.ranges), std::string::npos) << run.err;
+            EXPECT_FALSE(std::filesystem::exists(dir / "y.pak"));
         }
+        std::filesystem::remove(dir / "y.pak");
     }
+}
 
-    // DATA\X.BIN, DATA\\X.BIN and \DATA\X.BIN extract to one file, so they are one name to every command;
-    // two inputs of one update that would be stored under one name are refused, both named.
-    TEST_F(EditingCli, NamesThatExtractToOneFileAreOneName) {
-        HandMadeArchive archive;
-        archive.Add("DATA\\X.BIN", "one").Add("\\DATA\\X.BIN", "two").Add("DATA\\\\X.BIN", "three").Add("KEEP", "k");
-        WriteFileBytes(dir / "x.pak", archive.Bytes());
-        EXPECT_NE(Run({"check", "x.pak"}).out.find("entries 1, 2 and 3"), std::string::npos)
-            << Run({"check", "x.pak"}).out;
-        ASSERT_EQ(Run({"delete", "x.pak", "-o", "y.pak", "DATA/X.BIN"}).exitCode, 0);
-        EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"KEEP", "k"}}));
+// DATA\X.BIN, DATA\\X.BIN and \DATA\X.BIN extract to one file, so they are one name to every command;
+// two inputs of one update that would be stored under one name are refused, both named.
+TEST_F(EditingCli, NamesThatExtractToOneFileAreOneName) {
+    HandMadeArchive archive;
+    archive.Add("DATA\\X.BIN", "one").Add("\\DATA\\X.BIN", "two").Add("DATA\\\\X.BIN", "three").Add("KEEP", "k");
+    WriteFileBytes(dir / "x.pak", archive.Bytes());
+    EXPECT_NE(Run({"check", "x.pak"}).out.find("entries 1, 2 and 3"), std::string::npos) << Run({"check", "x.pak"}).out;
+    ASSERT_EQ(Run({"delete", "x.pak", "-o", "y.pak", "DATA/X.BIN"}).exitCode, 0);
+    EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"KEEP", "k"}}));
 
-        WriteFileText(dir / "d1" / "X.BIN", "first");
-        WriteFileText(dir / "d2" / "x.bin", "second");
-        const ProgramRun clash = Run({"update", "y.pak", "d1/X.BIN", "d2/x.bin"});
-        EXPECT_EQ(clash.exitCode, 1);
-        EXPECT_NE(clash.err.find("cannot add both d1/X.BIN and d2/x.bin"), std::string::npos) << clash.err;
-        EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"KEEP", "k"}}));
-    }
+    WriteFileText(dir / "d1" / "X.BIN", "first");
+    WriteFileText(dir / "d2" / "x.bin", "second");
+    const ProgramRun clash = Run({"update", "y.pak", "d1/X.BIN", "d2/x.bin"});
+    EXPECT_EQ(clash.exitCode, 1);
+    EXPECT_NE(clash.err.find("cannot add both d1/X.BIN and d2/x.bin"), std::string::npos) << clash.err;
+    EXPECT_EQ(Read("y.pak").Contents(), (Contents{{"KEEP", "k"}}));
+}
 
 } // namespace
 } // namespace quarrow

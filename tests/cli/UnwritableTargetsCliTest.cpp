@@ -94,8 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
     Runs, Refused,
     ::testing::Values(Refusal{"AnEmptyOutputName", ":", "CLI update a.pak -o '' one", 2, "-o names no file"},
                       Refusal{"AppendWhoseAddressesCannotBePrinted", "cp a.pak ../copy.pak",
-                              "CLI append ../copy.pak one >/dev/full", 1, "cannot write to the standard output"},
-                      Refusal{"ListToAFullDevice", ":", "CLI list a.pak >/dev/full", 1, "standard output"},
+                              "CLI append ../copy.pak one >/dev/full", 3, "cannot write to the standard output"},
+                      Refusal{"ListToAFullDevice", ":", "CLI list a.pak >/dev/full", 3, "standard output"},
                       Refusal{"AFifoToRead", "mkfifo ../pipe", "CLI list ../pipe", 1, "not a regular file"},
                       Refusal{"AFifoToWrite", "mkfifo ../pipe", "CLI pack ../pipe one", 1, "pipe: it is no file"},
                       Refusal{"AnUpdateWhileAnotherWrites", ":", "flock a.pak CLI update a.pak one", 1,
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"AFolderHoldingWhatNoScanCanTake",
                               "mkdir ../odd && echo fine >../odd/fine.txt && mkfifo ../odd/pipe",
                               "CLI pack x.pak ../odd", 1, "left out ../odd/pipe: it is not a regular file"},
-                      Refusal{"AFileSizeLimit", "head -c 8192 /dev/zero >big", "ulimit -f 4; CLI pack big.pak big", 1,
+                      Refusal{"AFileSizeLimit", "head -c 8192 /dev/zero >big", "ulimit -f 4; CLI pack big.pak big", 3,
                               "File too large"}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 #endif
