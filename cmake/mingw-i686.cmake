@@ -3,3 +3,6 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(QUARROW_MINGW_TRIPLE i686-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
+# A 32-bit program may use the whole 4 GB that a 64-bit Windows gives it, not 2 GB: large archives'
+# indexes fit.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--large-address-aware")
