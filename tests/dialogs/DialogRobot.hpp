@@ -22,7 +22,7 @@ public:
     using Script = std::function<void(DialogRobot&)>;
 
     // Starts `script` on the robot's thread. Construct it on the thread that shows the dialogs.
-    explicit DialogRobot(Script script, std::chrono::seconds deadline = std::chrono::seconds(90));
+    explicit DialogRobot(Script script, std::chrono::seconds deadline = std::chrono::seconds(300));
     ~DialogRobot();
     DialogRobot(const DialogRobot&) = delete;
     DialogRobot& operator=(const DialogRobot&) = delete;
