@@ -46,7 +46,8 @@ public:
     void TypeFileName(HWND fileDialog, std::wstring_view text);
     // Posts a click of the button `id`.
     void Press(HWND dialog, int id);
-    // Returns once the window's thread has handled every message sent or posted to it before.
+    // Returns once the window's thread has handled every message sent to it before. A posted message
+    // (Press) may still wait: a thread handles what is sent to it first.
     void Sync(HWND window);
     std::wstring Text(HWND window);
 
