@@ -81,7 +81,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override { return Answer(effect); }
     HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override try {
         FORMATETC files{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
         StorageMedium medium;
         if (effect_ == DROPEFFECT_NONE || data == nullptr || FAILED(data->GetData(&files, medium.Out()))) {
@@ -91,6 +91,14 @@ public:
         pending_ = DroppedPaths(static_cast<HDROP>(medium.Get().hGlobal));
         PostMessageW(window_, kFilesDropped, 0, 0);
         return Answer(effect);
+    } catch (...) {
+        // Nothing may pass into the system's frames: the drag's source hears that the drop failed.
+        effect_ = DROPEFFECT_NONE;
+        pending_.clear();
+        if (effect != nullptr) {
+            *effect = DROPEFFECT_NONE;
+        }
+        return E_OUTOFMEMORY;
     }
 
     void HandOn() {

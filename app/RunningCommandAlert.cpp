@@ -2,6 +2,8 @@
 
 #include "dlgSave.hpp"
 
+#include "ThreadWindows.hpp"
+
 #include <cwchar>
 #include <iterator>
 
@@ -29,29 +31,21 @@ bool ReportsOrAsks(HWND window) {
     return std::wcscmp(className, kSystemDialogClass) == 0 || std::wcscmp(className, dlgSave::kClassName) == 0;
 }
 
-struct Search {
-    HWND mainWindow;
-    HWND found = nullptr;
-};
-
-// Called in z-order, topmost first.
-BOOL CALLBACK Consider(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<Search*>(lParam);
-    if (IsWindowVisible(window) && IsWindowEnabled(window) && ReportsOrAsks(window) &&
-        OwnedBy(window, search.mainWindow)) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 } // namespace
 
 void AlertRunningCommand(HWND mainWindow) {
-    Search search{mainWindow};
-    EnumThreadWindows(GetCurrentThreadId(), Consider, reinterpret_cast<LPARAM>(&search));
-    if (search.found) {
-        SetForegroundWindow(search.found);
+    // In z-order, topmost first.
+    HWND found = nullptr;
+    win32::ForEachThreadWindow(GetCurrentThreadId(), [&](HWND window) {
+        if (IsWindowVisible(window) && IsWindowEnabled(window) && ReportsOrAsks(window) &&
+            OwnedBy(window, mainWindow)) {
+            found = window;
+            return false;
+        }
+        return true;
+    });
+    if (found) {
+        SetForegroundWindow(found);
     }
     MessageBeep(MB_OK);
 }

@@ -3,6 +3,7 @@
 #include "CentredPlacement.hpp"
 #include "StandardControls.hpp"
 #include "WindowPlacement.hpp"
+#include "ThreadWindows.hpp"
 #include "Twips.hpp"
 
 #include <iterator>
@@ -16,23 +17,6 @@ namespace {
 
 constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME;
-
-struct OwnedWindowSearch {
-    HWND owner;
-    std::wstring_view className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectOwnedWindow(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<OwnedWindowSearch*>(lParam);
-    wchar_t className[64];
-    const int length = GetClassNameW(window, className, static_cast<int>(std::size(className)));
-    if (GetWindow(window, GW_OWNER) == search.owner &&
-        std::wstring_view(className, static_cast<std::size_t>(length)) == search.className) {
-        search.found.push_back(window);
-    }
-    return TRUE;
-}
 
 bool IsTextBox(HWND control) {
     wchar_t className[16];
@@ -77,9 +61,19 @@ std::vector<HWND> OwnedWindows(HWND owner, const wchar_t* className) {
         return {};
     }
     // A window owned through one of the owner's controls is owned by the owner itself.
-    OwnedWindowSearch search{GetAncestor(owner, GA_ROOT), className, {}};
-    EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), &CollectOwnedWindow, reinterpret_cast<LPARAM>(&search));
-    return std::move(search.found);
+    const HWND root = GetAncestor(owner, GA_ROOT);
+    const std::wstring_view wanted(className);
+    std::vector<HWND> found;
+    win32::ForEachThreadWindow(GetWindowThreadProcessId(owner, nullptr), [&](HWND window) {
+        wchar_t name[64];
+        const int length = GetClassNameW(window, name, static_cast<int>(std::size(name)));
+        if (GetWindow(window, GW_OWNER) == root &&
+            std::wstring_view(name, static_cast<std::size_t>(length)) == wanted) {
+            found.push_back(window);
+        }
+        return true;
+    });
+    return found;
 }
 
 void CloseOwnedWindows(HWND owner, const wchar_t* className) {

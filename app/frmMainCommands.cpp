@@ -18,6 +18,9 @@
 #include "FolderScanner.hpp"
 #include "Text.hpp"
 
+#include <new>
+#include <stdexcept>
+
 namespace quarrow::app {
 
 namespace {
@@ -115,7 +118,8 @@ void frmMain::OpenArchiveAt(const std::wstring& path, DWORD start) {
         return;
     }
     const StatusSnapshot before(*this);
-    // The archive changed or failed to read after its check: the workspace is as it was.
+    // The archive changed, failed to read or did not fit in memory after its check: the workspace is as
+    // it was.
     const auto failed = [&](const std::exception& error) {
         lstFile_->Refresh();
         before.Restore();
@@ -129,6 +133,13 @@ void frmMain::OpenArchiveAt(const std::wstring& path, DWORD start) {
         failed(error);
         return;
     } catch (const FileError& error) {
+        failed(error);
+        return;
+    } catch (const std::bad_alloc& error) {
+        // Rows for millions of entries, in a 32-bit process: the load made them aside and lost nothing.
+        failed(error);
+        return;
+    } catch (const std::length_error& error) {
         failed(error);
         return;
     }

@@ -61,27 +61,29 @@ void AppendLine(std::string& out, const PakEntry& entry) {
 
 } // namespace
 
-// Straight from the index to the output, a chunk at a time: a list of 100,000 entries builds no
-// workspace and holds no more than the index and one chunk of lines.
+// Straight from the index to the output, a chunk at a time: however many entries the header claims,
+// a list builds no workspace and holds no more than one chunk of records and one of lines.
 int RunList(const std::filesystem::path& archive, ListFormat format) {
     const auto check = CheckedArchive(archive);
     if (!check) {
         return kExitFailure;
     }
-    const ArchiveIndex index = ReadArchiveIndex(archive, check->header);
+    IndexChunks index(archive, check->header);
     std::string lines;
     lines.reserve(kOutputChunk + 128);
-    for (std::size_t i = 0; i < index.Count(); ++i) {
-        const PakEntry entry = DecodeEntry(index.Record(i));
-        if (format == ListFormat::Json) {
-            AppendJson(lines, entry);
-        } else {
-            AppendLine(lines, entry);
-        }
-        lines += '\n';
-        if (lines.size() >= kOutputChunk) {
-            Write(Stream::Out, lines);
-            lines.clear();
+    for (auto records = index.Next(); !records.empty(); records = index.Next()) {
+        for (const EntryBytes& record : records) {
+            const PakEntry entry = DecodeEntry(record);
+            if (format == ListFormat::Json) {
+                AppendJson(lines, entry);
+            } else {
+                AppendLine(lines, entry);
+            }
+            lines += '\n';
+            if (lines.size() >= kOutputChunk) {
+                Write(Stream::Out, lines);
+                lines.clear();
+            }
         }
     }
     Write(Stream::Out, lines);

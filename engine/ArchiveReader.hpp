@@ -5,6 +5,7 @@
 #include "PakFormat.hpp"
 #include "Progress.hpp"
 #include "SourceArchive.hpp"
+#include "File.hpp"
 #include "Workspace.hpp"
 
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace quarrow {
 
@@ -26,6 +28,7 @@ enum class ArchiveProblem {
     NegativeCount,    // the header counts fewer than 0 entries
     IndexOutsideFile, // the index begins before the file or ends after it
     Changed,          // the header is not the one that was checked: the file was rewritten meanwhile
+    IndexTooLarge,    // the index, or the rows made of it, would not fit in the memory of this process
 };
 
 // An English description, for logs and the command line.
@@ -84,9 +87,33 @@ private:
 // when it cannot be read.
 ArchiveIndex ReadArchiveIndex(const std::filesystem::path& path, const PakHeader& header);
 
+// The index of an archive read a bounded number of records at a time, so that what a pass over it
+// holds does not grow with the count that the header claims. Checks and throws as ReadArchiveIndex.
+class IndexChunks {
+public:
+    static constexpr std::size_t kChunkEntries = 4096;
+
+    IndexChunks(const std::filesystem::path& path, const PakHeader& header);
+
+    const SharedSourceArchive& Archive() const { return archive_; }
+    std::size_t Count() const { return count_; }
+    // The next records in index order, at most kChunkEntries of them; empty after the last.
+    std::span<const EntryBytes> Next();
+
+private:
+    std::filesystem::path path_;
+    File file_;
+    SharedSourceArchive archive_;
+    std::uint64_t indexOffset_ = 0;
+    std::size_t count_ = 0;
+    std::size_t read_ = 0;
+    std::vector<EntryBytes> chunk_;
+};
+
 // Replaces the workspace by the archive's entries, in index order, and makes the archive the current
-// one. The whole index is read with one read before anything changes: when that fails (FileError,
-// InvalidArchive) the workspace stays as it was.
+// one. The rows are made aside and adopted only when all are made: when reading fails (FileError,
+// InvalidArchive, IndexTooLarge before anything is allocated) or memory runs out, the workspace
+// stays as it was.
 void LoadArchive(Workspace& workspace, const std::filesystem::path& path, const PakHeader& header, Progress& progress);
 
 } // namespace quarrow

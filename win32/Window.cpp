@@ -66,16 +66,18 @@ LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Window::OnUnhandledException(std::exception_ptr error) {
-    std::string text = "unhandled error in a window handler";
+    // No allocation: the error may well be that memory ran out.
+    const char* what = "";
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
-        text += ": ";
-        text += e.what();
+        what = e.what(); // lives as long as `error`
     } catch (...) {
     }
-    OutputDebugStringA(text.c_str());
-    std::fprintf(stderr, "%s\n", text.c_str());
+    char text[512];
+    std::snprintf(text, sizeof text, "unhandled error in a window handler%s%s", *what ? ": " : "", what);
+    OutputDebugStringA(text);
+    std::fprintf(stderr, "%s\n", text);
 }
 
 LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +96,12 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam
         const auto reflected = message == WM_NOTIFY ? ReflectNotification(lParam) : std::nullopt;
         result = reflected ? *reflected : self->HandleMessage(message, wParam, lParam);
     } catch (...) {
-        self->OnUnhandledException(std::current_exception());
+        // The last resort: nothing may leave here into the system's frames, not even from the report.
+        try {
+            self->OnUnhandledException(std::current_exception());
+        } catch (...) {
+            OutputDebugStringA("unhandled error in a window handler, and in its report");
+        }
         result = DefWindowProcW(hwnd, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {

@@ -8,8 +8,12 @@
 #include "IndependentReader.hpp"
 #include "StatusTexts.hpp"
 
+#include "FileDropTarget.hpp"
+#include "OleSession.hpp"
+
 #include <filesystem>
 #include <map>
+#include <new>
 
 namespace quarrow::app::testing {
 namespace {
@@ -230,6 +234,46 @@ TEST_F(DroppedFiles, APathFromTheCommandLineOpensAsOpenDoes) {
     EXPECT_EQ(window.workspace().Count(), 3u);
     EXPECT_EQ(States(), (SwitchedStates{4, 0, 4, 4, 0, 4}));
     EXPECT_EQ(Caption(), base + L" - GAME.PAK");
+}
+
+// Offers files, and fails as memory running out would when the drop asks for them.
+class FailingFileOffer final : public IDataObject {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        *object = iid == IID_IUnknown || iid == IID_IDataObject ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC*, STGMEDIUM*) override { throw std::bad_alloc(); }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return format->cfFormat == CF_HDROP ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+};
+
+TEST_F(DroppedFiles, AFailureWhileTheDropReadsItsFilesIsAnsweredNotThrownIntoTheSystem) {
+    const win32::OleSession ole;
+    bool handedOn = false;
+    const FileDropTarget target(window.Handle(), [&](std::vector<std::wstring>) { handedOn = true; });
+    // Where the system keeps a registered window's target.
+    auto* registered = static_cast<IDropTarget*>(GetPropW(window.Handle(), L"OleDropTargetInterface"));
+    ASSERT_NE(registered, nullptr);
+    FailingFileOffer offer;
+    DWORD effect = DROPEFFECT_COPY;
+    ASSERT_EQ(registered->DragEnter(&offer, 0, {}, &effect), S_OK);
+    ASSERT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+    HRESULT result = S_OK;
+    EXPECT_NO_THROW(result = registered->Drop(&offer, 0, {}, &effect));
+    EXPECT_EQ(result, E_OUTOFMEMORY);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_FALSE(handedOn);
 }
 
 } // namespace

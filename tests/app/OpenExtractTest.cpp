@@ -141,6 +141,30 @@ TEST_F(OpenCommand, AMissingFileAndADamagedIndexGetTheSameMessage) {
     EXPECT_EQ(window.workspace().Count(), 0u);
 }
 
+TEST_F(OpenCommand, MemoryRunningOutWhileTheRowsAreMadeIsAFailedOpenThatKeepsEverything) {
+    WriteFile(L"one.txt", "1");
+    AddFiles({L"one.txt"});
+    const SwitchedStates before = States();
+    int breaths = 0;
+    progress.onBreathe = [&] {
+        if (++breaths == 2) {
+            throw std::bad_alloc();
+        }
+    };
+    const std::wstring archive = WriteArchive(L"BIG.PAK", ThreeEntryArchive());
+    OpenArchive(archive, IDOK);
+
+    const dialogs::MessageRequest& message = LastRequest().Message;
+    EXPECT_EQ(message.Title, L"打开错误");
+    EXPECT_EQ(message.Text.rfind(archive, 0), 0u) << message.Text;
+    EXPECT_TRUE(EndsWith(message.Text, L"目前的档案列表没有改变。")) << message.Text;
+    ASSERT_EQ(window.workspace().Count(), 1u);
+    EXPECT_EQ(VisibleRow(1)[0], L"one.txt");
+    EXPECT_EQ(window.txtPAKName(), L"");
+    EXPECT_EQ(States(), before);
+    EXPECT_EQ(window.StatusText(kStatePanel), L"就绪");
+}
+
 TEST_F(OpenCommand, AnArchiveThatCannotBeReadIsNotCalledNoArchiveButSaysWhy) {
     const std::wstring archive = WriteArchive(L"LOCKED.PAK", ThreeEntryArchive());
     const win32::UniqueFileHandle lock(

@@ -48,7 +48,7 @@ TEST(QuarrowExe, StartsIntoItsMainWindowAndEndsWhenItCloses) {
         << "error " << GetLastError();
 
     const std::wstring caption = L"Quarrow V" + std::wstring(quarrow::testing::kBuildVersionWide);
-    const HWND window = WaitForVisibleWindow(L"frmMain", caption.c_str(), 30000);
+    const HWND window = WaitForVisibleWindow(L"frmMain", caption.c_str(), 120000);
     ASSERT_NE(window, nullptr) << "no window captioned " << caption << " showed";
     DWORD owningProcess = 0;
     GetWindowThreadProcessId(window, &owningProcess);
@@ -59,7 +59,7 @@ TEST(QuarrowExe, StartsIntoItsMainWindowAndEndsWhenItCloses) {
     EXPECT_EQ(client.bottom, 488);
 
     PostMessageW(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process.info.hProcess, 20000), WAIT_OBJECT_0)
+    ASSERT_EQ(WaitForSingleObject(process.info.hProcess, 60000), WAIT_OBJECT_0)
         << "still running after its window closed";
     DWORD exitCode = 1;
     GetExitCodeProcess(process.info.hProcess, &exitCode);

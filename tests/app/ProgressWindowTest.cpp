@@ -104,6 +104,7 @@ TEST(ProgressWindow, EachOperationGetsAFreshWindowCentredOnItsOwnerThatLeavesThe
     save.SetItem(L"A.BMP");
     save.SetValue(ProgressBar::Items, 1);
     save.SetText(ProgressBar::Items, L"1 / 3");
+    const ULONGLONG shown = GetTickCount64();
     save.Breathe();
     EXPECT_EQ(TextOf(save.lblStatus()), L"读取PAK文件内容");
     EXPECT_EQ(TextOf(save.lblFile()), L"A.BMP");
@@ -114,7 +115,10 @@ TEST(ProgressWindow, EachOperationGetsAFreshWindowCentredOnItsOwnerThatLeavesThe
     save.SetValue(ProgressBar::Items, 2);
     save.SetText(ProgressBar::Items, L"2 / 3");
     save.Breathe();
-    EXPECT_EQ(save.PBar()->Text(), L"1 / 3") << "within the repaint interval";
+    // A busy machine may take longer than the interval between the two breaths; then either is right.
+    if (GetTickCount64() - shown < dlgSave::kRepaintIntervalMs) {
+        EXPECT_EQ(save.PBar()->Text(), L"1 / 3") << "within the repaint interval";
+    }
     Sleep(static_cast<DWORD>(dlgSave::kRepaintIntervalMs) + 20);
     save.Breathe();
     EXPECT_EQ(save.PBar()->Text(), L"2 / 3");

@@ -25,8 +25,9 @@ inline void PumpFor(DWORD ms) {
     }
 }
 
-// Dispatches messages until `done` holds or `ms` milliseconds have passed; answers `done()`.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD ms = 2000) {
+// Dispatches messages until `done` holds or `ms` milliseconds have passed; answers `done()`. The limit
+// is generous: a busy machine may take seconds to deliver a paint, and a condition that holds ends it.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD ms = 30000) {
     const DWORD start = GetTickCount();
     MSG msg;
     while (!done() && GetTickCount() - start < ms) {

@@ -138,7 +138,7 @@ TEST_F(JCToolbarTest, TheRightEndButtonLightsUpIsPressedClicksAndRestsWhenThePoi
         return GetPixel(right, 8, 3) == GradientLine(top, bottom, kHeight, 3);
     };
     MovePointerTo(kAway);
-    PumpFor(30);
+    PumpUntil([&] { return !toolbar.RightTimerRunning(); });
     EXPECT_FALSE(toolbar.RightTimerRunning());
 
     MovePointerTo(testing::OnScreen(toolbar.PicRight().Handle(), 7, 8));
@@ -168,7 +168,11 @@ TEST_F(JCToolbarTest, TheRightEndButtonLightsUpIsPressedClicksAndRestsWhenThePoi
     MovePointerTo(kAway);
     ASSERT_TRUE(PumpUntil([&] { return !toolbar.RightTimerRunning(); }));
     testing::SendMouseButton(MOUSEEVENTF_LEFTUP);
-    PumpFor(100); // the release, and the ticks after it
+    // The release, and the ticks after it.
+    PumpUntil([&] {
+        return !toolbar.RightTimerRunning() && toolbar.RightButtonState() == 0 &&
+               looks(RgbColor(118, 167, 241), RgbColor(0, 53, 145));
+    });
     EXPECT_FALSE(toolbar.RightTimerRunning());
     EXPECT_EQ(toolbar.RightButtonState(), 0);
     EXPECT_TRUE(looks(RgbColor(118, 167, 241), RgbColor(0, 53, 145)));
@@ -210,8 +214,9 @@ TEST_F(JCToolbarTest, ResizingKeepsTheHeightAndPutsTheRightEndButtonAtTheRightEd
     EXPECT_EQ(right.bottom, 26);
     EXPECT_EQ(toolbar.PicGrad().Width(), 396);
     EXPECT_EQ(GetPixel(toolbar.PicGrad().Dc(), 395, 25), RGB(59, 97, 156)) << "the widened middle is painted";
-    PumpFor(30);
-    EXPECT_EQ(testing::ScreenPixel(testing::OnScreen(toolbar.Handle(), 419, 0)), kHost) << "on the screen too";
+    const POINT corner = testing::OnScreen(toolbar.Handle(), 419, 0);
+    PumpUntil([&] { return testing::ScreenPixel(corner) == kHost; });
+    EXPECT_EQ(testing::ScreenPixel(corner), kHost) << "on the screen too";
 }
 
 TEST_F(JCToolbarTest, TheStripPaintsOnlyBehindTheControlsPlacedOnIt) {
@@ -220,9 +225,9 @@ TEST_F(JCToolbarTest, TheStripPaintsOnlyBehindTheControlsPlacedOnIt) {
     button.SetState(1);
     toolbar.DrawTheme();
     toolbar.SetIsStrech(true);
-    PumpFor(30);
-    EXPECT_EQ(testing::ScreenPixel(testing::OnScreen(button.Handle(), 30, 2)), RGB(0, 0, 128))
-        << "the button's frame is still on the screen";
+    const POINT frame = testing::OnScreen(button.Handle(), 30, 2);
+    PumpUntil([&] { return testing::ScreenPixel(frame) == RGB(0, 0, 128); });
+    EXPECT_EQ(testing::ScreenPixel(frame), RGB(0, 0, 128)) << "the button's frame is still on the screen";
     EXPECT_EQ(testing::ScreenPixel(testing::OnScreen(toolbar.Handle(), 100, 0)), RGB(221, 236, 254));
 }
 

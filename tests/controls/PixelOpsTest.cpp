@@ -1,5 +1,7 @@
 #include "PixelOps.hpp"
 
+#include "ColorMath.hpp"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -72,6 +74,30 @@ TEST(LightenPixels, RaisesOrLowersLuminanceByPercent) {
     EXPECT_EQ(pixel, (std::vector<std::uint8_t>{255, 1, 1, 9}));
     LightenPixels(pixel, -100);
     EXPECT_EQ(pixel, (std::vector<std::uint8_t>{0, 0, 0, 9}));
+}
+
+// Colours whose grey level, lightening or HLS change lies near a rounding boundary: with the x87
+// unit's wider intermediates a 32-bit build rounds them the other way, and its greyed toolbar icons and
+// tinted pictures would differ from what the painting tests check.
+TEST(PixelArithmetic, RoundsAlikeInTheThirtyTwoAndSixtyFourBitBuilds) {
+    const struct {
+        std::uint8_t red, green, blue, gray;
+        std::vector<std::uint8_t> lightened, tinted; // blue, green, red
+    } cases[] = {{0, 45, 45, 31, {58, 58, 0}, {49, 49, 5}},
+                 {0, 0, 5, 1, {6, 0, 0}, {5, 1, 1}},
+                 {0, 0, 115, 13, {150, 0, 0}, {124, 14, 14}},
+                 {0, 240, 95, 152, {135, 255, 57}, {126, 233, 55}},
+                 {3, 237, 145, 157, {177, 253, 59}, {163, 231, 57}}};
+    EXPECT_EQ(GrayLevel(0, 44, 14), 27);
+    for (const auto& c : cases) {
+        EXPECT_EQ(GrayLevel(c.red, c.green, c.blue), c.gray);
+        std::vector<std::uint8_t> pixel{c.blue, c.green, c.red, 255};
+        LightenPixels(pixel, 30);
+        EXPECT_EQ(std::vector<std::uint8_t>(pixel.begin(), pixel.begin() + 3), c.lightened);
+        pixel = {c.blue, c.green, c.red, 255};
+        ModifyPixelsHLS(pixel, 1.0, 1.2, 0.8);
+        EXPECT_EQ(std::vector<std::uint8_t>(pixel.begin(), pixel.begin() + 3), c.tinted);
+    }
 }
 
 TEST(GrayPixels, ConvertsAllButTheKeptGrays) {

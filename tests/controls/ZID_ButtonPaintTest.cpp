@@ -283,7 +283,9 @@ TEST_F(ZID_ButtonPaint, TheHeightStaysAt375TwipsWhateverTheHostAsks) {
 TEST_F(ZID_ButtonPaint, TheFaceReachesTheScreen) {
     button.SetThemeColor(0);
     button.SetState(1);
-    testing::PumpFor(50);
+    testing::PumpUntil([&] {
+        return testing::ScreenPixel(testing::OnScreen(button.Handle(), 30, 2)) == ColorsOf(ColorScheme::Blue).dark;
+    });
     EXPECT_EQ(testing::ScreenPixel(testing::OnScreen(button.Handle(), 30, 2)), ColorsOf(ColorScheme::Blue).dark);
     EXPECT_EQ(testing::ScreenPixel(testing::OnScreen(button.Handle(), 30, 0)), ColorsOf(ColorScheme::Blue).faceTop);
 }

@@ -42,8 +42,8 @@ TEST(ucVertical3DLine, LetsWhatLiesBehindShowBesideTheGroove) {
     testing::ControlHost& host = testing::SharedHost();
     ucVertical3DLine line(host.Handle(), 10, 10, 25);
     RedrawWindow(host.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    testing::PumpFor(30);
     const auto at = [&](int x, int y) { return testing::ScreenPixel(testing::OnScreen(line.Handle(), x, y)); };
+    testing::PumpUntil([&] { return at(0, 0) == kGray && at(1, 24) == kWhite; });
     EXPECT_EQ(at(0, 0), kGray);
     EXPECT_EQ(at(0, 24), kGray);
     EXPECT_EQ(at(1, 24), kWhite);

@@ -11,7 +11,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kStepTimeout = 30s;
+constexpr auto kStepTimeout = 120s; // generous: a step that succeeds ends at once, and a busy machine is slow
 constexpr auto kPoll = 50ms;
 constexpr UINT kSendTimeoutMs = 10000;
 constexpr int kFileNameBox = 0x47C;    // cmb13: the name box of an Explorer-style file dialog

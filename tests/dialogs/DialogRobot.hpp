@@ -22,7 +22,7 @@ public:
     using Script = std::function<void(DialogRobot&)>;
 
     // Starts `script` on the robot's thread. Construct it on the thread that shows the dialogs.
-    explicit DialogRobot(Script script, std::chrono::seconds deadline = std::chrono::seconds(90));
+    explicit DialogRobot(Script script, std::chrono::seconds deadline = std::chrono::seconds(300));
     ~DialogRobot();
     DialogRobot(const DialogRobot&) = delete;
     DialogRobot& operator=(const DialogRobot&) = delete;
@@ -46,7 +46,8 @@ public:
     void TypeFileName(HWND fileDialog, std::wstring_view text);
     // Posts a click of the button `id`.
     void Press(HWND dialog, int id);
-    // Returns once the window's thread has handled every message sent or posted to it before.
+    // Returns once the window's thread has handled every message sent to it before. A posted message
+    // (Press) may still wait: a thread handles what is sent to it first.
     void Sync(HWND window);
     std::wstring Text(HWND window);
 

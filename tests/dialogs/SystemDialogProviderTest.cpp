@@ -7,6 +7,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <commdlg.h>
+
 #include <filesystem>
 
 namespace quarrow::dialogs {
@@ -25,6 +27,15 @@ std::wstring StaticTexts(DialogRobot& r, HWND dialog) {
     return texts;
 }
 
+// The folder an Explorer-style file dialog shows.
+std::wstring FolderShown(HWND dialog) {
+    wchar_t folder[MAX_PATH] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder), SMTO_NORMAL, 10000,
+                        &ignored);
+    return folder;
+}
+
 class SystemDialogProviderTest : public ::testing::Test {
 protected:
     TempDir dir;
@@ -40,7 +51,8 @@ TEST_F(SystemDialogProviderTest, OpenFilesGivesTheFolderAndTheChineseNames) {
         // Typing a folder and OK opens it, as it does for a user.
         r.TypeFileName(shown, folder);
         r.Press(shown, IDOK);
-        r.Sync(shown);
+        // The click is posted: text sent meanwhile would overtake it.
+        r.WaitUntil([&] { return FolderShown(shown) == folder; }, "the dialog to show the folder");
         r.TypeFileName(shown, L"\"甲.dat\" \"乙.dat\"");
         r.Press(shown, IDOK);
         r.WaitGone(shown);

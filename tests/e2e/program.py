@@ -186,11 +186,40 @@ def wait_for_settled(what, read, timeout=60, quiet=1.0):
     raise StepFailed(f"{what}: still changing after {timeout} s")
 
 
+def window_pixels(desktop, window):
+    """The whole picture of a top-level window, or None while it cannot be read (Wine is making or
+    remaking its X windows)."""
+    xwd = subprocess.run(["xwd", "-id", window.xid, "-silent"], capture_output=True, env=desktop.env)
+    return xwd.stdout if xwd.returncode == 0 else None
+
+
+# A blinking caret changes a few dozen bytes of a window's picture; filling a view changes thousands.
+CARET_BYTES = 256
+
+
+def wait_until_painted(desktop, window, what, timeout=60, quiet=1.0):
+    """Waits until a window has stopped changing but for its caret: a dialog fills its views, and a
+    tree lists a folder's children, some time after it shows, which a busy machine makes longer."""
+    deadline = time.monotonic() + timeout
+    last = window_pixels(desktop, window)
+    since = time.monotonic()
+    while time.monotonic() < deadline:
+        time.sleep(0.3)
+        current = window_pixels(desktop, window)
+        same = current is not None and last is not None and len(current) == len(last) and \
+            sum(a != b for a, b in zip(current, last)) <= CARET_BYTES
+        if not same:
+            last, since = current, time.monotonic()
+        elif time.monotonic() - since >= quiet:
+            return
+    raise StepFailed(f"{what}: still changing after {timeout} s")
+
+
 def type_into_file_dialog(desktop, caption, text, timeout=60):
     """Waits for a file dialog, types into its file name box (which has the focus when it opens) and
     confirms; returns the dialog's window."""
     dialog = desktop.wait_for_window(caption, timeout)
-    time.sleep(0.5)  # the dialog fills its folder view before it reads keys
+    wait_until_painted(desktop, dialog, "the file dialog fills its folder view")
     desktop.focus(dialog)
     desktop.type_text(text)
     desktop.key("Return")
@@ -201,11 +230,11 @@ def pick_files_in_dialog(desktop, caption, folder, names, timeout=60):
     """Waits for a file dialog that takes several files, goes to the folder by typing its path, and
     types the names, each in quotes, as one selection; the caller confirms. Returns the dialog."""
     dialog = desktop.wait_for_window(caption, timeout)
-    time.sleep(0.5)  # the dialog fills its folder view before it reads keys
+    wait_until_painted(desktop, dialog, "the file dialog fills its folder view")
     desktop.focus(dialog)
     desktop.type_text(windows_path(folder))
     desktop.key("Return")  # a folder's path makes the dialog show that folder
-    time.sleep(1.0)
+    wait_until_painted(desktop, dialog, "the file dialog shows the folder")
     desktop.type_text(" ".join(f'"{name}"' for name in names))
     return dialog
 
@@ -216,12 +245,13 @@ def browse_to_folder(desktop, path, timeout=60):
     key and finding the next one by typing its name. Wine's browser takes the selected tree item,
     not what is typed into its edit box."""
     dialog = desktop.wait_for_window(FOLDER_BROWSER, timeout)
-    time.sleep(1.0)  # the tree is filled and focused after the window shows
+    wait_until_painted(desktop, dialog, "the folder browser fills its tree")
     desktop.focus(dialog)
     desktop.key("Home", "Down")  # the desktop, then its first child: "/"
     for part in os.path.realpath(path).strip("/").split("/"):
         desktop.key("Right")
-        time.sleep(0.7)  # the children are listed, and the tree's typed search starts afresh
+        # The children are listed, and a second of quiet starts the tree's typed search afresh.
+        wait_until_painted(desktop, dialog, f"the folder browser lists what is in front of {part}")
         desktop.type_text(part)
-    time.sleep(0.5)
+    wait_until_painted(desktop, dialog, "the folder browser selects the folder")
     return dialog

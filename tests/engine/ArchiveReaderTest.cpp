@@ -87,6 +87,30 @@ TEST(CheckArchive, AMissingFileFailsLikeAForeignOne) {
     EXPECT_TRUE(check.error);
 }
 
+// 64 × 0x04000001 is 4 GiB + 64: a 32-bit size wraps to 64. The file is sparse, a few KB on disk.
+TEST(CheckArchive, ACountWhoseIndexOutgrowsTheAddressSpaceIsRefusedBeforeAnythingIsAllocated) {
+    TempDir dir;
+    HandMadeArchive header;
+    header.setCount = true;
+    header.count = 0x04000001;
+    const auto path = Write(dir, "sparse.pak", header);
+    std::filesystem::resize_file(path, kDataStart + std::uint64_t{kEntrySize} * 0x04000001);
+
+    const ArchiveCheck check = CheckArchive(path);
+    if constexpr (sizeof(std::size_t) < 8) {
+        ASSERT_TRUE(check.problem.has_value());
+        EXPECT_EQ(*check.problem, ArchiveProblem::IndexTooLarge);
+        EXPECT_THROW(ReadArchiveIndex(path, check.header), InvalidArchive);
+        EXPECT_THROW(IndexChunks(path, check.header), InvalidArchive);
+    } else {
+        // It fits here, and a pass over it holds one chunk at a time.
+        ASSERT_TRUE(check);
+        IndexChunks index(path, check.header);
+        EXPECT_EQ(index.Count(), 0x04000001u);
+        EXPECT_EQ(index.Next().size(), IndexChunks::kChunkEntries);
+    }
+}
+
 TEST(CheckArchive, AnEmptyArchiveIsAnArchive) {
     TempDir dir;
     HandMadeArchive empty;

@@ -30,6 +30,7 @@ std::string NameOf(ArchiveProblem problem) {
     case ArchiveProblem::NegativeCount: return "NegativeCount";
     case ArchiveProblem::IndexOutsideFile: return "IndexOutsideFile";
     case ArchiveProblem::Changed: return "Changed";
+    case ArchiveProblem::IndexTooLarge: return "IndexTooLarge";
     }
     return "?";
 }

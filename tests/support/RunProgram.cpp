@@ -3,6 +3,7 @@
 #include "TempDir.hpp"
 #include "Text.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -11,6 +12,7 @@
 #else
 #include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -50,6 +52,48 @@ HANDLE Inheritable(const std::filesystem::path& path, bool write) {
         throw std::runtime_error("cannot open a capture file");
     }
     return handle;
+}
+#else
+// The program's words, behind the emulator that a cross-built test runs its programs with (the
+// kernel cannot start them itself).
+std::vector<std::string> CommandWords(const std::filesystem::path& program, const std::vector<std::string>& arguments) {
+    std::vector<std::string> words;
+#ifdef QUARROW_PROGRAM_EMULATOR
+    const std::string emulator = QUARROW_PROGRAM_EMULATOR;
+    for (std::size_t at = 0; at < emulator.size();) {
+        const std::size_t end = std::min(emulator.find(' ', at), emulator.size());
+        words.push_back(emulator.substr(at, end - at));
+        at = end + 1;
+    }
+#endif
+    words.push_back(program.string());
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    return words;
+}
+
+// Started with posix_spawn rather than fork: a forked child of an emulated 32-bit test never gets
+// as far as its exec under qemu-i386.
+pid_t Spawn(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+            const std::filesystem::path& folder, const char* in, const char* out, const char* err) {
+    std::vector<std::string> words = CommandWords(program, arguments);
+    std::vector<char*> argv;
+    for (auto& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, in, O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    pid_t child = 0;
+    const int failed = ::posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        throw std::runtime_error("cannot start " + program.string());
+    }
+    return child;
 }
 #endif
 
@@ -93,30 +137,7 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     CloseHandle(process.hProcess);
     run.exitCode = static_cast<int>(code);
 #else
-    const std::string programText = program.string();
-    const std::string folderText = folder.string();
-    std::vector<char*> argv{const_cast<char*>(programText.c_str())};
-    for (const auto& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::chdir(folderText.c_str()) != 0) {
-            ::_exit(127);
-        }
-        const int in = ::open(inPath.c_str(), O_RDONLY);
-        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) {
-            ::_exit(127);
-        }
-        ::execv(programText.c_str(), argv.data());
-        ::_exit(127);
-    }
-    if (child < 0) {
-        throw std::runtime_error("cannot start " + programText);
-    }
+    const pid_t child = Spawn(program, arguments, folder, inPath.c_str(), outPath.c_str(), errPath.c_str());
     int status = 0;
     while (::waitpid(child, &status, 0) < 0) {
     }
@@ -170,26 +191,7 @@ void RunningProgram::Kill() {
 
 RunningProgram::RunningProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                                const std::filesystem::path& folder) {
-    const std::string programText = program.string();
-    const std::string folderText = folder.string();
-    std::vector<char*> argv{const_cast<char*>(programText.c_str())};
-    for (const auto& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    pid_ = ::fork();
-    if (pid_ == 0) {
-        const int null = ::open("/dev/null", O_RDWR);
-        if (::chdir(folderText.c_str()) != 0 || null < 0 || ::dup2(null, 0) < 0 || ::dup2(null, 1) < 0 ||
-            ::dup2(null, 2) < 0) {
-            ::_exit(127);
-        }
-        ::execv(programText.c_str(), argv.data());
-        ::_exit(127);
-    }
-    if (pid_ < 0) {
-        throw std::runtime_error("cannot start " + programText);
-    }
+    pid_ = Spawn(program, arguments, folder, "/dev/null", "/dev/null", "/dev/null");
 }
 
 RunningProgram::~RunningProgram() {

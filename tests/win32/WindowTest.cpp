@@ -1,8 +1,10 @@
 #include "MessagePump.hpp"
+#include "ThreadWindows.hpp"
 #include "Window.hpp"
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -21,6 +23,7 @@ public:
     std::vector<UINT> seen;
     int unhandled = 0;
     bool throwOnUser = false;
+    bool throwOnReport = false;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -32,7 +35,12 @@ protected:
         }
         return DefaultHandling(message, wParam, lParam);
     }
-    void OnUnhandledException(std::exception_ptr) override { ++unhandled; }
+    void OnUnhandledException(std::exception_ptr) override {
+        ++unhandled;
+        if (throwOnReport) {
+            throw std::bad_alloc();
+        }
+    }
 };
 
 TEST(Window, MessagesReachTheObjectFromCreationToDestruction) {
@@ -49,6 +57,21 @@ TEST(Window, AnExceptionInAHandlerStopsAtTheWindowProcedure) {
     window.throwOnUser = true;
     SendMessageW(window.Handle(), WM_USER, 0, 0);
     EXPECT_EQ(window.unhandled, 1);
+    // Nor does a report that fails in turn pass into the system's frames.
+    window.throwOnReport = true;
+    EXPECT_NO_THROW(SendMessageW(window.Handle(), WM_USER, 0, 0));
+    EXPECT_EQ(window.unhandled, 2);
+}
+
+TEST(ForEachThreadWindow, AFailureInTheVisitEndsTheEnumerationAndArrivesOutsideIt) {
+    RecordingWindow window;
+    int visits = 0;
+    const auto failing = [&](HWND) -> bool {
+        ++visits;
+        throw std::bad_alloc();
+    };
+    EXPECT_THROW(ForEachThreadWindow(GetCurrentThreadId(), failing), std::bad_alloc);
+    EXPECT_EQ(visits, 1);
 }
 
 // Serves the notifications of one child: code 1 with a result of its own, any other code not.
