@@ -112,7 +112,7 @@ ArchiveIndex ReadArchiveIndex(const std::filesystem::path& path, const PakHeader
 IndexChunks::IndexChunks(const std::filesystem::path& path, const PakHeader& header) : path_(path) {
     HeaderBytes headerBytes{};
     file_ = OpenCheckedArchive(path, header, headerBytes);
-    archive_ = std::make_shared<const SourceArchive>(path, file_.Size(), headerBytes);
+    archive_ = std::make_shared<const SourceArchive>(path, file_.Size(), headerBytes, file_.Identity());
     indexOffset_ = static_cast<std::uint64_t>(std::max(header.indexOffset, 0));
     count_ = static_cast<std::size_t>(std::max(header.entryCount, 0));
     chunk_.resize(std::min(count_, kChunkEntries));
