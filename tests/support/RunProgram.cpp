@@ -59,7 +59,10 @@ HANDLE Inheritable(const std::filesystem::path& path, bool write) {
 std::vector<std::string> CommandWords(const std::filesystem::path& program, const std::vector<std::string>& arguments) {
     std::vector<std::string> words;
 #ifdef QUARROW_PROGRAM_EMULATOR
-    const std::string emulator = QUARROW_PROGRAM_EMULATOR;
+    // The host's own programs (a shell, say) run as they are.
+    const std::string path = program.string();
+    const bool hosts = path.starts_with("/bin/") || path.starts_with("/usr/bin/");
+    const std::string emulator = hosts ? "" : QUARROW_PROGRAM_EMULATOR;
     for (std::size_t at = 0; at < emulator.size();) {
         const std::size_t end = std::min(emulator.find(' ', at), emulator.size());
         words.push_back(emulator.substr(at, end - at));
