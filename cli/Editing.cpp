@@ -26,7 +26,7 @@ NamedEntries FindNamed(const Entries& entries, const std::vector<std::string>& n
     const auto found = FindEntries(entries, wide, matching);
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (found[i].empty()) {
-            const bool pattern = matching != NameMatching::Exact && names[i].find_first_of("*?") != std::string::npos;
+            const bool pattern = matching != NameMatching::Exact && IsNamePattern(wide[i]);
             ReportError("no entry of " + DisplayPath(archive) + (pattern ? " matches " : " is named ") + names[i]);
             named.allFound = false;
         }

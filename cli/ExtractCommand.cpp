@@ -8,36 +8,68 @@
 #include "File.hpp"
 #include "PrintableText.hpp"
 #include "StoredName.hpp"
+#include "StreamCopy.hpp"
 #include "Text.hpp"
 #include "modPAK.hpp"
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 namespace quarrow::cli {
 
 namespace {
 
-// Whether an entry's file and another entry's folder bear one name, so that the archive itself keeps
-// one of them from being written.
-bool ClashesWithAnotherEntry(const Workspace& extracted, const SkippedEntry& skipped) {
-    const std::wstring key = NameMatchKey(skipped.storedName);
-    for (std::size_t position = 1; position <= extracted.Count(); ++position) {
-        const std::wstring other = NameMatchKey(extracted.Entry(position).storedName);
-        const auto below = [](const std::wstring& name, const std::wstring& folder) {
-            return name.size() > folder.size() && name.starts_with(folder) && name[folder.size()] == kArchiveSeparator;
-        };
-        if (below(other, key) || below(key, other)) {
+// The entries' match keys in order, so that a folder's entries follow its name.
+class SortedKeys {
+public:
+    explicit SortedKeys(const Workspace& entries) {
+        keys_.reserve(entries.Count());
+        for (std::size_t position = 1; position <= entries.Count(); ++position) {
+            keys_.push_back(NameMatchKey(entries.Entry(position).storedName));
+        }
+        std::sort(keys_.begin(), keys_.end());
+    }
+
+    // Whether `name`'s file and another entry's folder bear one name, either way round, so that the
+    // archive itself keeps one of them from being written.
+    bool ClashWith(std::wstring_view name) const {
+        const std::wstring key = NameMatchKey(name);
+        // An entry below `key` as a folder...
+        const std::wstring below = key + kArchiveSeparator;
+        const auto next = std::lower_bound(keys_.begin(), keys_.end(), below);
+        if (next != keys_.end() && next->starts_with(below)) {
             return true;
         }
+        // ...or an entry named as one of `key`'s folders.
+        for (auto at = key.find(kArchiveSeparator); at != std::wstring::npos;
+             at = key.find(kArchiveSeparator, at + 1)) {
+            if (std::binary_search(keys_.begin(), keys_.end(), key.substr(0, at))) {
+                return true;
+            }
+        }
+        return false;
     }
-    return false;
-}
 
-// Whether a skipped entry failed in the system (an I/O failure) rather than in the archive.
-bool FailedInTheSystem(const Workspace& extracted, const SkippedEntry& entry) {
-    return (entry.reason == SkipReason::CannotWrite && !ClashesWithAnotherEntry(extracted, entry)) ||
-           entry.reason == SkipReason::CannotRead;
+private:
+    std::vector<std::wstring> keys_;
+};
+
+// Whether some skipped entry failed in the system (an I/O failure) rather than in the archive.
+bool AnyFailedInTheSystem(const std::vector<SkippedEntry>& skipped, const Workspace& extracted) {
+    std::optional<SortedKeys> keys; // made once, and only when a write failed
+    return std::any_of(skipped.begin(), skipped.end(), [&](const SkippedEntry& entry) {
+        if (entry.reason == SkipReason::CannotRead) {
+            return true;
+        }
+        if (entry.reason != SkipReason::CannotWrite) {
+            return false;
+        }
+        if (!keys) {
+            keys.emplace(extracted);
+        }
+        return !keys->ClashWith(entry.storedName);
+    });
 }
 
 std::string FilesText(std::size_t count) { return std::to_string(count) + (count == 1 ? " file" : " files"); }
@@ -74,8 +106,7 @@ int Report(const ExtractionResult& result, const Workspace& extracted, const std
             ReportError("kept " + FilesText(result.kept.size()) + " that existed; their entries were not written");
         }
     }
-    if (std::any_of(result.skipped.begin(), result.skipped.end(),
-                    [&](const SkippedEntry& entry) { return FailedInTheSystem(extracted, entry); })) {
+    if (AnyFailedInTheSystem(result.skipped, extracted)) {
         return kExitIoFailure;
     }
     return result.skipped.empty() ? kExitSuccess : kExitFailure;
@@ -96,20 +127,19 @@ int ExtractAll(const std::filesystem::path& archive, const ExtractOptions& optio
 int WriteToOutput(const std::filesystem::path& archive, const ArchiveIndex& index,
                   const std::vector<std::size_t>& positions) {
     const File file = File::Open(archive, File::Mode::Read);
-    const std::uint64_t fileSize = file.Size();
-    std::vector<char> buffer(1 << 16);
+    std::vector<char> buffer(kCopyChunk);
     bool complete = true;
     for (const std::size_t position : positions) {
         const PakEntry record = DecodeEntry(index.Record(position - 1));
-        const auto offset = static_cast<std::uint64_t>(record.dataOffset);
-        const auto size = static_cast<std::uint64_t>(record.size);
-        if (record.dataOffset < 0 || record.size < 0 || offset + size > fileSize) {
+        if (!index.Archive()->Holds(record.dataOffset, record.size)) {
             ReportError("skipped entry " + std::to_string(position) + " (" +
                         Utf8FromWide(DecodeNameField(record.name).text) +
                         "): the entry's data lies outside the archive");
             complete = false;
             continue;
         }
+        const auto offset = static_cast<std::uint64_t>(record.dataOffset);
+        const auto size = static_cast<std::uint64_t>(record.size);
         for (std::uint64_t done = 0; done < size;) {
             const std::size_t chunk = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), size - done));
             if (file.ReadAt(offset + done, buffer.data(), chunk) != chunk) {

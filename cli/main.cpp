@@ -202,17 +202,13 @@ int Run(std::vector<std::string> arguments) {
     }
 
     if (help->parsed()) {
-        const CLI::App* topic = &app;
-        if (!helpTopic.empty()) {
-            const auto commands = std::as_const(app).get_subcommands({});
-            const auto named = std::find_if(commands.begin(), commands.end(),
-                                            [&](const CLI::App* command) { return command->get_name() == helpTopic; });
-            if (named == commands.end()) {
-                return KnowsCommand(app, {helpTopic}) ? kExitSuccess : kExitUsage;
-            }
-            topic = *named;
+        // A topic that is no command is named as a mistyped command is.
+        if (!helpTopic.empty() && !KnowsCommand(app, {helpTopic})) {
+            return kExitUsage;
         }
-        Write(Stream::Out, topic->help());
+        const auto named = std::as_const(app).get_subcommands(
+            [&](const CLI::App* command) { return command->get_name() == helpTopic; });
+        Write(Stream::Out, (named.empty() ? &app : named.front())->help());
         return kExitSuccess;
     }
     const Verbosity verbosity = quiet ? Verbosity::Quiet : verbose ? Verbosity::Verbose : Verbosity::Normal;

@@ -3,6 +3,7 @@
 #include "EntryNames.hpp"
 #include "File.hpp"
 #include "StoredName.hpp"
+#include "StreamCopy.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -45,20 +46,19 @@ class ContentComparer {
 public:
     ContentComparer(const ComparedArchive& older, const ComparedArchive& newer)
         : old_(File::Open(older.check.path, File::Mode::Read)), new_(File::Open(newer.check.path, File::Mode::Read)),
-          oldSize_(older.check.fileSize), newSize_(newer.check.fileSize) {}
+          oldArchive_(*older.index.Archive()), newArchive_(*newer.index.Archive()) {}
 
     bool SameBytes(ByteRange older, ByteRange newer) {
         if (older.Size() != newer.Size()) {
             return false;
         }
-        if (!Inside(older, oldSize_) || !Inside(newer, newSize_)) {
+        if (!oldArchive_.Holds(older.first, older.Size()) || !newArchive_.Holds(newer.first, newer.Size())) {
             return false; // data that is not there to compare counts as changed
         }
-        constexpr std::int64_t kChunk = 1 << 20;
-        oldBuffer_.resize(kChunk);
-        newBuffer_.resize(kChunk);
+        oldBuffer_.resize(kCopyChunk);
+        newBuffer_.resize(kCopyChunk);
         for (std::int64_t done = 0; done < older.Size();) {
-            const auto chunk = static_cast<std::size_t>(std::min(kChunk, older.Size() - done));
+            const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(kCopyChunk, older.Size() - done));
             if (old_.ReadAt(static_cast<std::uint64_t>(older.first + done), oldBuffer_.data(), chunk) != chunk ||
                 new_.ReadAt(static_cast<std::uint64_t>(newer.first + done), newBuffer_.data(), chunk) != chunk) {
                 return false; // shortened meanwhile
@@ -74,14 +74,10 @@ public:
 private:
     File old_;
     File new_;
-    std::uint64_t oldSize_;
-    std::uint64_t newSize_;
+    const SourceArchive& oldArchive_;
+    const SourceArchive& newArchive_;
     std::vector<std::uint8_t> oldBuffer_;
     std::vector<std::uint8_t> newBuffer_;
-
-    static bool Inside(ByteRange range, std::uint64_t fileSize) {
-        return range.first >= 0 && range.end >= range.first && static_cast<std::uint64_t>(range.end) <= fileSize;
-    }
 };
 
 ByteRange DataOf(const PakEntry& record) {

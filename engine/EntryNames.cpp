@@ -37,8 +37,6 @@ template <typename Char> std::uint64_t FoldInto(std::basic_string_view<Char> nam
     return hash;
 }
 
-bool IsWildcard(wchar_t c) { return c == L'*' || c == L'?'; }
-
 // The typed names are few and the entries many: each entry's key is made once, in one buffer, and
 // looked up by its hash. Folders and patterns, which no hash finds, are tried one by one.
 class NameMatcher {
@@ -49,17 +47,17 @@ public:
             const std::uint64_t hash = FoldInto(std::wstring_view(names[i]), keys_[i]);
             if (matching == NameMatching::Exact) {
                 byHash_.emplace(hash, i);
-            } else if (std::any_of(keys_[i].begin(), keys_[i].end(), IsWildcard)) {
+            } else if (IsNamePattern(keys_[i])) {
                 patterns_.push_back(i);
             } else {
                 byHash_.emplace(hash, i);
-                // "DATA" and "DATA/" both select what lies below DATA.
+                // "DATA" and "DATA/" both select what lies below DATA (the key holds no run of separators).
                 std::wstring folder = keys_[i];
-                while (!folder.empty() && folder.back() == kArchiveSeparator) {
-                    folder.pop_back();
+                if (!folder.empty() && folder.back() != kArchiveSeparator) {
+                    folder += kArchiveSeparator;
                 }
-                if (!folder.empty()) {
-                    folders_.emplace_back(folder + kArchiveSeparator, i);
+                if (folder.size() > 1) {
+                    folders_.emplace_back(std::move(folder), i);
                 }
             }
         }
@@ -109,6 +107,8 @@ std::wstring NameMatchKey(std::wstring_view name) {
     FoldInto(name, key);
     return key;
 }
+
+bool IsNamePattern(std::wstring_view name) { return name.find_first_of(L"*?") != std::wstring_view::npos; }
 
 bool WildcardMatches(std::wstring_view pattern, std::wstring_view text) {
     // The classic greedy walk: on a mismatch, go back to the last "*" and let it take one more

@@ -25,6 +25,9 @@ enum class NameMatching {
                         // name holding "*" or "?", the entries whose whole stored name it matches
 };
 
+// Whether a typed name is a pattern under NameMatching::FoldersAndPatterns: it holds "*" or "?".
+bool IsNamePattern(std::wstring_view name);
+
 // Whether `text` matches `pattern`, where "*" stands for any run of characters ("" included) and "?"
 // for any one character. Both are match keys.
 bool WildcardMatches(std::wstring_view pattern, std::wstring_view text);

@@ -9,6 +9,7 @@
 #include "modPAK.hpp"
 
 #include <optional>
+#include <variant>
 #include <unordered_set>
 
 namespace quarrow {
@@ -27,12 +28,16 @@ std::string Describe(const SkippedEntry& skipped) {
 
 namespace {
 
+// What became of an entry that was not skipped.
+enum class Placed { New, Replaced, KeptExisting };
+
 class EntryWriter {
 public:
-    EntryWriter(const File& archive, std::uint64_t archiveSize) : archive_(archive), archiveSize_(archiveSize) {}
+    EntryWriter(const File& archive, std::uint64_t archiveSize, ExistingFiles existing)
+        : archive_(archive), archiveSize_(archiveSize), existing_(existing) {}
 
-    std::optional<SkippedEntry> Extract(std::size_t position, const WorkspaceEntry& entry,
-                                        const ExtractTarget& target) {
+    std::variant<Placed, SkippedEntry> Extract(std::size_t position, const WorkspaceEntry& entry,
+                                               const ExtractTarget& target) {
         SkippedEntry skipped;
         skipped.position = position;
         skipped.storedName = entry.storedName;
@@ -54,21 +59,32 @@ public:
             skipped.reason = SkipReason::DataOutsideArchive;
             return skipped;
         }
+        // Only a name that may be written is looked up. A file this run wrote for an earlier entry of the
+        // same name is no file the user had: the last entry of a repeated name wins, as ever.
+        const std::filesystem::path file = PathFromWide(target.file);
+        std::error_code ignored;
+        const bool existed = !writtenHere_.contains(target.file) &&
+                             std::filesystem::exists(std::filesystem::symlink_status(file, ignored));
+        if (existed && existing_ == ExistingFiles::Keep) {
+            return Placed::KeptExisting;
+        }
         try {
             EnsureFolder(target.folder);
-            Write(PathFromWide(target.file), static_cast<std::uint64_t>(offset),
-                  static_cast<std::uint64_t>(entry.size));
+            Write(file, static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(entry.size));
         } catch (const FileError& error) {
             skipped.reason = error.Path() == archive_.Path() ? SkipReason::CannotRead : SkipReason::CannotWrite;
             skipped.error = error.Code();
             return skipped;
         }
-        return std::nullopt;
+        writtenHere_.insert(target.file);
+        return existed ? Placed::Replaced : Placed::New;
     }
 
 private:
     const File& archive_;
     std::uint64_t archiveSize_;
+    ExistingFiles existing_;
+    std::unordered_set<std::wstring> writtenHere_;
     std::wstring lastFolder_;
     std::vector<std::uint8_t> buffer_;
 
@@ -136,27 +152,20 @@ ExtractionResult Extract(const Workspace& workspace, std::optional<std::span<con
 
     const std::wstring destinationText = WideFromPath(destination);
     ExtractionResult result;
-    EntryWriter writer(archive, archiveSize);
-    std::unordered_set<std::wstring> writtenHere;
+    EntryWriter writer(archive, archiveSize, existing);
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t position = selection ? (*selection)[k] : k + 1;
         const WorkspaceEntry& entry = workspace.Entry(position);
         const ExtractTarget target = TargetFor(destinationText, entry.storedName);
         progress.SetItem({.destination = target.file, .destinationFolder = target.folder});
-        // A file this run wrote for an earlier entry of the same name is no file the user had: the
-        // last entry of a repeated name wins, as ever.
-        std::error_code ignored;
-        const bool existed =
-            !writtenHere.contains(target.file) &&
-            std::filesystem::exists(std::filesystem::symlink_status(PathFromWide(target.file), ignored));
-        if (existed && existing == ExistingFiles::Keep) {
-            result.kept.push_back(position);
-        } else if (auto skipped = writer.Extract(position, entry, target)) {
+        auto outcome = writer.Extract(position, entry, target);
+        if (auto* skipped = std::get_if<SkippedEntry>(&outcome)) {
             result.skipped.push_back(std::move(*skipped));
+        } else if (std::get<Placed>(outcome) == Placed::KeptExisting) {
+            result.kept.push_back(position);
         } else {
             ++result.written;
-            result.replaced += existed ? 1 : 0;
-            writtenHere.insert(target.file);
+            result.replaced += std::get<Placed>(outcome) == Placed::Replaced ? 1 : 0;
         }
         progress.SetDone(ProgressBar::Items, static_cast<std::int64_t>(k) + 1);
         progress.Breathe();
