@@ -1,5 +1,9 @@
 #include "FileDropTarget.hpp"
 
+#include "EntryDataObject.hpp"
+
+#include "StorageMedium.hpp"
+
 #include <ole2.h>
 
 #include <atomic>
@@ -12,27 +16,11 @@ namespace {
 // Posted to the window once a drop has returned; its files wait in the target.
 constexpr UINT kFilesDropped = WM_APP + 0x51;
 
+// Rows dragged out of the list and back onto the window would come in again as files: refused.
 bool OffersFiles(IDataObject* data) {
     FORMATETC files{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    return data != nullptr && data->QueryGetData(&files) == S_OK;
+    return data != nullptr && data->QueryGetData(&files) == S_OK && !IsOwnDrag(data);
 }
-
-class StorageMedium {
-public:
-    StorageMedium() = default;
-    ~StorageMedium() {
-        if (medium_.tymed != TYMED_NULL) {
-            ReleaseStgMedium(&medium_);
-        }
-    }
-    StorageMedium(const StorageMedium&) = delete;
-    StorageMedium& operator=(const StorageMedium&) = delete;
-    STGMEDIUM* Out() { return &medium_; }
-    const STGMEDIUM& Get() const { return medium_; }
-
-private:
-    STGMEDIUM medium_{};
-};
 
 } // namespace
 
@@ -83,7 +71,7 @@ public:
     HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override try {
         FORMATETC files{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        StorageMedium medium;
+        win32::StorageMedium medium;
         if (effect_ == DROPEFFECT_NONE || data == nullptr || FAILED(data->GetData(&files, medium.Out()))) {
             effect_ = DROPEFFECT_NONE;
             return Answer(effect);

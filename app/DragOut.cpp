@@ -1,0 +1,70 @@
+#include "DragOut.hpp"
+
+#include "ComPtr.hpp"
+
+#include <atomic>
+
+namespace quarrow::app {
+
+namespace {
+
+// The drag goes on while the left button is held, drops where it is let go, and Esc cancels it.
+class LeftButtonDropSource final : public IDropSource {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (iid == IID_IUnknown || iid == IID_IDropSource) {
+            *object = static_cast<IDropSource*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keys) override {
+        if (escapePressed) {
+            return DRAGDROP_S_CANCEL;
+        }
+        return (keys & MK_LBUTTON) != 0 ? S_OK : DRAGDROP_S_DROP;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+private:
+    std::atomic<ULONG> references_{1};
+};
+
+} // namespace
+
+std::vector<std::wstring> TopLevelItems(const std::filesystem::path& folder) {
+    std::vector<std::wstring> items;
+    for (const std::filesystem::directory_entry& item : std::filesystem::directory_iterator(folder)) {
+        items.push_back(item.path().wstring());
+    }
+    return items;
+}
+
+bool DragButtonHeld() {
+    // The button the user knows as the left one, whichever way the buttons are swapped.
+    const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    return (GetAsyncKeyState(button) & 0x8000) != 0;
+}
+
+DWORD DragOutCopies(IDataObject* data) {
+    const win32::ComPtr<IDropSource> source(new LeftButtonDropSource);
+    DWORD effect = DROPEFFECT_NONE;
+    const HRESULT ended = DoDragDrop(data, source.get(), DROPEFFECT_COPY, &effect);
+    return ended == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
+}
+
+} // namespace quarrow::app
