@@ -1,37 +1,15 @@
 #include "DragOut.hpp"
 
+#include "ComObject.hpp"
 #include "ComPtr.hpp"
-
-#include <atomic>
 
 namespace quarrow::app {
 
 namespace {
 
 // The drag goes on while the left button is held, drops where it is let go, and Esc cancels it.
-class LeftButtonDropSource final : public IDropSource {
+class LeftButtonDropSource final : public win32::ComObject<IDropSource> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == IID_IUnknown || iid == IID_IDropSource) {
-            *object = static_cast<IDropSource*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
-
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keys) override {
         if (escapePressed) {
             return DRAGDROP_S_CANCEL;
@@ -41,7 +19,6 @@ public:
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
 private:
-    std::atomic<ULONG> references_{1};
 };
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "EntryDataObject.hpp"
 
+#include "ComObject.hpp"
 #include "Handles.hpp"
 #include "StorageMedium.hpp"
 
 #include <shlobj.h>
 
-#include <atomic>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -71,33 +71,12 @@ HGLOBAL CopyOf(HGLOBAL source) {
     return copy;
 }
 
-class EntryDataObject final : public IDataObject {
+class EntryDataObject final : public win32::ComObject<IDataObject> {
 public:
     explicit EntryDataObject(const std::vector<std::wstring>& paths) {
         offers_.push_back({GlobalFormat(CF_HDROP), DropFilesOf(paths)});
         offers_.push_back({GlobalFormat(RegisteredFormat(CFSTR_PREFERREDDROPEFFECT)), GlobalOf(DROPEFFECT_COPY)});
         offers_.push_back({GlobalFormat(RegisteredFormat(kOwnDragFormat)), GlobalOf(GetCurrentProcessId())});
-    }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == IID_IUnknown || iid == IID_IDataObject) {
-            *object = static_cast<IDataObject*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
     }
 
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
@@ -171,7 +150,6 @@ private:
         return DV_E_FORMATETC;
     }
 
-    std::atomic<ULONG> references_{1};
     std::vector<Offer> offers_;
 };
 

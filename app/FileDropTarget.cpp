@@ -2,11 +2,11 @@
 
 #include "EntryDataObject.hpp"
 
+#include "ComObject.hpp"
 #include "StorageMedium.hpp"
 
 #include <ole2.h>
 
-#include <atomic>
 #include <utility>
 
 namespace quarrow::app {
@@ -37,31 +37,10 @@ std::vector<std::wstring> DroppedPaths(HDROP drop) {
     return paths;
 }
 
-class FileDropTarget::Target final : public IDropTarget {
+class FileDropTarget::Target final : public win32::ComObject<IDropTarget> {
 public:
     Target(HWND window, std::function<void(std::vector<std::wstring>)> dropped)
         : window_(window), dropped_(std::move(dropped)) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == IID_IUnknown || iid == IID_IDropTarget) {
-            *object = static_cast<IDropTarget*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
         effect_ = OffersFiles(data) && IsWindowEnabled(window_) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
@@ -105,7 +84,6 @@ private:
         return S_OK;
     }
 
-    std::atomic<ULONG> references_{1};
     HWND window_;
     std::function<void(std::vector<std::wstring>)> dropped_;
     DWORD effect_ = DROPEFFECT_NONE;

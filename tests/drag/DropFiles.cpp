@@ -3,6 +3,7 @@
 // folder, with everything below it, into FOLDER. The exit code says how it ended: 0 when a drop was
 // copied, 1 when the copy failed, 2 when the window could not start.
 
+#include "ComObject.hpp"
 #include "ComPtr.hpp"
 #include "OleSession.hpp"
 #include "StorageMedium.hpp"
@@ -11,7 +12,6 @@
 #include <ole2.h>
 #include <shellapi.h>
 
-#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -37,30 +37,9 @@ bool CopyDropped(HDROP drop, const fs::path& folder) {
     return count > 0 && !error;
 }
 
-class CopyingTarget final : public IDropTarget {
+class CopyingTarget final : public quarrow::win32::ComObject<IDropTarget> {
 public:
     CopyingTarget(HWND window, fs::path folder) : window_(window), folder_(std::move(folder)) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == IID_IUnknown || iid == IID_IDropTarget) {
-            *object = static_cast<IDropTarget*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
         FORMATETC files = DroppedFiles();
@@ -86,7 +65,6 @@ public:
     bool Copied() const { return copied_; }
 
 private:
-    std::atomic<ULONG> references_{1};
     HWND window_;
     fs::path folder_;
     bool offered_ = false;
