@@ -23,9 +23,9 @@
 #include "WorkspaceRows.hpp"
 #include "frmMainLayout.hpp"
 
+#include "ComPtr.hpp"
 #include "DialogProvider.hpp"
 #include "JCToolbar.hpp"
-#include "ComPtr.hpp"
 #include "ListView.hpp"
 #include "PictureBox.hpp"
 #include "Window.hpp"
