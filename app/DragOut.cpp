@@ -17,8 +17,6 @@ public:
         return (keys & MK_LBUTTON) != 0 ? S_OK : DRAGDROP_S_DROP;
     }
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-
-private:
 };
 
 } // namespace
