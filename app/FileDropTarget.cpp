@@ -1,8 +1,12 @@
 #include "FileDropTarget.hpp"
 
+#include "EntryDataObject.hpp"
+
+#include "ComObject.hpp"
+#include "StorageMedium.hpp"
+
 #include <ole2.h>
 
-#include <atomic>
 #include <utility>
 
 namespace quarrow::app {
@@ -12,27 +16,11 @@ namespace {
 // Posted to the window once a drop has returned; its files wait in the target.
 constexpr UINT kFilesDropped = WM_APP + 0x51;
 
+// Rows dragged out of the list and back onto the window would come in again as files: refused.
 bool OffersFiles(IDataObject* data) {
     FORMATETC files{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    return data != nullptr && data->QueryGetData(&files) == S_OK;
+    return data != nullptr && data->QueryGetData(&files) == S_OK && !IsOwnDrag(data);
 }
-
-class StorageMedium {
-public:
-    StorageMedium() = default;
-    ~StorageMedium() {
-        if (medium_.tymed != TYMED_NULL) {
-            ReleaseStgMedium(&medium_);
-        }
-    }
-    StorageMedium(const StorageMedium&) = delete;
-    StorageMedium& operator=(const StorageMedium&) = delete;
-    STGMEDIUM* Out() { return &medium_; }
-    const STGMEDIUM& Get() const { return medium_; }
-
-private:
-    STGMEDIUM medium_{};
-};
 
 } // namespace
 
@@ -49,31 +37,10 @@ std::vector<std::wstring> DroppedPaths(HDROP drop) {
     return paths;
 }
 
-class FileDropTarget::Target final : public IDropTarget {
+class FileDropTarget::Target final : public win32::ComObject<IDropTarget> {
 public:
     Target(HWND window, std::function<void(std::vector<std::wstring>)> dropped)
         : window_(window), dropped_(std::move(dropped)) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == IID_IUnknown || iid == IID_IDropTarget) {
-            *object = static_cast<IDropTarget*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
         effect_ = OffersFiles(data) && IsWindowEnabled(window_) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
@@ -83,7 +50,7 @@ public:
     HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override try {
         FORMATETC files{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        StorageMedium medium;
+        win32::StorageMedium medium;
         if (effect_ == DROPEFFECT_NONE || data == nullptr || FAILED(data->GetData(&files, medium.Out()))) {
             effect_ = DROPEFFECT_NONE;
             return Answer(effect);
@@ -117,7 +84,6 @@ private:
         return S_OK;
     }
 
-    std::atomic<ULONG> references_{1};
     HWND window_;
     std::function<void(std::vector<std::wstring>)> dropped_;
     DWORD effect_ = DROPEFFECT_NONE;

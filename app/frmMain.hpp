@@ -18,10 +18,12 @@
 #include "FileDropTarget.hpp"
 #include "ListMenu.hpp"
 #include "ProgressWindowFactory.hpp"
+#include "ScratchFolder.hpp"
 #include "UserMessages.hpp"
 #include "WorkspaceRows.hpp"
 #include "frmMainLayout.hpp"
 
+#include "ComPtr.hpp"
 #include "DialogProvider.hpp"
 #include "JCToolbar.hpp"
 #include "ListView.hpp"
@@ -33,8 +35,10 @@
 #include "ucVertical3DLine.hpp"
 
 #include <windows.h>
+#include <ole2.h>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -88,6 +92,10 @@ public:
     void ChooseFromListMenu(ListMenuCommand command);
     // Files and folders dropped onto the window, in the order the drop lists them.
     void DropFiles(const std::vector<std::wstring>& paths);
+    // The selected rows of the archive copied, with their folders, into a new scratch folder and offered
+    // as a drag out of the window offers them; null when nothing was copied (a failure is reported as
+    // Extract reports it).
+    win32::ComPtr<IDataObject> SelectionForDragOut();
 
     // Opens the archive at `path` as Open does with the path its dialog returned: for a path given on
     // the command line or dropped onto the window.
@@ -137,6 +145,9 @@ private:
     void lstFile_KeyDown(WORD key);
     // Extract of every entry (none given) or of the entries at the given positions.
     void ExtractRows(const std::optional<std::vector<std::size_t>>& positions);
+    // The same into `destination`; true when every entry was written, else what went wrong is reported.
+    bool ExtractRowsInto(const std::optional<std::vector<std::size_t>>& positions,
+                         const std::filesystem::path& destination);
     // Pack into `target`; false when the pack was refused or failed (and reported).
     bool PackInto(const std::wstring& target);
     // Add file and Add folder after their dialogs. `byName`: files whose stored name an entry bears
@@ -149,6 +160,8 @@ private:
     ListSelection CurrentSelection() const;
     // The context menu at a screen point, or at the focused row when `where` is -1 (the keyboard).
     void ShowListMenu(LPARAM where);
+    // The selected rows whose bytes are in the archive (rows added or replaced since are not).
+    std::vector<std::size_t> SelectedArchiveRows() const;
     void ExtractSelectedRows();
     void ReplaceSelectedRow();
     void MergeIntoList(Workspace&& incoming, std::vector<UnreadableFile>& unreadable);
@@ -159,6 +172,9 @@ private:
     // Marks the current archive edited when the list has changed.
     void NoteEdit(bool changed);
     void OnDropFiles(HDROP drop);
+
+    // Dragging rows out (frmMainDragOut.cpp).
+    void lstFile_BeginDrag();
 
     void Unload();
     // The caption names the current archive, and marks its unsaved edits.
@@ -175,6 +191,8 @@ private:
     bool edited_ = false;
     std::wstring captionBase_; // the program's name and version
     std::wstring txtFolder_;
+    // Copies of entries made for the user's other programs, removed when the window goes.
+    ScratchFolder scratch_;
 
     // The strips before the controls on them: children go first.
     std::unique_ptr<controls::JCToolbar> JCToolbar1_;

@@ -188,27 +188,32 @@ void frmMain::btnExtract_Click() { ExtractRows(std::nullopt); }
 
 void frmMain::ExtractRows(const std::optional<std::vector<std::size_t>>& positions) {
     txtFolder_ = BrowseFolder();
-    if (txtFolder_.empty()) {
-        return;
+    if (!txtFolder_.empty()) {
+        ExtractRowsInto(positions, PathFromWide(txtFolder_));
     }
+}
+
+bool frmMain::ExtractRowsInto(const std::optional<std::vector<std::size_t>>& positions,
+                              const std::filesystem::path& destination) {
     const DWORD start = GetTickCount();
     const StatusSnapshot before(*this);
     SetStatusText(kStatePanel, kExtractStatus.running);
     ExtractionResult result;
     try {
         const auto progress = NewProgressWindow(Handle());
-        const std::filesystem::path destination = PathFromWide(txtFolder_);
         result = positions ? ExtractSelected(workspace_, *positions, workspace_.ArchivePath(), destination, *progress)
                            : ExtractArchive(workspace_, workspace_.ArchivePath(), destination, *progress);
     } catch (const FileError& error) {
         before.Restore();
         dialogs_.ShowMessage(ExtractFailed(Handle(), error));
-        return;
+        return false;
     }
     ReportFinished(*this, kExtractStatus, start);
     if (!result.skipped.empty()) {
         dialogs_.ShowMessage(EntriesSkipped(Handle(), result));
+        return false;
     }
+    return true;
 }
 
 void frmMain::btnAddFile_Click() { AddFilesToList(AskFilesToAdd(dialogs_, Handle()), false); }

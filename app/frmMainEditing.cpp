@@ -105,7 +105,7 @@ void frmMain::ChooseFromListMenu(ListMenuCommand command) {
     });
 }
 
-void frmMain::ExtractSelectedRows() {
+std::vector<std::size_t> frmMain::SelectedArchiveRows() const {
     // Rows added or replaced since have no bytes in the archive yet.
     std::vector<std::size_t> inArchive;
     for (const std::size_t position : lstFile_->SelectedPositions()) {
@@ -113,8 +113,10 @@ void frmMain::ExtractSelectedRows() {
             inArchive.push_back(position);
         }
     }
-    ExtractRows(inArchive);
+    return inArchive;
 }
+
+void frmMain::ExtractSelectedRows() { ExtractRows(SelectedArchiveRows()); }
 
 void frmMain::ReplaceSelectedRow() {
     const std::vector<std::size_t> selected = lstFile_->SelectedPositions();

@@ -86,6 +86,7 @@ void frmMain::LoadEntryList(int clientWidth) {
         lstFile_->AddColumn(column.header, TwipsToPixelsX(column.width));
     }
     lstFile_->KeyDown = [this](WORD key) { lstFile_KeyDown(key); };
+    lstFile_->BeginDrag = [this] { lstFile_BeginDrag(); };
 }
 
 void frmMain::LoadStatusBar(int clientWidth, int clientHeight) {

@@ -168,6 +168,11 @@ std::optional<LRESULT> ListView::OnNotify(const NMHDR& header) {
             KeyDown(reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey);
         }
         return 0;
+    case LVN_BEGINDRAG:
+        if (BeginDrag) {
+            BeginDrag();
+        }
+        return 0;
     default: return std::nullopt;
     }
 }

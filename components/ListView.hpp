@@ -57,6 +57,8 @@ public:
 
     // A key pressed while the list has the focus: the virtual-key code.
     std::function<void(WORD key)> KeyDown;
+    // The left button pressed on a row and moved with it held: the selected rows are being dragged.
+    std::function<void()> BeginDrag;
 
 private:
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;

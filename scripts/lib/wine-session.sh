@@ -6,8 +6,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${QUARROW_BUILD_DIR:-$root/build}/win64
 source "$root/scripts/lib/wine-env.sh"
 
-# build_win64_target <target>: configures the x86-64 tree (quick when nothing changed; a new target
-# needs it) and builds one target.
+# build_win64_target <target>...: configures the x86-64 tree (quick when nothing changed; a new target
+# needs it) and builds the targets.
 build_win64_target() {
     "$root/scripts/bootstrap"
     if [ -f "$build/CMakeCache.txt" ]; then
@@ -15,7 +15,7 @@ build_win64_target() {
     else
         cmake -S "$root" -B "$build" --toolchain "$root/cmake/mingw-x86_64.cmake" >/dev/null
     fi
-    cmake --build "$build" -j"$(nproc)" --target "$1" >/dev/null
+    cmake --build "$build" -j"$(nproc)" --target "$@" >/dev/null
 }
 
 # use_wine: the tree's prefix (prepared on first use) in the project's Wine environment.

@@ -1,6 +1,6 @@
-// Editing an opened archive in the window: the context menu's commands, files dropped onto the window,
-// a path given at start-up, the caption that names the archive, and the question that keeps unsaved
-// edits.
+// Editing an opened archive in the window: the context menu's commands, files dropped onto the window
+// and rows dragged out of it, a path given at start-up, the caption that names the archive, and the
+// question that keeps unsaved edits.
 
 #include "MainWindowFixture.hpp"
 
@@ -10,7 +10,9 @@
 
 #include "FileDropTarget.hpp"
 #include "OleSession.hpp"
+#include "StorageMedium.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <new>
@@ -21,6 +23,11 @@ namespace {
 using quarrow::testing::HandMadeArchive;
 using quarrow::testing::ReadFileBytes;
 using quarrow::testing::SelectRow;
+
+std::string TextOf(const std::filesystem::path& file) {
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(file);
+    return {bytes.begin(), bytes.end()};
+}
 
 std::wstring CaptionOf(HWND window) {
     wchar_t text[256] = {};
@@ -274,6 +281,54 @@ TEST_F(DroppedFiles, AFailureWhileTheDropReadsItsFilesIsAnsweredNotThrownIntoThe
     EXPECT_EQ(result, E_OUTOFMEMORY);
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
     EXPECT_FALSE(handedOn);
+}
+
+TEST_F(DroppedFiles, RowsDraggedOutAreOfferedAsFilesBelowTheirFoldersWhichTheWindowItselfRefuses) {
+    const win32::OleSession ole;
+    const std::wstring archive = OpenThree();
+    SelectRow(window.lstFile().Handle(), 1);
+    SelectRow(window.lstFile().Handle(), 3);
+    const win32::ComPtr<IDataObject> data = window.SelectionForDragOut();
+    ASSERT_TRUE(data);
+    EXPECT_EQ(window.StatusText(kStatePanel), L"解包完成！");
+
+    // What the formats' list names can be had.
+    IEnumFORMATETC* listed = nullptr;
+    ASSERT_EQ(data->EnumFormatEtc(DATADIR_GET, &listed), S_OK);
+    const win32::ComPtr<IEnumFORMATETC> formats(listed);
+    FORMATETC format{};
+    bool offersFiles = false;
+    while (formats->Next(1, &format, nullptr) == S_OK) {
+        EXPECT_EQ(data->QueryGetData(&format), S_OK) << format.cfFormat;
+        offersFiles = offersFiles || format.cfFormat == CF_HDROP;
+    }
+    ASSERT_TRUE(offersFiles);
+
+    FORMATETC files{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    win32::StorageMedium medium;
+    ASSERT_EQ(data->GetData(&files, medium.Out()), S_OK);
+    std::vector<std::wstring> paths = DroppedPaths(static_cast<HDROP>(medium.Get().hGlobal));
+    std::sort(paths.begin(), paths.end());
+    ASSERT_EQ(paths.size(), 2u) << "the first-level folders of the two stored names";
+    EXPECT_EQ(TextOf(PathFromWide(paths[0]) / L"IMG" / L"A.BMP"), "abc");
+    EXPECT_EQ(TextOf(PathFromWide(paths[1]) / L"C.DAT"), "xyz!");
+    EXPECT_EQ(PathFromWide(paths[1]).filename(), L"三国");
+
+    const FileDropTarget target(window.Handle(), [](std::vector<std::wstring>) {});
+    auto* registered = static_cast<IDropTarget*>(GetPropW(window.Handle(), L"OleDropTargetInterface"));
+    ASSERT_NE(registered, nullptr);
+    DWORD effect = DROPEFFECT_COPY;
+    ASSERT_EQ(registered->DragEnter(data.get(), MK_LBUTTON, {}, &effect), S_OK);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    effect = DROPEFFECT_COPY;
+    registered->Drop(data.get(), 0, {}, &effect);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+
+    // An archive gone from the disk gives no drag, and says so as Extract says it.
+    std::filesystem::remove(PathFromWide(archive));
+    dialogs.AnswerMessage(IDOK);
+    EXPECT_FALSE(window.SelectionForDragOut());
+    EXPECT_EQ(LastRequest().Message.Title, L"解包错误");
 }
 
 } // namespace

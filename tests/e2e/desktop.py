@@ -183,6 +183,12 @@ class Desktop:
     def release(self):
         self.xdotool("mouseup", "1")
 
+    def glide(self, from_x, from_y, to_x, to_y, steps=10):
+        """Moves the pointer in even steps, as a hand drags: a drag hears of each motion."""
+        for part in range(1, steps + 1):
+            time.sleep(0.1)
+            self.move_to(from_x + (to_x - from_x) * part // steps, from_y + (to_y - from_y) * part // steps)
+
     def type_text(self, text):
         self.xdotool("type", "--delay", "30", text)
 

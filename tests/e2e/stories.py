@@ -558,5 +558,59 @@ def drop_onto_open_archive(story):
         raise StepFailed("the saved archive is not the original with SCRIPT.TXT replaced and EXTRA.DAT added")
 
 
+def drag_rows_out(story):
+    """Two rows of different folders dragged out of the list onto another program's window, through the
+    system's drag and drop: their files land there below their folders, with the archive's bytes. Dropped
+    back onto the list, the same drag changes nothing."""
+    original, caption = story.start_with_game_archive(23)
+    names = [name for name, _ in original]
+    picked = ["DATA\\MAP.DAT", "PIC\\SUB\\LOGO.PCX"]
+    rows = [names.index(name) + 1 for name in picked]
+    destination = os.path.join(story.work, "dropped")
+    os.makedirs(destination)
+
+    story.step(f"select rows {rows[0]} and {rows[1]}")
+    centre = story.select_rows(rows)
+
+    def drag_rows(to_x, to_y):
+        from_x, from_y = story.main.to_screen(40, centre(rows[0]))
+        story.desktop.move_to(from_x, from_y)
+        time.sleep(0.3)
+        story.desktop.press()
+        # Past the list's drag threshold: the copies are made before the drag goes on.
+        story.desktop.glide(from_x, from_y, from_x + 12, from_y, 3)
+        time.sleep(1)
+        story.wait_no_progress_window()
+        story.desktop.glide(from_x + 12, from_y, to_x, to_y)
+        time.sleep(0.5)
+        story.desktop.release()
+
+    story.step("drag them and drop them back onto the list: nothing changes")
+    drag_rows(*story.main.to_screen(300, FIRST_ROW_Y + 200))
+    # Files taken in would be added by a command of a few seconds, which then marks the caption.
+    wait_for_settled("the window after the drop", lambda: story.main.region(0, 0, *MAIN_CLIENT), quiet=3.0)
+    if story.desktop.find_window(caption + " *") is not None:
+        raise StepFailed("the rows dropped back onto the list were taken as files")
+
+    drop = story.desktop.start_program(os.path.join(os.path.dirname(story.session.drag_files), "drop_files.exe"),
+                                       os.path.join(story.shots, "drop.log"), windows_path(destination))
+    target = story.desktop.wait_for_window("drop_files")
+    story.step("drag them out onto another program's window")
+    left, top, width, height = target.geometry()
+    drag_rows(left + width // 2, top + height // 2)
+    try:
+        ended = drop.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        raise StepFailed("nothing was dropped on the other program")
+    if ended != 0:
+        raise StepFailed(f"the other program could not copy what was dropped (exit code {ended})")
+    story.main.park_pointer()
+    story.shot("dragged-out")
+    expected = {name: data for name, data in original if name in picked}
+    if pak.tree_contents(destination) != expected:
+        raise StepFailed(f"the drop left {sorted(pak.tree_contents(destination))}, not {sorted(expected)}")
+    story.close_program()
+
+
 STORIES = [open_and_extract, new_add_delete_pack, append_content, open_not_a_pak, button_look,
-           extract_selected_rows, command_line_replace_and_save, drop_onto_open_archive]
+           extract_selected_rows, command_line_replace_and_save, drop_onto_open_archive, drag_rows_out]
