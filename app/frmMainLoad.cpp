@@ -86,6 +86,7 @@ void frmMain::LoadEntryList(int clientWidth) {
         lstFile_->AddColumn(column.header, TwipsToPixelsX(column.width));
     }
     lstFile_->KeyDown = [this](WORD key) { lstFile_KeyDown(key); };
+    lstFile_->RowActivated = [this](std::size_t row) { RunGuarded([&] { OpenRow(row); }); };
 }
 
 void frmMain::LoadStatusBar(int clientWidth, int clientHeight) {
