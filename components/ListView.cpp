@@ -158,13 +158,20 @@ std::optional<std::size_t> ListView::FindItem(std::wstring_view prefix, std::siz
 }
 
 void ListView::SelectOnly(const std::vector<std::size_t>& positions) {
-    // A virtual list keeps its selection as ranges, so each row costs little; painting each would not.
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-    ClearSelection();
+    // Each row's change costs the control two notifications, and painting each would cost more: one
+    // call changes every row, then the fewer of the two sides changes row by row.
     const std::size_t count = Count();
-    for (const std::size_t row : positions) {
-        if (row >= 1 && row <= count) {
-            ListView_SetItemState(hwnd_, Index(row), LVIS_SELECTED, LVIS_SELECTED);
+    const bool most = positions.size() * 2 > count;
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    ListView_SetItemState(hwnd_, -1, most ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    auto next = positions.begin();
+    for (std::size_t row = 1; row <= count; ++row) {
+        const bool listed = next != positions.end() && *next == row;
+        if (listed) {
+            ++next;
+        }
+        if (listed != most) {
+            ListView_SetItemState(hwnd_, Index(row), listed ? LVIS_SELECTED : 0, LVIS_SELECTED);
         }
     }
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);

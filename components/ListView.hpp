@@ -53,7 +53,8 @@ public:
     // case; searching starts at row `start` and, when `wrap`, goes round to row 1.
     std::optional<std::size_t> FindItem(std::wstring_view prefix, std::size_t start = 1, bool wrap = false) const;
 
-    // Selects exactly the rows at `positions` (ascending), in one pass without repainting row by row.
+    // Selects exactly the rows at `positions` (ascending and within the count), in one pass without
+    // repainting row by row.
     void SelectOnly(const std::vector<std::size_t>& positions);
     // Moves the focus rectangle (where the keyboard goes on from) to `row` and scrolls it into view;
     // the selection stays as it is.
