@@ -8,7 +8,8 @@ import time
 import pak
 from desktop import StepFailed, Window
 from program import (ADD_FILES_DIALOG, APPEND_WINDOW, FIND_WINDOW, FIRST_ROW_Y, HELP_WINDOW, LIST_TOP, MAIN_CLIENT,
-                     OPEN_DIALOG, OPENED_COPY_QUESTION, OPEN_ERROR, PACK_DIALOG, PROGRESS_WINDOW, REPLACE_DIALOG, UNSAVED_PROMPT,
+                     OPEN_DIALOG, OPENED_COPY_QUESTION, OPEN_ERROR, PACK_DIALOG, PROGRESS_WINDOW, REPLACE_DIALOG,
+                     UNSAVED_PROMPT,
                      AppendWindow, MainWindow, browse_to_folder, pick_files_in_dialog, type_into_file_dialog,
                      wait_for_change, wait_for_pixels, wait_for_settled, windows_path)
 
