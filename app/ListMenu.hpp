@@ -17,6 +17,8 @@ enum class ListMenuCommand {
     AddFolder,
     Delete,
     SaveAs,
+    Open,
+    Find,
 };
 
 struct ListMenuItem {

@@ -27,6 +27,9 @@ void ModalWindow::RunModal() {
             Close();
             break;
         }
+        if (TranslateKeys(msg)) {
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

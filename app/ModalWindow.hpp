@@ -21,6 +21,10 @@ public:
     void RunModal();
 
 protected:
+    // A message of the modal loop, before it is dispatched: true when the window has handled it (its
+    // keyboard moving between controls, say). The default handles nothing.
+    virtual bool TranslateKeys(MSG& /*msg*/) { return false; }
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -54,6 +54,13 @@ HWND CreateReadOnlyTextBox(HWND parent, int id, const std::wstring& text, const 
     return textBox;
 }
 
+HWND CreateTextBox(HWND parent, int id, const std::wstring& text, const TwipsRect& at, HFONT font) {
+    const HWND textBox =
+        CreateChild(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(), WS_TABSTOP | ES_AUTOHSCROLL, at, parent, id);
+    SetFont(textBox, font);
+    return textBox;
+}
+
 HWND CreateImage(HWND parent, int id, HBITMAP bitmap, const TwipsRect& at) {
     const HWND image = CreateChild(0, L"STATIC", L"", SS_BITMAP, at, parent, id);
     if (bitmap) {

@@ -1,7 +1,7 @@
 #pragma once
-// The system's standard child controls that the secondary windows are built from (labels, a read-only
-// text box, an image, a box that holds labels, a titled frame and push buttons), placed by rectangles in
-// twips as their layouts are given. The fonts and the bitmap stay the caller's and must outlive the controls.
+// The system's standard child controls that the secondary windows are built from (labels, text boxes, an image, a box
+// that holds labels, a titled frame and push buttons), placed by rectangles in twips as their layouts are given. The
+// fonts and the bitmap stay the caller's and must outlive the controls.
 
 #include <windows.h>
 
@@ -28,6 +28,9 @@ HWND CreateLabel(HWND parent, int id, const std::wstring& text, const TwipsRect&
 // A text box of several lines, read-only, with a vertical scroll bar and a sunken border. It keeps the
 // colours of a text box where its parent answers WM_CTLCOLORSTATIC for it with PaintAsTextBox.
 HWND CreateReadOnlyTextBox(HWND parent, int id, const std::wstring& text, const TwipsRect& at, HFONT font);
+
+// A text box of one line for the user to type into, with a sunken border, holding `text`.
+HWND CreateTextBox(HWND parent, int id, const std::wstring& text, const TwipsRect& at, HFONT font);
 
 // A picture shown at its own size from the top-left corner of `at`; a null bitmap shows nothing.
 HWND CreateImage(HWND parent, int id, HBITMAP bitmap, const TwipsRect& at);

@@ -286,6 +286,22 @@ dialogs::MessageRequest UnsavedListQuestion(HWND owner) {
     return Message(owner, L"目前的文件还没有被保存为PAK。是否要保存？", L"保存？", MB_YESNOCANCEL | MB_ICONQUESTION);
 }
 
+dialogs::MessageRequest FileNotOpened(HWND owner, const std::filesystem::path& file, std::error_code error) {
+    return Message(owner, L"无法打开 " + WideFromPath(file) + L"：" + ReasonText(error), L"打开",
+                   MB_OK | MB_ICONWARNING);
+}
+
+dialogs::MessageRequest CopyChanged(HWND owner, const std::wstring& storedName) {
+    return Message(owner, L"档案 " + Quoted(storedName) + L" 已经在其他程序中修改。是否把修改后的档案放入列表？",
+                   L"打开", MB_YESNO | MB_ICONQUESTION);
+}
+
+dialogs::MessageRequest CopyChangedAtClose(HWND owner, const std::wstring& storedName) {
+    return Message(
+        owner, L"档案 " + Quoted(storedName) + L" 已经在其他程序中修改，还没有放入列表。是否把修改后的档案放入列表？",
+        L"保存？", MB_YESNOCANCEL | MB_ICONQUESTION);
+}
+
 dialogs::MessageRequest AppendedContentWouldBeDropped(HWND owner, const std::filesystem::path& archive,
                                                       const std::vector<ByteRange>& dropped) {
     std::wstring ranges;

@@ -67,6 +67,14 @@ dialogs::MessageRequest UnsavedListQuestion(HWND owner);
 dialogs::MessageRequest AppendedContentWouldBeDropped(HWND owner, const std::filesystem::path& archive,
                                                       const std::vector<ByteRange>& dropped);
 
+// Open: the system could not open the file in a program of its own, for the reason given.
+dialogs::MessageRequest FileNotOpened(HWND owner, const std::filesystem::path& file, std::error_code error);
+// The copy of an opened entry was changed in its program: 是 takes it back into the list, 否 leaves the
+// entry as it is.
+dialogs::MessageRequest CopyChanged(HWND owner, const std::wstring& storedName);
+// The same when the window closes: 是 takes it back, 否 drops the change, 取消 keeps the window.
+dialogs::MessageRequest CopyChangedAtClose(HWND owner, const std::wstring& storedName);
+
 // A failure no command expected.
 dialogs::MessageRequest UnexpectedError(HWND owner, std::exception_ptr error);
 // The program could not start: the system refused its windows.

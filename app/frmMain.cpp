@@ -135,7 +135,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         bool close = false;
-        RunGuarded([&] { close = MayDiscardEdits(); });
+        RunGuarded([&] { close = MayLeaveChangedCopies() && MayDiscardEdits(); });
         if (close) {
             DestroyWindow(Handle());
         }
@@ -147,6 +147,19 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    // Back from another program, where an opened copy may have been saved. Asked once the activation
+    // is over, not in the middle of it.
+    case WM_ACTIVATEAPP:
+        if (wParam) {
+            PostCopiesCheck();
+        }
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            PostCopiesCheck();
+        }
+        break;
+    case kCopiesCheckMessage: TakeBackChangedCopies(); return 0;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_DESTROY: Unload(); return 0;
     default: break;

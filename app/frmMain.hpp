@@ -12,13 +12,16 @@
 //   ApplyEnableRule(o)     the enable table's row for an outcome;
 //   Busy()                 the flag that keeps a second command from starting while one runs.
 //   AddContentWindow()     the append-content window while it is open.
+//   OpenInOwnProgram       how a file is opened in the program its kind is associated with.
 
 #include "BusyFlag.hpp"
 #include "EnableRules.hpp"
 #include "FileDropTarget.hpp"
 #include "ListMenu.hpp"
+#include "OpenedCopies.hpp"
 #include "ProgressWindowFactory.hpp"
 #include "ScratchFolder.hpp"
+#include "ShellOpen.hpp"
 #include "UserMessages.hpp"
 #include "WorkspaceRows.hpp"
 #include "frmMainLayout.hpp"
@@ -96,6 +99,20 @@ public:
     // as a drag out of the window offers them; null when nothing was copied (a failure is reported as
     // Extract reports it).
     win32::ComPtr<IDataObject> SelectionForDragOut();
+
+    // Find: selects exactly the rows whose stored names match `pattern`, focuses the first and says in
+    // the status bar how many there are. Find next: the focus goes on to the next of them, round past
+    // the last row; without a pattern yet it asks for one.
+    void SelectMatchingRows(const std::wstring& pattern);
+    void FindNext();
+    // Opens the row in the program its kind of file is associated with: a copy of its bytes, watched
+    // so that a change saved there can be taken back into the list; a file waiting to be packed is
+    // opened itself.
+    void OpenRow(std::size_t position);
+    // Asks, for each watched copy that has changed since, whether to take it back into the list.
+    void TakeBackChangedCopies();
+    const OpenedCopies& Opened() const { return opened_; }
+    FileOpener OpenInOwnProgram = OpenWithAssociatedProgram;
 
     // Opens the archive at `path` as Open does with the path its dialog returned: for a path given on
     // the command line or dropped onto the window.
@@ -175,6 +192,16 @@ private:
 
     // Dragging rows out (frmMainDragOut.cpp).
     void lstFile_BeginDrag();
+    // Find and Open (frmMainOpen.cpp).
+    void FindRows();
+    // The entry's bytes below `folder`, as Extract would write them there: the copy's path, or empty
+    // when the entry could not be written (and the user has been told).
+    std::filesystem::path CopyOfEntry(std::size_t position, const std::filesystem::path& folder);
+    void TakeBack(const OpenedCopy& copy, std::size_t row);
+    // Asks about copies changed and not taken back; false when the window is to stay.
+    bool MayLeaveChangedCopies();
+    void PostCopiesCheck();
+    static constexpr UINT kCopiesCheckMessage = WM_APP + 0x61;
 
     void Unload();
     // The caption names the current archive, and marks its unsaved edits.
@@ -191,8 +218,8 @@ private:
     bool edited_ = false;
     std::wstring captionBase_; // the program's name and version
     std::wstring txtFolder_;
-    // Copies of entries made for the user's other programs, removed when the window goes.
-    ScratchFolder scratch_;
+    std::wstring findPattern_; // the last pattern looked for
+    bool copiesCheckPosted_ = false;
 
     // The strips before the controls on them: children go first.
     std::unique_ptr<controls::JCToolbar> JCToolbar1_;
@@ -206,6 +233,10 @@ private:
     // One at a time; kept after it has closed until the next Append content opens a fresh one.
     std::unique_ptr<dlgAddContent> addContent_;
     std::unique_ptr<FileDropTarget> dropTarget_;
+    // Copies of entries made for the user's other programs (opened or dragged out), removed when the
+    // window goes.
+    ScratchFolder scratch_;
+    OpenedCopies opened_;
 };
 
 } // namespace quarrow::app

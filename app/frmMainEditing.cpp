@@ -101,6 +101,8 @@ void frmMain::ChooseFromListMenu(ListMenuCommand command) {
             break;
         case ListMenuCommand::Delete: btnDel_Click(); break;
         case ListMenuCommand::SaveAs: SaveAsPak(); break;
+        case ListMenuCommand::Open: OpenRow(lstFile_->SelectedPositions().at(0)); break;
+        case ListMenuCommand::Find: FindRows(); break;
         }
     });
 }

@@ -87,6 +87,7 @@ void frmMain::LoadEntryList(int clientWidth) {
     }
     lstFile_->KeyDown = [this](WORD key) { lstFile_KeyDown(key); };
     lstFile_->BeginDrag = [this] { lstFile_BeginDrag(); };
+    lstFile_->RowActivated = [this](std::size_t row) { RunGuarded([&] { OpenRow(row); }); };
 }
 
 void frmMain::LoadStatusBar(int clientWidth, int clientHeight) {

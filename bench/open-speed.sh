@@ -6,6 +6,7 @@
 #                      Open button with the real progress window, paints the list and ends
 #   Quarrow, Open      the same Open timed inside the program, from the click to the painted list
 #   Quarrow, start     open_speed.exe starting, showing the main window and ending, with no Open
+#   Quarrow, Find      Find with "*" after the Open (every row matched and selected), to the painted list
 # Prints the median of several runs of each and the ratios to quarrow-cli list.
 #
 #   bench/open-speed.sh [--entries N] [--runs R]
@@ -59,6 +60,7 @@ cli_times=()
 process_times=()
 open_times=()
 start_times=()
+find_times=()
 for _ in $(seq "$runs"); do
     start=$(now_ns)
     lines=$(wine "$cli" list "$archive" | wc -l)
@@ -66,10 +68,12 @@ for _ in $(seq "$runs"); do
     [ "$lines" -eq "$entries" ] || { echo "bench: quarrow-cli listed $lines entries, not $entries" >&2; exit 1; }
 
     start=$(now_ns)
-    out=$(wine "$program" "$archive") || { echo "bench: open_speed failed" >&2; exit 1; }
+    out=$(wine "$program" "$archive" --find '*') || { echo "bench: open_speed failed" >&2; exit 1; }
     process_times+=("$(seconds_since "$start")")
     echo "$out" | grep -q " $entries entries" || { echo "bench: Quarrow did not list $entries entries: $out" >&2; exit 1; }
-    open_times+=("$(echo "$out" | awk '{ printf "%.4f", $2 / 1000 }')")
+    open_times+=("$(echo "$out" | awk '/^open/ { printf "%.4f", $2 / 1000 }')")
+    echo "$out" | grep -q "^find .* $entries rows" || { echo "bench: Find did not select $entries rows: $out" >&2; exit 1; }
+    find_times+=("$(echo "$out" | awk '/^find/ { printf "%.4f", $2 / 1000 }')")
 
     start=$(now_ns)
     wine "$program" "$archive" --runs 0 >/dev/null || { echo "bench: open_speed failed to start" >&2; exit 1; }
@@ -80,6 +84,7 @@ cli_median=$(printf '%s\n' "${cli_times[@]}" | median)
 process_median=$(printf '%s\n' "${process_times[@]}" | median)
 open_median=$(printf '%s\n' "${open_times[@]}" | median)
 start_median=$(printf '%s\n' "${start_times[@]}" | median)
+find_median=$(printf '%s\n' "${find_times[@]}" | median)
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo
@@ -88,3 +93,4 @@ printf '%-36s %9.3f s\n' "quarrow-cli list (process)" "$cli_median"
 printf '%-36s %9.3f s   %s x quarrow-cli list\n' "Quarrow open (process)" "$process_median" "$(ratio "$process_median" "$cli_median")"
 printf '%-36s %9.3f s   %s x quarrow-cli list\n' "Quarrow open (click to painted list)" "$open_median" "$(ratio "$open_median" "$cli_median")"
 printf '%-36s %9.3f s   (the program starting and ending, no Open)\n' "Quarrow start (process)" "$start_median"
+printf '%-36s %9.3f s   %s x the Open\n' "Quarrow Find \"*\" (to painted list)" "$find_median" "$(ratio "$find_median" "$open_median")"

@@ -157,12 +157,58 @@ std::optional<std::size_t> ListView::FindItem(std::wstring_view prefix, std::siz
     return std::nullopt;
 }
 
+void ListView::SelectOnly(const std::vector<std::size_t>& positions) {
+    // Each row's change costs the control two notifications, and painting each would cost more: one
+    // call changes every row, then the fewer of the two sides changes row by row.
+    const std::size_t count = Count();
+    const bool most = positions.size() * 2 > count;
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    ListView_SetItemState(hwnd_, -1, most ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    auto next = positions.begin();
+    for (std::size_t row = 1; row <= count; ++row) {
+        const bool listed = next != positions.end() && *next == row;
+        if (listed) {
+            ++next;
+        }
+        if (listed != most) {
+            ListView_SetItemState(hwnd_, Index(row), listed ? LVIS_SELECTED : 0, LVIS_SELECTED);
+        }
+    }
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void ListView::FocusRow(std::size_t row) {
+    if (row < 1 || row > Count()) {
+        return;
+    }
+    ListView_SetItemState(hwnd_, Index(row), LVIS_FOCUSED, LVIS_FOCUSED);
+    // Shift-click and Shift-arrows extend the selection from here, as from a row clicked.
+    SendMessageW(hwnd_, LVM_SETSELECTIONMARK, 0, Index(row));
+    ListView_EnsureVisible(hwnd_, Index(row), FALSE);
+}
+
+std::optional<std::size_t> ListView::FocusedRow() const {
+    const int index = ListView_GetNextItem(hwnd_, -1, LVNI_FOCUSED);
+    return index >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(index) + 1) : std::nullopt;
+}
+
 void ListView::SetFocus() { ::SetFocus(hwnd_); }
 
 std::optional<LRESULT> ListView::OnNotify(const NMHDR& header) {
     switch (header.code) {
     case LVN_GETDISPINFOW: FillCell(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item); return 0;
     case LVN_ODFINDITEMW: return FindForKeyboard(*reinterpret_cast<const NMLVFINDITEMW*>(&header));
+    case LVN_ITEMACTIVATE: {
+        int index = reinterpret_cast<const NMITEMACTIVATE*>(&header)->iItem;
+        if (index < 0) { // from the keyboard, the row it acted on is the focused one
+            index = ListView_GetNextItem(hwnd_, -1, LVNI_FOCUSED);
+        }
+        if (RowActivated && index >= 0 && static_cast<std::size_t>(index) < source_.RowCount()) {
+            RowActivated(static_cast<std::size_t>(index) + 1);
+        }
+        return 0;
+    }
     case LVN_KEYDOWN:
         if (KeyDown) {
             KeyDown(reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey);

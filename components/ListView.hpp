@@ -53,12 +53,23 @@ public:
     // case; searching starts at row `start` and, when `wrap`, goes round to row 1.
     std::optional<std::size_t> FindItem(std::wstring_view prefix, std::size_t start = 1, bool wrap = false) const;
 
+    // Selects exactly the rows at `positions` (ascending and within the count), in one pass without
+    // repainting row by row.
+    void SelectOnly(const std::vector<std::size_t>& positions);
+    // Moves the focus rectangle (where the keyboard goes on from) to `row` and scrolls it into view;
+    // the selection stays as it is.
+    void FocusRow(std::size_t row);
+    // The row with the focus rectangle, if any.
+    std::optional<std::size_t> FocusedRow() const;
+
     void SetFocus();
 
     // A key pressed while the list has the focus: the virtual-key code.
     std::function<void(WORD key)> KeyDown;
     // The left button pressed on a row and moved with it held: the selected rows are being dragged.
     std::function<void()> BeginDrag;
+    // A row activated: Enter or a double-click on it.
+    std::function<void(std::size_t row)> RowActivated;
 
 private:
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;

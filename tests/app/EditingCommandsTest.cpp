@@ -209,6 +209,119 @@ TEST_F(UnsavedEdits, ClosingAsksAndCancelKeepsTheWindow) {
     EXPECT_EQ(ContentsOf(PathOf(L"SAVED.PAK")).size(), 2u);
 }
 
+using FindAndOpen = EditingTest;
+
+TEST_F(FindAndOpen, FindSelectsOnlyTheMatchingRowsAndFindNextGoesRoundThem) {
+    OpenThree();
+    SelectRow(window.lstFile().Handle(), 2);
+    window.SelectMatchingRows(L"*.?MP");
+    EXPECT_EQ(window.lstFile().SelectedPositions(), (std::vector<std::size_t>{1}));
+    EXPECT_EQ(window.StatusText(kStatePanel), L"找到 1 个档案");
+
+    window.SelectMatchingRows(L"*t");
+    EXPECT_EQ(window.lstFile().SelectedPositions(), (std::vector<std::size_t>{2, 3}));
+    EXPECT_EQ(window.lstFile().FocusedRow(), 2u);
+    window.FindNext();
+    EXPECT_EQ(window.lstFile().FocusedRow(), 3u);
+    window.FindNext();
+    EXPECT_EQ(window.lstFile().FocusedRow(), 2u) << "round past the last row";
+    EXPECT_EQ(VisibleRow(1)[0], L"A.BMP") << "no row moved";
+
+    window.SelectMatchingRows(L"B");
+    EXPECT_TRUE(window.lstFile().SelectedPositions().empty());
+    EXPECT_EQ(window.StatusText(kStatePanel), L"没有找到符合的档案");
+}
+
+class OpenedCopyTest : public EditingTest {
+protected:
+    OpenedCopyTest() {
+        window.OpenInOwnProgram = [this](HWND, const std::filesystem::path& file) {
+            opened.push_back(file);
+            return failure;
+        };
+    }
+    // Back from another program: the window asks once the activation has been handled.
+    void ComeBack() {
+        SendMessageW(window.Handle(), WM_ACTIVATEAPP, TRUE, 0);
+        MSG msg;
+        while (PeekMessageW(&msg, window.Handle(), 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&msg);
+        }
+    }
+    std::size_t Questions() const { return dialogs.Requests().size(); }
+
+    std::vector<std::filesystem::path> opened;
+    std::error_code failure;
+};
+
+TEST_F(OpenedCopyTest, AChangedCopyIsTakenBackOnYesAndLeftForGoodOnNo) {
+    OpenThree();
+    SelectRow(window.lstFile().Handle(), 2);
+    Choose(ListMenuCommand::Open);
+    ASSERT_EQ(opened.size(), 1u);
+    const std::filesystem::path copy = opened[0];
+    EXPECT_EQ(copy.filename(), "B.TXT");
+    EXPECT_EQ(ReadFileBytes(copy), (std::vector<std::uint8_t>{'h', 'e', 'l', 'l', 'o'}));
+    EXPECT_NE(copy.parent_path(), dir.Path()) << "a copy, not the archive's folder";
+
+    const std::size_t before = Questions();
+    ComeBack();
+    EXPECT_EQ(Questions(), before) << "unchanged: nothing asked";
+
+    quarrow::testing::WriteFileText(copy, "hello, changed");
+    dialogs.AnswerMessage(IDYES);
+    ComeBack();
+    ASSERT_EQ(Questions(), before + 1);
+    EXPECT_EQ(LastRequest().Message.Style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_NE(LastRequest().Message.Text.find(L"B.TXT"), std::wstring::npos);
+    EXPECT_EQ(VisibleRow(2), (std::vector<std::wstring>{L"B.TXT", L"14", L""}));
+    EXPECT_EQ(Caption(), base + L" - DATA.PAK *");
+    ComeBack();
+    EXPECT_EQ(Questions(), before + 1) << "taken back as it is: not asked again";
+
+    quarrow::testing::WriteFileText(copy, "changed again, and not wanted");
+    dialogs.AnswerMessage(IDNO);
+    ComeBack();
+    EXPECT_EQ(Questions(), before + 2);
+    EXPECT_EQ(VisibleRow(2)[1], L"14") << "the row is left as it was";
+    quarrow::testing::WriteFileText(copy, "and again");
+    ComeBack();
+    EXPECT_EQ(Questions(), before + 2) << "no longer watched";
+    EXPECT_EQ(window.Opened().Count(), 0u);
+}
+
+TEST_F(OpenedCopyTest, ClosingAsksAboutAChangeNotTakenBack) {
+    OpenThree();
+    window.OpenRow(3);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].filename(), L"C.DAT");
+    quarrow::testing::WriteFileText(opened[0], "xyz!?");
+
+    dialogs.AnswerMessage(IDCANCEL);
+    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window.Handle()));
+    EXPECT_EQ(LastRequest().Message.Style, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
+
+    // 是 takes it back, and then the list holds an edit to be asked about.
+    dialogs.AnswerMessage(IDYES);
+    dialogs.AnswerMessage(IDYES);
+    dialogs.AnswerSaveFile(PathOf(L"SAVED.PAK"));
+    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window.Handle()));
+    EXPECT_EQ(ContentsOf(PathOf(L"SAVED.PAK")).at("\xC8\xFD\xB9\xFA\\C.DAT"), "xyz!?");
+}
+
+TEST_F(OpenedCopyTest, AFailedOpenIsReportedWithTheSystemsReasonAndNothingIsWatched) {
+    OpenThree();
+    failure = std::error_code(ERROR_NO_ASSOCIATION, std::system_category());
+    dialogs.AnswerMessage(IDOK);
+    window.OpenRow(1);
+    EXPECT_EQ(LastRequest().Message.Title, L"打开");
+    EXPECT_NE(LastRequest().Message.Text.find(L"A.BMP"), std::wstring::npos);
+    EXPECT_EQ(window.Opened().Count(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(opened.at(0))) << "the copy goes at once";
+}
+
 using DroppedFiles = EditingTest;
 
 TEST_F(DroppedFiles, OneArchiveOpensAFileThatIsNoneIsRefusedAndOthersAreAdded) {

@@ -1,11 +1,12 @@
 // Shows one of the program's secondary windows for scripts/window-screenshots to take its picture:
-//   window_shots about | help    the About or the Help window over a plain owner window
+//   window_shots about | help | find    the About, the Help or the find window over a plain owner window
 //   window_shots append          the append-content window after a run, over the main window
 // It writes "ready" to its output once the window holds what the picture should show. The window closes
 // by its close box, or by itself after a minute so that nothing lingers.
 
 #include "dlgAbout.hpp"
 #include "dlgAddContent.hpp"
+#include "dlgFind.hpp"
 #include "dlgHelp.hpp"
 #include "frmMain.hpp"
 
@@ -72,6 +73,8 @@ int ShowModalWindow(std::wstring_view which) {
     SayReady(); // the window shows as soon as its loop runs
     if (which == L"about") {
         quarrow::app::ShowAboutWindow(owner);
+    } else if (which == L"find") {
+        quarrow::app::AskFindPattern(owner, L"pic/*.bmp");
     } else {
         quarrow::app::ShowHelpWindow(owner);
     }
@@ -140,8 +143,8 @@ int ShowAppendWindowAfterARun() {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring_view which = argc == 2 ? argv[1] : L"";
-    if (which != L"about" && which != L"help" && which != L"append") {
-        std::fputs("usage: window_shots about|help|append\n", stderr);
+    if (which != L"about" && which != L"help" && which != L"find" && which != L"append") {
+        std::fputs("usage: window_shots about|help|find|append\n", stderr);
         return 2;
     }
     try {

@@ -21,6 +21,8 @@ OPEN_ERROR = "打开错误"
 APPEND_WINDOW = "附加档案内容"
 HELP_WINDOW = "使用说明"
 REPLACE_DIALOG = "替换档案内容..."
+FIND_WINDOW = "查找档案"
+OPENED_COPY_QUESTION = "打开"  # an opened entry's copy was changed: take it back?
 
 
 def pixels(twips):

@@ -7,8 +7,9 @@ import time
 
 import pak
 from desktop import StepFailed, Window
-from program import (ADD_FILES_DIALOG, APPEND_WINDOW, FIRST_ROW_Y, HELP_WINDOW, LIST_TOP, MAIN_CLIENT,
-                     OPEN_DIALOG, OPEN_ERROR, PACK_DIALOG, PROGRESS_WINDOW, REPLACE_DIALOG, UNSAVED_PROMPT,
+from program import (ADD_FILES_DIALOG, APPEND_WINDOW, FIND_WINDOW, FIRST_ROW_Y, HELP_WINDOW, LIST_TOP, MAIN_CLIENT,
+                     OPEN_DIALOG, OPENED_COPY_QUESTION, OPEN_ERROR, PACK_DIALOG, PROGRESS_WINDOW, REPLACE_DIALOG,
+                     UNSAVED_PROMPT,
                      AppendWindow, MainWindow, browse_to_folder, pick_files_in_dialog, type_into_file_dialog,
                      wait_for_change, wait_for_pixels, wait_for_settled, windows_path)
 
@@ -88,11 +89,14 @@ class Story:
         self.empty_list = self.main.list_pixels()
         self.shot("started")
 
-    def start_with_game_archive(self, seed):
-        """Packs a game tree into GAME.PAK and starts the program with it on the command line; waits
-        until it is open and named in the caption. The archive's entries and the caption."""
+    def start_with_game_archive(self, seed, extra=None):
+        """Packs a game tree (with the `extra` files, {relative name: bytes}) into GAME.PAK and starts the
+        program with it on the command line; waits until it is open and named in the caption. The
+        archive's entries and the caption."""
         source = os.path.join(self.work, "game")
         make_game_tree(source, seed)
+        for name, content in (extra or {}).items():
+            write_file(os.path.join(source, name), content)
         archive = os.path.join(self.work, "GAME.PAK")
         self.cli("pack", archive, source)
         self.start_program(windows_path(archive))
@@ -168,6 +172,20 @@ class Story:
             self.desktop.control_click_at(*self.main.to_screen(40, centre(row)))
         time.sleep(0.5)
         return centre
+
+    def find_rows(self, pattern):
+        """Ctrl+F on the list, the pattern typed into the find window, Enter; waits until the window is
+        gone and the list has settled."""
+        self.desktop.focus(self.main.window)
+        self.desktop.key("ctrl+f")
+        window = self.desktop.wait_for_window(FIND_WINDOW)
+        self.desktop.type_text(pattern)
+        time.sleep(0.3)
+        self.shot("find-window", window)
+        self.desktop.key("Return")
+        self.desktop.wait_until_gone(window)
+        wait_for_settled("the list after Find", self.main.list_pixels)
+        self.shot("found")
 
     def choose_from_list_menu(self, at_y, keys, label):
         """Opens the list's context menu with a right-click at the given height (or, at_y None, with
@@ -453,7 +471,7 @@ def extract_selected_rows(story):
     story.shot("two-rows-selected")
 
     story.step("解包所选档案… from the context menu, into a folder picked in the browser")
-    story.choose_from_list_menu(centre(4), ["Down"], "context-menu")
+    story.choose_from_list_menu(centre(4), ["Down"] * 3, "context-menu")
     browser = browse_to_folder(story.desktop, destination)
     story.desktop.key("Return")
     story.desktop.wait_until_gone(browser)
@@ -478,7 +496,7 @@ def command_line_replace_and_save(story):
 
     story.step("替换档案内容… on the first row")
     story.main.click(40, FIRST_ROW_Y)
-    story.choose_from_list_menu(FIRST_ROW_Y, ["Down", "Down"], "context-menu")
+    story.choose_from_list_menu(FIRST_ROW_Y, ["Down"] * 4, "context-menu")
     dialog = type_into_file_dialog(story.desktop, REPLACE_DIALOG, windows_path(replacement))
     story.desktop.wait_until_gone(dialog)
     story.desktop.wait_for_window(caption + " *")
@@ -609,8 +627,74 @@ def drag_rows_out(story):
     expected = {name: data for name, data in original if name in picked}
     if pak.tree_contents(destination) != expected:
         raise StepFailed(f"the drop left {sorted(pak.tree_contents(destination))}, not {sorted(expected)}")
+
+
+def find_and_extract_matches(story):
+    """Ctrl+F with a pattern selects the rows it matches and only those; 解包所选档案… then writes
+    exactly their files."""
+    original, _ = story.start_with_game_archive(23)
+    destination = os.path.join(story.work, "found")
+    os.makedirs(destination)
+
+    story.step("Ctrl+F: every entry below PIC, typed with / and in lower case")
+    story.find_rows("pic/*")
+
+    story.step("解包所选档案… from the menu Shift+F10 opens, into a folder picked in the browser")
+    story.choose_from_list_menu(None, ["Down"] * 3, "context-menu")
+    browser = browse_to_folder(story.desktop, destination)
+    story.desktop.key("Return")
+    story.desktop.wait_until_gone(browser)
+    expected = {name: data for name, data in original if name.startswith("PIC\\")}
+    story.desktop.wait_until("the found files are on disk",
+                             lambda: pak.tree_contents(destination).keys() == expected.keys())
+    story.wait_no_progress_window()
+    story.shot("extracted")
+    if pak.tree_contents(destination) != expected:
+        raise StepFailed(f"the folder holds {sorted(pak.tree_contents(destination))}, not {sorted(expected)}")
+    story.close_program()
+
+
+def open_change_take_back(story):
+    """Enter on a row opens it in the program registered for its kind of file, which changes it; back
+    in Quarrow the change is offered, 是 takes it into the list, and 另存为PAK writes it."""
+    editor = os.path.join(os.path.dirname(story.session.drag_files), "change_file.exe")
+    story.desktop.wine("reg", "add", r"HKCR\.qrw", "/ve", "/d", "QuarrowStory.qrw", "/f")
+    story.desktop.wine("reg", "add", r"HKCR\QuarrowStory.qrw\shell\open\command", "/ve", "/d",
+                       f'"{windows_path(editor)}" "%1"', "/f")
+    notes = b"notes to be changed\r\n"
+    original, caption = story.start_with_game_archive(29, {"DATA/NOTES.QRW": notes})
+    target = os.path.join(story.work, "CHANGED.PAK")
+
+    story.step("find the row, and Enter opens it in its program")
+    story.find_rows("*.qrw")
+    story.desktop.key("Return")
+
+    story.step("back in Quarrow, the change is offered; 是 takes it into the list")
+    try:
+        question = story.desktop.wait_for_window(OPENED_COPY_QUESTION, 30)
+    except StepFailed:
+        # The program ended without handing the activation back: the user clicks Quarrow's window.
+        story.desktop.focus(story.main.window)
+        question = story.desktop.wait_for_window(OPENED_COPY_QUESTION, 30)
+    story.answer_message(question.caption, "y", "take-back-question")  # 是(Y)
+    story.desktop.wait_for_window(caption + " *")
+    story.main.park_pointer()
+    story.shot("taken-back")
+
+    story.step("另存为PAK… writes the changed entry")
+    story.choose_from_list_menu(None, ["Up"], "save-as-menu")
+    dialog = type_into_file_dialog(story.desktop, PACK_DIALOG, windows_path(target))
+    story.desktop.wait_until_gone(dialog)
+    story.desktop.wait_until("the archive is written", lambda: os.path.exists(target))
+    story.wait_no_progress_window()
+    story.desktop.wait_for_window(story.session.facts.main_caption + " - CHANGED.PAK")
+    expected = [(name, data + b"changed by change_file\r\n" if name == "DATA\\NOTES.QRW" else data)
+                for name, data in original]
+    if entries_of(target) != expected:
+        raise StepFailed("the saved archive is not the original with NOTES.QRW changed by its program")
     story.close_program()
 
 
 STORIES = [open_and_extract, new_add_delete_pack, append_content, open_not_a_pak, button_look,
-           extract_selected_rows, command_line_replace_and_save, drop_onto_open_archive, drag_rows_out]
+           extract_selected_rows, command_line_replace_and_save, drop_onto_open_archive, drag_rows_out,
+           find_and_extract_matches, open_change_take_back]
