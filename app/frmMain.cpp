@@ -71,6 +71,21 @@ bool frmMain::TranslateDialogKeys(MSG& msg) const {
     return shown && IsDialogMessageW(shown->Handle(), &msg);
 }
 
+bool frmMain::TranslateFindKeys(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) {
+        return false;
+    }
+    const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    const bool findNext = msg.wParam == VK_F3;
+    if (!findNext && !(msg.wParam == 'F' && control)) {
+        return false;
+    }
+    if (workspace_.Count() > 0) {
+        RunGuarded([&] { findNext ? FindNext() : FindRows(); });
+    }
+    return true;
+}
+
 controls::ZID_Button& frmMain::Button(ToolbarButton button) { return *buttons_[static_cast<std::size_t>(button)]; }
 
 const controls::ZID_Button& frmMain::Button(ToolbarButton button) const {

@@ -82,6 +82,9 @@ public:
     // For the program's message loop: true when the message was a key that moves between the controls
     // of the modeless append-content window (Tab) or closes it (Esc), and has been handled.
     bool TranslateDialogKeys(MSG& msg) const;
+    // For the program's message loop: true when the message was Ctrl+F (find) or F3 (the next match)
+    // pressed anywhere in the window, whichever of its controls has the focus, and has been handled.
+    bool TranslateFindKeys(const MSG& msg);
 
     controls::ZID_Button& Button(ToolbarButton button);
     const controls::ZID_Button& Button(ToolbarButton button) const;

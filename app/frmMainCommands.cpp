@@ -300,13 +300,6 @@ void frmMain::btnHelp_Click() { ShowHelpWindow(Handle()); }
 void frmMain::btnAbout_Click() { ShowAboutWindow(Handle()); }
 
 void frmMain::lstFile_KeyDown(WORD key) {
-    const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
-    if ((key == 'F' && control) || key == VK_F3) {
-        if (workspace_.Count() > 0) {
-            RunGuarded([&] { key == VK_F3 ? FindNext() : FindRows(); });
-        }
-        return;
-    }
     if (key != VK_DELETE || workspace_.Count() == 0) {
         return;
     }

@@ -24,14 +24,14 @@ void InitialiseCommonControls() {
     InitCommonControlsEx(&classes);
 }
 
-int RunMessageLoop(const quarrow::app::frmMain& window) {
+int RunMessageLoop(quarrow::app::frmMain& window) {
     MSG msg;
     BOOL got;
     while ((got = GetMessageW(&msg, nullptr, 0, 0)) != 0) {
         if (got == -1) {
             return 1;
         }
-        if (window.TranslateDialogKeys(msg)) {
+        if (window.TranslateFindKeys(msg) || window.TranslateDialogKeys(msg)) {
             continue;
         }
         TranslateMessage(&msg);
