@@ -73,6 +73,10 @@ struct Interruption {
     int signal;
 };
 
+void PrintTo(const Interruption& interruption, std::ostream* out) {
+    *out << interruption.command << " stopped by signal " << interruption.signal;
+}
+
 class InterruptedPack : public ::testing::TestWithParam<Interruption> {};
 
 TEST_P(InterruptedPack, LeavesTheOldArchiveAndNoFileOfItsOwn) {
@@ -118,13 +122,19 @@ TEST_P(InterruptedPack, LeavesTheOldArchiveAndNoFileOfItsOwn) {
     EXPECT_NE(ReadFileBytes(dir / "OLD.PAK"), old);
 }
 
+std::string NameOf(const ::testing::TestParamInfo<Interruption>& info) {
+    return std::string(info.param.command) + "Signal" + std::to_string(info.param.signal);
+}
+
 #ifdef _WIN32
-INSTANTIATE_TEST_SUITE_P(Stops, InterruptedPack, ::testing::Values(Interruption{"pack", 9}, Interruption{"update", 9}));
+INSTANTIATE_TEST_SUITE_P(Stops, InterruptedPack, ::testing::Values(Interruption{"pack", 9}, Interruption{"update", 9}),
+                         NameOf);
 #else
 INSTANTIATE_TEST_SUITE_P(Stops, InterruptedPack,
                          ::testing::Values(Interruption{"pack", SIGKILL}, Interruption{"pack", SIGINT},
                                            Interruption{"pack", SIGTERM}, Interruption{"pack", SIGHUP},
-                                           Interruption{"update", SIGKILL}));
+                                           Interruption{"update", SIGKILL}),
+                         NameOf);
 #endif
 
 } // namespace
