@@ -74,6 +74,12 @@ public:
     static std::optional<File> TryCreateUnnamed(const std::filesystem::path& folder);
     // Gives a file made by TryCreateUnnamed the name `path`; false when something has that name.
     bool TryLinkAs(const std::filesystem::path& path);
+    // Has the system remove this file, made by TryCreateNew, when its last handle closes, however the
+    // run ends: what an unnamed file is where the system has none. Until then nobody else can open
+    // it. False where the system or the file system refuses, and where unnamed files serve instead.
+    bool TryRemoveWhenClosed();
+    // Takes that back, for a file that is to outlive its handle.
+    void KeepWhenClosed();
     // The state of what `path` names, links followed; empty when nothing does.
     static std::optional<FileIdentity> IdentityAt(const std::filesystem::path& path);
     // The same, empty also when it cannot be told.

@@ -128,6 +128,11 @@ std::optional<File> File::TryCreateUnnamed(const std::filesystem::path& folder) 
     return std::nullopt;
 }
 
+// Unnamed files give what a file removed with its last handle would, and more.
+bool File::TryRemoveWhenClosed() { return false; }
+
+void File::KeepWhenClosed() {}
+
 bool File::TryLinkAs(const std::filesystem::path& path) {
     CheckOperation(FileOperation::Create, path);
     const std::string self = "/proc/self/fd/" + std::to_string(descriptor_);

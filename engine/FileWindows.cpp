@@ -102,8 +102,9 @@ std::optional<File> File::TryCreateNew(const std::filesystem::path& path) {
     }
     File file;
     file.path_ = path;
-    HANDLE handle =
-        CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // With the right to delete it, which TryRemoveWhenClosed needs.
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) {
@@ -119,6 +120,23 @@ std::optional<File> File::TryCreateNew(const std::filesystem::path& path) {
 std::optional<File> File::TryCreateUnnamed(const std::filesystem::path&) { return std::nullopt; }
 
 bool File::TryLinkAs(const std::filesystem::path&) { return false; }
+
+// A disposition rather than FILE_FLAG_DELETE_ON_CLOSE, which nothing takes back. While it is set,
+// every other open of the file fails as a file being deleted does, and the system removes the file as
+// the last handle closes, even the handles of a process that was terminated.
+bool File::TryRemoveWhenClosed() {
+    FILE_DISPOSITION_INFO remove{};
+    remove.DeleteFile = TRUE;
+    return SetFileInformationByHandle(AsHandle(handle_), FileDispositionInfo, &remove, sizeof remove) != 0;
+}
+
+void File::KeepWhenClosed() {
+    FILE_DISPOSITION_INFO keep{};
+    keep.DeleteFile = FALSE;
+    if (!SetFileInformationByHandle(AsHandle(handle_), FileDispositionInfo, &keep, sizeof keep)) {
+        throw FileError(FileOperation::Replace, path_, LastError());
+    }
+}
 
 namespace {
 

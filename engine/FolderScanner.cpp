@@ -50,8 +50,9 @@ std::vector<std::wstring> SubdirectoryNames(std::vector<DirectoryItem> items) {
     return names;
 }
 
-// A file of the temporary form that a live run holds: on Windows open without sharing, elsewhere
-// locked. A file of that form that nobody holds is the user's, or a leftover, and is taken as any other.
+// A file of the temporary form that a live run holds: on Windows open without sharing or marked for
+// removal, which both make this open fail, elsewhere locked. A file of that form that nobody holds is the user's, or a
+// leftover, and is taken as any other.
 bool IsLiveTemporaryFile(std::wstring_view folder, std::wstring_view name) {
     if (!IsTemporaryFileName(name)) {
         return false;

@@ -43,6 +43,7 @@ TemporaryFile::TemporaryFile(const std::filesystem::path& target) : target_(targ
                 file_ = std::move(*created);
                 path_ = path;
                 file_.TryLockExclusive();
+                removedWhenClosed_ = file_.TryRemoveWhenClosed();
                 return;
             }
         }
@@ -55,6 +56,9 @@ TemporaryFile::TemporaryFile(const std::filesystem::path& target) : target_(targ
 TemporaryFile::~TemporaryFile() {
     if (!committed_ && !path_.empty()) {
         file_ = File();
+        if (removedWhenClosed_) {
+            return; // the system removed it with the handle; the name may already be another's
+        }
         std::error_code ignored;
         std::filesystem::remove(path_, ignored);
     }
@@ -77,6 +81,16 @@ void TemporaryFile::Commit(bool durable) {
     }
     if (path_.empty()) {
         Name(); // a rename needs a name to move
+    }
+    // Only now, after the flush, however long that took: from here to the rename a run that is killed
+    // leaves the file behind under its name.
+    if (removedWhenClosed_) {
+        try {
+            file_.KeepWhenClosed();
+        } catch (const FileError& error) {
+            throw FileError(FileOperation::Replace, target_, error.Code());
+        }
+        removedWhenClosed_ = false;
     }
     // Closed first: a failure to close may mean data that never reached the disk, and Windows renames
     // only files that nobody holds open.

@@ -4,7 +4,11 @@
 // no name while it is written: nobody else can see, take or remove it, and it vanishes with the run
 // however the run ends. Otherwise, and for the moment before it replaces the target, it has a name of
 // its own that this run created: the target's followed by ".quarrow-tmp-" and 16 hexadecimal digits.
-// Only that name is ever removed.
+// Where the system gives every file a name (Windows), the file is marked for removal as it is created,
+// so that it still vanishes with the run however the run ends, and nobody else can open it; the mark
+// is taken back only in the moment before it replaces the target. Where the file system refuses the
+// mark, the file is removed when this object is destroyed, which a killed run never reaches. Only the
+// name this run created is ever removed.
 
 #include "File.hpp"
 
@@ -34,6 +38,7 @@ private:
     std::filesystem::path target_;
     std::filesystem::path path_; // the name this run gave the file; empty while it has none
     File file_;
+    bool removedWhenClosed_ = false; // the system removes the file with its last handle
     bool committed_ = false;
 
     void Name();

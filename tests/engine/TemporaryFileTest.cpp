@@ -58,6 +58,8 @@ TEST(TemporaryFile, AFolderScanLeavesOutOnlyOneThatALiveRunHolds) {
     WriteFileText(dir / "B.PAK.quarrow-tmp-00112233445566ff", "nobody's: the user's, or a leftover");
     File live = File::Open(dir / "A.PAK.quarrow-tmp-00112233445566ff", File::Mode::Read);
     ASSERT_TRUE(live.TryLockExclusive());
+    TemporaryFile ours(dir / "C.PAK"); // unnamed, or on Windows marked for removal
+    ours.Get().WriteAt(0, "being written by this run", 25);
     Workspace workspace;
     NullProgress progress;
     const FolderAdded added = AddFolder(workspace, WideFromPath(dir.Path()), progress);
@@ -65,6 +67,25 @@ TEST(TemporaryFile, AFolderScanLeavesOutOnlyOneThatALiveRunHolds) {
     ASSERT_EQ(workspace.Count(), 1u);
     EXPECT_EQ(workspace.Entry(1).storedName, L"B.PAK.QUARROW-TMP-00112233445566FF");
 }
+
+#ifdef _WIN32
+// All that a terminated run does to its files is close their handles.
+TEST(TemporaryFile, OnWindowsTheSystemRemovesItWithItsHandleUntilItIsKept) {
+    TempDir dir;
+    auto removed = File::TryCreateNew(dir / "removed");
+    auto kept = File::TryCreateNew(dir / "kept");
+    ASSERT_TRUE(removed && kept);
+    ASSERT_TRUE(removed->TryRemoveWhenClosed());
+    ASSERT_TRUE(kept->TryRemoveWhenClosed());
+    EXPECT_THROW(File::Open(dir / "removed", File::Mode::Read), FileError);
+    kept->WriteAt(0, "kept", 4);
+    kept->KeepWhenClosed();
+    removed.reset();
+    kept.reset();
+    EXPECT_EQ(FileCount(dir.Path()), 1u);
+    EXPECT_EQ(ReadFileBytes(dir / "kept"), (std::vector<std::uint8_t>{'k', 'e', 'p', 't'}));
+}
+#endif
 
 TEST(TemporaryFile, NamesOfTheTemporaryForm) {
     EXPECT_TRUE(IsTemporaryFileName(L"X.PAK.quarrow-tmp-0123456789abcdef"));
