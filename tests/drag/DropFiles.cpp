@@ -3,19 +3,18 @@
 // folder, with everything below it, into FOLDER. The exit code says how it ended: 0 when a drop was
 // copied, 1 when the copy failed, 2 when the window could not start.
 
-#include "ComObject.hpp"
-#include "ComPtr.hpp"
+#include "FileDropTarget.hpp"
+
 #include "OleSession.hpp"
-#include "StorageMedium.hpp"
 
 #include <windows.h>
-#include <ole2.h>
 #include <shellapi.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -23,57 +22,35 @@ namespace fs = std::filesystem;
 
 constexpr wchar_t kCaption[] = L"drop_files";
 
-FORMATETC DroppedFiles() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
-
-bool CopyDropped(HDROP drop, const fs::path& folder) {
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    std::error_code error;
-    for (UINT i = 0; i < count && !error; ++i) {
-        std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
-        path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1)));
-        const fs::path dropped(path);
-        fs::copy(dropped, folder / dropped.filename(), fs::copy_options::recursive, error);
-    }
-    return count > 0 && !error;
-}
-
-class CopyingTarget final : public quarrow::win32::ComObject<IDropTarget> {
-public:
-    CopyingTarget(HWND window, fs::path folder) : window_(window), folder_(std::move(folder)) {}
-
-    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
-        FORMATETC files = DroppedFiles();
-        offered_ = data != nullptr && data->QueryGetData(&files) == S_OK;
-        *effect = offered_ ? *effect & DROPEFFECT_COPY : DROPEFFECT_NONE;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override {
-        *effect = offered_ ? *effect & DROPEFFECT_COPY : DROPEFFECT_NONE;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
-        FORMATETC files = DroppedFiles();
-        quarrow::win32::StorageMedium medium;
-        copied_ = offered_ && SUCCEEDED(data->GetData(&files, medium.Out())) &&
-                  CopyDropped(static_cast<HDROP>(medium.Get().hGlobal), folder_);
-        *effect = copied_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-        return S_OK;
-    }
-
-    bool Copied() const { return copied_; }
-
-private:
-    HWND window_;
-    fs::path folder_;
-    bool offered_ = false;
-    bool copied_ = false;
+// The program's own drop target takes the drop, as the program's window would; what it hands on is
+// copied here, and the window closes.
+struct Dropping {
+    fs::path folder;
+    std::unique_ptr<quarrow::app::FileDropTarget> target;
+    bool copied = false;
 };
 
+void CopyDropped(HWND window, Dropping& dropping, const std::vector<std::wstring>& paths) {
+    std::error_code error;
+    for (const std::wstring& path : paths) {
+        if (!error) {
+            const fs::path dropped(path);
+            fs::copy(dropped, dropping.folder / dropped.filename(), fs::copy_options::recursive, error);
+        }
+    }
+    dropping.copied = !paths.empty() && !error;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* dropping = reinterpret_cast<Dropping*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (dropping && dropping->target && dropping->target->HandleMessage(message)) {
+        return 0;
+    }
     if (message == WM_DESTROY) {
-        RevokeDragDrop(window);
+        if (dropping) {
+            dropping->target.reset();
+        }
         PostQuitMessage(0);
         return 0;
     }
@@ -109,14 +86,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (window == nullptr) {
         return 2;
     }
-    const quarrow::win32::ComPtr<CopyingTarget> target(new CopyingTarget(window, arguments.get()[1]));
-    if (FAILED(RegisterDragDrop(window, target.get()))) {
-        DestroyWindow(window);
-        return 2;
-    }
+    Dropping dropping{arguments.get()[1], nullptr, false};
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&dropping));
+    dropping.target = std::make_unique<quarrow::app::FileDropTarget>(
+        window, [&](std::vector<std::wstring> paths) { CopyDropped(window, dropping, paths); });
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         DispatchMessageW(&msg);
     }
-    return target->Copied() ? 0 : 1;
+    return dropping.copied ? 0 : 1;
 }
