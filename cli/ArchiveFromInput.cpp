@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,7 +29,9 @@ File CreateOwnFile(std::filesystem::path& path) {
 } // namespace
 
 ArchiveFromInput::ArchiveFromInput() {
-    File copy = CreateOwnFile(path_);
+    std::optional<File> unnamed = File::TryCreateUnnamed(std::filesystem::temp_directory_path());
+    const bool named = !unnamed || unnamed->HandlePath().empty();
+    File copy = named ? CreateOwnFile(path_) : std::move(*unnamed);
     try {
         std::vector<char> buffer(1 << 16);
         std::uint64_t size = 0;
@@ -39,18 +42,27 @@ ArchiveFromInput::ArchiveFromInput() {
         if (std::ferror(stdin)) {
             throw FileError(FileOperation::Read, "-", {errno, std::generic_category()});
         }
-        copy.Close();
+        if (named) {
+            copy.Close();
+        } else {
+            path_ = copy.HandlePath();
+            unnamed_ = std::move(copy);
+        }
     } catch (...) {
         copy = File();
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
+        if (named) {
+            std::error_code ignored;
+            std::filesystem::remove(path_, ignored);
+        }
         throw;
     }
 }
 
 ArchiveFromInput::~ArchiveFromInput() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
+    if (unnamed_.HandlePath().empty()) { // a named copy, which only this object created
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
 }
 
 } // namespace quarrow::cli

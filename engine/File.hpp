@@ -41,6 +41,9 @@ public:
 
     FileOperation Operation() const { return operation_; }
     const std::filesystem::path& Path() const { return path_; }
+    // A path by which this process can open the file again while this handle stays open, even when the
+    // file has no name; empty where the system has none.
+    std::filesystem::path HandlePath() const;
     std::error_code Code() const { return code_; }
 
 private:
@@ -97,6 +100,9 @@ public:
     File& operator=(const File&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
+    // A path by which this process can open the file again while this handle stays open, even when the
+    // file has no name; empty where the system has none.
+    std::filesystem::path HandlePath() const;
 
     std::uint64_t Size() const;
     FileIdentity Identity() const;

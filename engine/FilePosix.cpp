@@ -128,6 +128,15 @@ std::optional<File> File::TryCreateUnnamed(const std::filesystem::path& folder) 
     return std::nullopt;
 }
 
+std::filesystem::path File::HandlePath() const {
+#ifdef __linux__
+    if (descriptor_ >= 0) {
+        return "/proc/self/fd/" + std::to_string(descriptor_);
+    }
+#endif
+    return {};
+}
+
 // Unnamed files give what a file removed with its last handle would, and more.
 bool File::TryRemoveWhenClosed() { return false; }
 

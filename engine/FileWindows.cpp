@@ -121,6 +121,8 @@ std::optional<File> File::TryCreateUnnamed(const std::filesystem::path&) { retur
 
 bool File::TryLinkAs(const std::filesystem::path&) { return false; }
 
+std::filesystem::path File::HandlePath() const { return {}; }
+
 // A disposition rather than FILE_FLAG_DELETE_ON_CLOSE, which nothing takes back. While it is set,
 // every other open of the file fails as a file being deleted does, and the system removes the file as
 // the last handle closes, even the handles of a process that was terminated.
