@@ -52,21 +52,15 @@ void frmMain::OpenRow(std::size_t position) {
         return;
     }
     const WorkspaceEntry& entry = workspace_.Entry(position);
-    if (entry.FromDisk()) {
-        // Not in any archive yet: what the user edits is the file that will be packed.
+    // Not in any archive yet, the user edits the file that will be packed; a copy taken back before is
+    // opened again, and stays watched as it is.
+    if (entry.FromDisk() || (!entry.source.empty() && opened_.Find(entry.source))) {
         if (const std::error_code error = OpenInOwnProgram(Handle(), entry.source)) {
             dialogs_.ShowMessage(FileNotOpened(Handle(), entry.source, error));
         }
         return;
     }
     const std::wstring storedName = entry.storedName;
-    // A copy taken back before is opened again, and stays watched as it is.
-    if (!entry.source.empty() && opened_.Find(entry.source)) {
-        if (const std::error_code error = OpenInOwnProgram(Handle(), entry.source)) {
-            dialogs_.ShowMessage(FileNotOpened(Handle(), entry.source, error));
-        }
-        return;
-    }
     const fs::path folder = scratch_.NewFolder();
     const fs::path file = CopyOfEntry(position, folder);
     const std::optional<FileStamp> stamp = file.empty() ? std::nullopt : StampOf(file);

@@ -4,6 +4,8 @@
 // window can take them only because this is another process. The exit code says how it ended: 0 when
 // a target took the files, 1 when none did or the drag was cancelled, 2 when the window could not start.
 
+#include "HelperWindow.hpp"
+
 #include "DragOut.hpp"
 #include "EntryDataObject.hpp"
 
@@ -64,25 +66,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     DragRequest request{{arguments.get() + 1, arguments.get() + count}};
 
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kCaption;
-    if (RegisterClassW(&windowClass) == 0) {
-        return 2;
-    }
     // Out of the way of the program's window, which opens at the screen's top left.
-    const HWND window = CreateWindowExW(WS_EX_TOPMOST, kCaption, kCaption, WS_POPUP | WS_VISIBLE | WS_BORDER,
-                                        GetSystemMetrics(SM_CXSCREEN) - 160, GetSystemMetrics(SM_CYSCREEN) - 120, 120,
-                                        80, nullptr, nullptr, instance, &request);
-    if (window == nullptr) {
+    const int left = GetSystemMetrics(SM_CXSCREEN) - 160;
+    const int top = GetSystemMetrics(SM_CYSCREEN) - 120;
+    if (!quarrow::testing::CreateHelperWindow(instance, kCaption, WindowProc, {left, top, left + 120, top + 80},
+                                              &request)) {
         return 2;
     }
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        DispatchMessageW(&msg);
-    }
+    quarrow::testing::RunUntilQuit();
     return request.exitCode;
 }

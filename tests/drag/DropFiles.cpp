@@ -3,6 +3,8 @@
 // folder, with everything below it, into FOLDER. The exit code says how it ended: 0 when a drop was
 // copied, 1 when the copy failed, 2 when the window could not start.
 
+#include "HelperWindow.hpp"
+
 #include "FileDropTarget.hpp"
 
 #include "OleSession.hpp"
@@ -70,19 +72,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!ole) {
         return 2;
     }
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kCaption;
-    if (RegisterClassW(&windowClass) == 0) {
-        return 2;
-    }
     // Beside the program's window, which opens at the screen's top left, and clear of drag_files's.
+    const int left = GetSystemMetrics(SM_CXSCREEN) - 260;
     const HWND window =
-        CreateWindowExW(WS_EX_TOPMOST, kCaption, kCaption, WS_POPUP | WS_VISIBLE | WS_BORDER,
-                        GetSystemMetrics(SM_CXSCREEN) - 260, 40, 200, 160, nullptr, nullptr, instance, nullptr);
+        quarrow::testing::CreateHelperWindow(instance, kCaption, WindowProc, {left, 40, left + 200, 200}, nullptr);
     if (window == nullptr) {
         return 2;
     }
@@ -90,9 +83,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&dropping));
     dropping.target = std::make_unique<quarrow::app::FileDropTarget>(
         window, [&](std::vector<std::wstring> paths) { CopyDropped(window, dropping, paths); });
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        DispatchMessageW(&msg);
-    }
+    quarrow::testing::RunUntilQuit();
     return dropping.copied ? 0 : 1;
 }

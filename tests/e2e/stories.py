@@ -133,6 +133,16 @@ class Story:
         self.desktop.wait_until_gone(browser)
         self.main.park_pointer()
 
+    def save_as_from_list_menu(self, target):
+        """另存为PAK… from the menu Shift+F10 opens, into `target`; waits until the archive is written and
+        the caption names it."""
+        self.choose_from_list_menu(None, ["Up"], "save-as-menu")
+        dialog = type_into_file_dialog(self.desktop, PACK_DIALOG, windows_path(target))
+        self.desktop.wait_until_gone(dialog)
+        self.desktop.wait_until("the archive is written", lambda: os.path.exists(target))
+        self.wait_no_progress_window()
+        self.desktop.wait_for_window(self.session.facts.main_caption + " - " + os.path.basename(target))
+
     def wait_no_progress_window(self):
         self.desktop.wait_until("the progress window closes",
                                 lambda: self.desktop.find_window(PROGRESS_WINDOW) is None)
@@ -512,12 +522,7 @@ def command_line_replace_and_save(story):
         raise StepFailed("the window did not stay after the question was cancelled")
 
     story.step("另存为PAK… into a new file, from the menu Shift+F10 opens")
-    story.choose_from_list_menu(None, ["Up"], "save-as-menu")
-    dialog = type_into_file_dialog(story.desktop, PACK_DIALOG, windows_path(target))
-    story.desktop.wait_until_gone(dialog)
-    story.desktop.wait_until("the archive is written", lambda: os.path.exists(target))
-    story.wait_no_progress_window()
-    story.desktop.wait_for_window(story.session.facts.main_caption + " - EDITED.PAK")
+    story.save_as_from_list_menu(target)
     story.shot("saved")
     with open(replacement, "rb") as new_data:
         expected = [(original[0][0], new_data.read())] + original[1:]
@@ -682,12 +687,7 @@ def open_change_take_back(story):
     story.shot("taken-back")
 
     story.step("另存为PAK… writes the changed entry")
-    story.choose_from_list_menu(None, ["Up"], "save-as-menu")
-    dialog = type_into_file_dialog(story.desktop, PACK_DIALOG, windows_path(target))
-    story.desktop.wait_until_gone(dialog)
-    story.desktop.wait_until("the archive is written", lambda: os.path.exists(target))
-    story.wait_no_progress_window()
-    story.desktop.wait_for_window(story.session.facts.main_caption + " - CHANGED.PAK")
+    story.save_as_from_list_menu(target)
     expected = [(name, data + b"changed by change_file\r\n" if name == "DATA\\NOTES.QRW" else data)
                 for name, data in original]
     if entries_of(target) != expected:
