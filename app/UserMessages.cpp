@@ -198,13 +198,14 @@ dialogs::MessageRequest EntriesSkipped(HWND owner, const ExtractionResult& resul
 dialogs::MessageRequest FolderPartsLeftOut(HWND owner, const ScanReport& report) {
     std::vector<std::wstring> lines;
     for (const UnreachableLink& link : report.unreachableLinks) {
-        lines.push_back(link.path + L"：链接的目标无法打开（" + ReasonText(link.error) + L"）");
+        lines.push_back(WideFromPath(link.path) + L"：链接的目标无法打开（" + ReasonText(link.error) + L"）");
     }
     for (const UnusableItem& item : report.unusable) {
-        lines.push_back(item.path + L"：无法读取（" + ReasonText(item.error) + L"）");
+        lines.push_back(WideFromPath(item.path) + L"：无法读取（" + ReasonText(item.error) + L"）");
     }
     for (const RepeatedFolder& folder : report.repeatedFolders) {
-        lines.push_back(folder.path + L"：与 " + folder.enteredAs + L" 是同一个文件夹，其中的档案已经加入");
+        lines.push_back(WideFromPath(folder.path) + L"：与 " + WideFromPath(folder.enteredAs) +
+                        L" 是同一个文件夹，其中的档案已经加入");
     }
     std::wstring text = L"以下链接、文件夹和档案没有加入：";
     for (std::size_t i = 0; i < lines.size() && i < kListedLines; ++i) {

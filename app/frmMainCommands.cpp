@@ -257,9 +257,10 @@ void frmMain::AddFolderToList(const std::wstring& folder, bool byName) {
             const auto progress = NewProgressWindow(Handle());
             const ProgressShown shown(*progress);
             SetStatusText(kStatePanel, kAddFolderStatus.running);
-            const auto directories = CollectDirectories(folder, *progress, leftOut);
+            const std::filesystem::path chosen = PathFromWide(folder);
+            const auto directories = CollectDirectories(chosen, *progress, leftOut);
             const auto files = CollectFiles(directories, *progress, leftOut);
-            fileCount = AddCollectedFiles(byName ? incoming : workspace_, folder, files);
+            fileCount = AddCollectedFiles(byName ? incoming : workspace_, chosen, files);
         }
         if (byName) {
             MergeIntoList(std::move(incoming), unreadable);

@@ -79,7 +79,7 @@ void frmMain::OpenRow(std::size_t position) {
 
 fs::path frmMain::CopyOfEntry(std::size_t position, const fs::path& folder) {
     const WorkspaceEntry& entry = workspace_.Entry(position);
-    const fs::path file = PathFromWide(TargetFor(WideFromPath(folder), entry.storedName).file);
+    const fs::path file = TargetFor(folder, entry.storedName).file;
     const auto failed = [&](const dialogs::MessageRequest& message) {
         dialogs_.ShowMessage(message);
         return fs::path();

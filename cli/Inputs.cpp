@@ -4,7 +4,6 @@
 #include "Diagnostics.hpp"
 #include "FolderScanner.hpp"
 #include "SystemMessage.hpp"
-#include "Text.hpp"
 
 namespace quarrow::cli {
 
@@ -12,15 +11,15 @@ namespace {
 
 void ReportLeftOut(const ScanReport& report) {
     for (const UnreachableLink& link : report.unreachableLinks) {
-        ReportError("skipped link " + Utf8FromWide(link.path) +
+        ReportError("skipped link " + DisplayPath(link.path) +
                     ": its target cannot be opened: " + SystemMessage(link.error));
     }
     for (const UnusableItem& item : report.unusable) {
-        ReportError("left out " + Utf8FromWide(item.path) + ": " + SystemMessage(item.error));
+        ReportError("left out " + DisplayPath(item.path) + ": " + SystemMessage(item.error));
     }
     for (const RepeatedFolder& folder : report.repeatedFolders) {
-        ReportError("skipped folder " + Utf8FromWide(folder.path) + ": it is the folder " +
-                    Utf8FromWide(folder.enteredAs) + ", packed already");
+        ReportError("skipped folder " + DisplayPath(folder.path) + ": it is the folder " +
+                    DisplayPath(folder.enteredAs) + ", packed already");
     }
 }
 
@@ -31,7 +30,7 @@ AddedInputs AddInputs(const std::vector<std::filesystem::path>& inputs, Workspac
     for (const auto& input : inputs) {
         std::error_code error;
         if (std::filesystem::is_directory(input, error)) {
-            const FolderAdded folder = AddFolder(workspace, WideFromPath(input), progress);
+            const FolderAdded folder = AddFolder(workspace, input, progress);
             ReportLeftOut(folder.report);
             added.complete = added.complete && folder.report.Empty();
         } else if (auto failure = workspace.AddFileEntry(input)) {

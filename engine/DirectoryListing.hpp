@@ -13,9 +13,8 @@
 
 #include <compare>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
-#include <string>
-#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -38,7 +37,7 @@ enum class ItemKind {
 };
 
 struct DirectoryItem {
-    std::wstring name;
+    std::filesystem::path name; // one level, as the system gave it
     ItemKind kind = ItemKind::File;
     std::uint64_t size = 0; // of a file: its target's for a linked one
     std::error_code error;  // why an unreachable link's target, or an unusable item, cannot be taken
@@ -55,6 +54,6 @@ enum class ListingScope {
     Subdirectories, // subdirectories only: spares looking at each file
 };
 
-DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope = ListingScope::Everything);
+DirectoryListing ListDirectory(const std::filesystem::path& directory, ListingScope scope = ListingScope::Everything);
 
 } // namespace quarrow

@@ -1,7 +1,6 @@
 #include "DirectoryListing.hpp"
 
 #include "File.hpp"
-#include "Text.hpp"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -20,7 +19,7 @@ struct DirectoryCloser {
 };
 
 // Every byte of the name kept, whatever its encoding.
-std::wstring NameOf(std::string_view name) { return WideFromPath(std::filesystem::path(name)); }
+std::filesystem::path NameOf(std::string_view name) { return std::filesystem::path(name); }
 
 // The item as the scan takes it from what `stat` says of it (of its target, for a link).
 void Take(std::vector<DirectoryItem>& items, std::string_view name, const struct stat& info, ListingScope scope) {
@@ -37,10 +36,9 @@ void Take(std::vector<DirectoryItem>& items, std::string_view name, const struct
 
 } // namespace
 
-DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) {
+DirectoryListing ListDirectory(const std::filesystem::path& directory, ListingScope scope) {
     DirectoryListing listing;
-    const std::filesystem::path path = PathFromWide(directory);
-    std::unique_ptr<DIR, DirectoryCloser> stream(::opendir(path.c_str()));
+    std::unique_ptr<DIR, DirectoryCloser> stream(::opendir(directory.c_str()));
     if (!stream) {
         listing.error = {errno, std::generic_category()};
         return listing;

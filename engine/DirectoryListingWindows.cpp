@@ -47,8 +47,8 @@ bool Follow(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& target, std::e
     return true;
 }
 
-std::wstring FolderPath(std::wstring_view directory) {
-    std::wstring path(directory);
+std::wstring FolderPath(const std::filesystem::path& directory) {
+    std::wstring path = directory.native();
     // A bare drive (C:) names that drive's current folder; the listing reads its root, as "C:\*.*" did.
     if (path.empty() || path.back() == L':') {
         path.push_back(L'\\');
@@ -67,7 +67,7 @@ std::wstring Joined(const std::wstring& folder, std::wstring_view name) {
 
 } // namespace
 
-DirectoryListing ListDirectory(std::wstring_view directory, ListingScope scope) {
+DirectoryListing ListDirectory(const std::filesystem::path& directory, ListingScope scope) {
     DirectoryListing listing;
     const std::wstring path = FolderPath(directory);
     // The folder is read through a handle of its own, which also tells which physical folder it is.

@@ -131,11 +131,18 @@ std::optional<NameProblem> CheckStoredName(std::wstring_view storedName) {
     return problem;
 }
 
-ExtractTarget TargetFor(std::wstring_view destination, std::wstring_view storedName) {
-    const std::wstring name = CollapsedStoredName(storedName);
-    ExtractTarget target;
-    target.folder = JoinSystemPath(destination, SystemFromStoredName(GetPathHead(name)));
-    target.file = JoinSystemPath(target.folder, GetPathTail(name));
+ExtractTarget TargetFor(const std::filesystem::path& destination, std::wstring_view storedName) {
+    // A name without folder levels is written into the destination followed by a separator, as the
+    // folder has always been shown.
+    ExtractTarget target{JoinLevel(destination, {}), {}};
+    std::wstring_view fileName;
+    ForEachLevel(storedName, [&](std::wstring_view level) {
+        if (!fileName.empty()) {
+            target.folder = JoinLevel(target.folder, PathFromWide(fileName));
+        }
+        fileName = level;
+    });
+    target.file = JoinLevel(target.folder, PathFromWide(fileName));
     return target;
 }
 

@@ -3,6 +3,7 @@
 // that could reach outside the chosen folder, or that Windows could not create as it stands, is
 // refused on every system, so that an archive extracts the same everywhere.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,14 +32,15 @@ std::wstring CollapsedStoredName(std::wstring_view storedName);
 // below the destination.
 std::optional<NameProblem> CheckStoredName(std::wstring_view storedName);
 
-// The target folder: the destination, a separator and the collapsed name's directory part; and the
-// target file: the target folder, a separator and its file name. Runs of separators are collapsed (a
-// network destination keeps its two leading ones), and the stored "\" becomes this system's separator.
+// The target folder: the destination, a separator and the levels of the collapsed name's directory
+// part; and the target file: the target folder followed by its file name, each level after this
+// system's separator. The destination is kept as the system gave it (an empty one or a bare drive
+// gets no separator); only the stored name is converted, from text.
 struct ExtractTarget {
-    std::wstring folder;
-    std::wstring file;
+    std::filesystem::path folder;
+    std::filesystem::path file;
 };
 
-ExtractTarget TargetFor(std::wstring_view destination, std::wstring_view storedName);
+ExtractTarget TargetFor(const std::filesystem::path& destination, std::wstring_view storedName);
 
 } // namespace quarrow

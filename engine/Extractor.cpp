@@ -61,22 +61,21 @@ public:
         }
         // Only a name that may be written is looked up. A file this run wrote for an earlier entry of the
         // same name is no file the user had: the last entry of a repeated name wins, as ever.
-        const std::filesystem::path file = PathFromWide(target.file);
         std::error_code ignored;
-        const bool existed = !writtenHere_.contains(target.file) &&
-                             std::filesystem::exists(std::filesystem::symlink_status(file, ignored));
+        const bool existed = !writtenHere_.contains(target.file.native()) &&
+                             std::filesystem::exists(std::filesystem::symlink_status(target.file, ignored));
         if (existed && existing_ == ExistingFiles::Keep) {
             return Placed::KeptExisting;
         }
         try {
             EnsureFolder(target.folder);
-            Write(file, static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(entry.size));
+            Write(target.file, static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(entry.size));
         } catch (const FileError& error) {
             skipped.reason = error.Path() == archive_.Path() ? SkipReason::CannotRead : SkipReason::CannotWrite;
             skipped.error = error.Code();
             return skipped;
         }
-        writtenHere_.insert(target.file);
+        writtenHere_.insert(target.file.native());
         return existed ? Placed::Replaced : Placed::New;
     }
 
@@ -84,16 +83,16 @@ private:
     const File& archive_;
     std::uint64_t archiveSize_;
     ExistingFiles existing_;
-    std::unordered_set<std::wstring> writtenHere_;
-    std::wstring lastFolder_;
+    std::unordered_set<std::filesystem::path::string_type> writtenHere_;
+    std::filesystem::path lastFolder_;
     std::vector<std::uint8_t> buffer_;
 
-    void EnsureFolder(const std::wstring& folder) {
-        if (folder == lastFolder_) {
+    void EnsureFolder(const std::filesystem::path& folder) {
+        if (folder.native() == lastFolder_.native()) {
             return;
         }
         std::error_code error;
-        if (!std::filesystem::is_directory(PathFromWide(folder), error)) {
+        if (!std::filesystem::is_directory(folder, error)) {
             CreateFolderTree(folder);
         }
         lastFolder_ = folder;
@@ -150,14 +149,15 @@ ExtractionResult Extract(const Workspace& workspace, std::optional<std::span<con
     progress.SetTotal(ProgressBar::Items, n);
     progress.SetStep(ProgressStep::ExtractingEntries);
 
-    const std::wstring destinationText = WideFromPath(destination);
     ExtractionResult result;
     EntryWriter writer(archive, archiveSize, existing);
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t position = selection ? (*selection)[k] : k + 1;
         const WorkspaceEntry& entry = workspace.Entry(position);
-        const ExtractTarget target = TargetFor(destinationText, entry.storedName);
-        progress.SetItem({.destination = target.file, .destinationFolder = target.folder});
+        const ExtractTarget target = TargetFor(destination, entry.storedName);
+        const std::wstring shownFile = WideFromPath(target.file);
+        const std::wstring shownFolder = WideFromPath(target.folder);
+        progress.SetItem({.destination = shownFile, .destinationFolder = shownFolder});
         auto outcome = writer.Extract(position, entry, target);
         if (auto* skipped = std::get_if<SkippedEntry>(&outcome)) {
             result.skipped.push_back(std::move(*skipped));

@@ -1,6 +1,7 @@
 #include "FolderScanner.hpp"
 
 #include "Cp936.hpp"
+#include "modPAK.hpp"
 #include "StoredName.hpp"
 #include "SystemPath.hpp"
 #include "TemporaryFile.hpp"
@@ -14,35 +15,36 @@ namespace {
 
 // Upper case compared first, the exact name on ties, so that the order never depends on the system.
 void SortCaseInsensitive(std::vector<DirectoryItem>& items) {
-    std::vector<std::pair<std::wstring, DirectoryItem>> keyed;
+    struct Keyed {
+        std::wstring upper;
+        std::wstring exact;
+        DirectoryItem item;
+    };
+    std::vector<Keyed> keyed;
     keyed.reserve(items.size());
     for (auto& item : items) {
-        keyed.emplace_back(ToUpperInvariant(item.name), std::move(item));
+        std::wstring exact = WideFromPath(item.name);
+        keyed.push_back({ToUpperInvariant(exact), std::move(exact), std::move(item)});
     }
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        return a.upper != b.upper ? a.upper < b.upper : a.exact < b.exact;
     });
     for (std::size_t i = 0; i < items.size(); ++i) {
-        items[i] = std::move(keyed[i].second);
+        items[i] = std::move(keyed[i].item);
     }
 }
 
-std::wstring WithTrailingSeparator(std::wstring path) {
-    if (path.empty() || !IsSystemSeparator(path.back())) {
-        path.push_back(kSystemSeparator);
-    }
-    return path;
-}
+bool BeginsWithDot(const std::filesystem::path& name) { return !name.native().empty() && name.native().front() == '.'; }
 
-std::vector<std::wstring> SubdirectoryNames(std::vector<DirectoryItem> items) {
+std::vector<std::filesystem::path> SubdirectoryNames(std::vector<DirectoryItem> items) {
     std::vector<DirectoryItem> found;
     for (auto& item : items) {
-        if (item.kind == ItemKind::Directory && !item.name.starts_with(L'.')) {
+        if (item.kind == ItemKind::Directory && !BeginsWithDot(item.name)) {
             found.push_back(std::move(item));
         }
     }
     SortCaseInsensitive(found);
-    std::vector<std::wstring> names;
+    std::vector<std::filesystem::path> names;
     names.reserve(found.size());
     for (auto& item : found) {
         names.push_back(std::move(item.name));
@@ -51,14 +53,14 @@ std::vector<std::wstring> SubdirectoryNames(std::vector<DirectoryItem> items) {
 }
 
 // A file of the temporary form that a live run holds: on Windows open without sharing or marked for
-// removal, which both make this open fail, elsewhere locked. A file of that form that nobody holds is the user's, or a
-// leftover, and is taken as any other.
-bool IsLiveTemporaryFile(std::wstring_view folder, std::wstring_view name) {
-    if (!IsTemporaryFileName(name)) {
+// removal, which both make this open fail, elsewhere locked. A file of that form that nobody holds is
+// the user's, or a leftover, and is taken as any other.
+bool IsLiveTemporaryFile(const std::filesystem::path& folder, const std::filesystem::path& name) {
+    if (!IsTemporaryFileName(WideFromPath(name))) {
         return false;
     }
     try {
-        File file = File::Open(PathFromWide(JoinSystemPath(folder, name)), File::Mode::Read);
+        File file = File::Open(JoinLevel(folder, name), File::Mode::Read);
         return !file.TryLockExclusive();
     } catch (const FileError&) {
         return true;
@@ -67,33 +69,31 @@ bool IsLiveTemporaryFile(std::wstring_view folder, std::wstring_view name) {
 
 } // namespace
 
-void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, ScanReport& report) {
+void ScanFolders(FolderSearch& search, std::vector<std::filesystem::path>& directories, ScanReport& report) {
     // Depth first with an explicit stack: a tree of any depth cannot exhaust the call stack. Each
-    // level keeps its own prefix, as each nested call of a recursive walk would.
+    // level keeps its own folder, as each nested call of a recursive walk would.
     struct Level {
-        std::wstring prefix;
-        std::vector<std::wstring> names;
+        std::filesystem::path folder;
+        std::vector<std::filesystem::path> names;
         std::size_t next = 0;
     };
     std::vector<Level> stack;
-    const std::wstring start = WithTrailingSeparator(search.path);
-    DirectoryListing listing = ListDirectory(start, ListingScope::Subdirectories);
+    DirectoryListing listing = ListDirectory(search.path, ListingScope::Subdirectories);
     if (listing.error) {
         report.unusable.push_back({search.path, listing.error});
     }
     if (listing.identity) {
         search.entered.emplace(*listing.identity, search.path);
     }
-    stack.push_back({start, SubdirectoryNames(std::move(listing.items)), 0});
+    stack.push_back({search.path, SubdirectoryNames(std::move(listing.items)), 0});
     while (!stack.empty()) {
         Level& level = stack.back();
         if (level.next == level.names.size()) {
             stack.pop_back();
             continue;
         }
-        std::wstring found = level.prefix + level.names[level.next++];
-        std::wstring prefix = WithTrailingSeparator(found);
-        listing = ListDirectory(prefix, ListingScope::Subdirectories);
+        std::filesystem::path found = JoinLevel(level.folder, level.names[level.next++]);
+        listing = ListDirectory(found, ListingScope::Subdirectories);
         // A folder that cannot be read is reported; its files are then listed as none.
         if (listing.error) {
             report.unusable.push_back({found, listing.error});
@@ -108,19 +108,19 @@ void ScanFolders(FolderSearch& search, std::vector<std::wstring>& directories, S
         ++search.counter;
         directories.push_back(found);
         if (search.recurse) {
-            search.path = std::move(found);
-            stack.push_back({std::move(prefix), SubdirectoryNames(std::move(listing.items)), 0});
+            search.path = found;
+            stack.push_back({std::move(found), SubdirectoryNames(std::move(listing.items)), 0});
         }
     }
 }
 
-std::vector<DirectoryItem> ListFolderFiles(std::wstring_view directory, ScanReport& report) {
+std::vector<DirectoryItem> ListFolderFiles(const std::filesystem::path& directory, ScanReport& report) {
     std::vector<DirectoryItem> files;
     DirectoryListing listing = ListDirectory(directory);
     // Reported once, when its subfolders were looked for, unless the trouble began since.
     if (listing.error && std::none_of(report.unusable.begin(), report.unusable.end(),
                                       [&](const UnusableItem& item) { return item.path == directory; })) {
-        report.unusable.push_back({std::wstring(directory), listing.error});
+        report.unusable.push_back({directory, listing.error});
     }
     for (auto& item : listing.items) {
         if (item.kind != ItemKind::Directory) {
@@ -144,37 +144,51 @@ wchar_t StorableUpper(wchar_t c) {
 
 } // namespace
 
-std::wstring RelativeStoredName(std::wstring_view chosenFolder, std::wstring_view filePath) {
-    const std::wstring prefix = ToUpperInvariant(CollapseSeparators(WithTrailingSeparator(std::wstring(chosenFolder))));
-    std::wstring_view relative = filePath;
-    if (ToUpperInvariant(filePath).starts_with(prefix)) {
-        relative.remove_prefix(prefix.size());
+std::wstring RelativeStoredName(const std::filesystem::path& chosenFolder, const std::filesystem::path& filePath) {
+    // Compared level by level, so that separators doubled or ending the chosen folder change nothing.
+    const auto isLevel = [](const std::filesystem::path& level) { return !level.empty(); };
+    auto file = filePath.begin();
+    bool below = true;
+    for (const std::filesystem::path& level : chosenFolder) {
+        if (!isLevel(level)) {
+            continue;
+        }
+        if (file == filePath.end() || *file != level) {
+            below = false;
+            break;
+        }
+        ++file;
+    }
+    if (!below) {
+        const std::filesystem::path relative = filePath.relative_path();
+        return RelativeStoredName({}, relative);
     }
     std::wstring name;
-    while (!relative.empty()) {
-        const auto end = std::find_if(relative.begin(), relative.end(), IsSystemSeparator);
-        const auto length = static_cast<std::size_t>(end - relative.begin());
-        name += StoredLevelText(relative.substr(0, length));
-        if (length < relative.size()) {
-            name.push_back(relative[length]);
+    for (; file != filePath.end(); ++file) {
+        if (!isLevel(*file)) {
+            continue;
         }
-        relative.remove_prefix(std::min(length + 1, relative.size()));
+        if (!name.empty()) {
+            name.push_back(kArchiveSeparator);
+        }
+        name += StoredLevelText(*file);
     }
     std::transform(name.begin(), name.end(), name.begin(), StorableUpper);
-    return StoredFromSystemName(name);
+    return name;
 }
 
-std::vector<std::wstring> CollectDirectories(std::wstring_view chosenFolder, Progress& progress, ScanReport& report) {
+std::vector<std::filesystem::path> CollectDirectories(const std::filesystem::path& chosenFolder, Progress& progress,
+                                                      ScanReport& report) {
     progress.SetStep(ProgressStep::SearchingFolders);
-    std::vector<std::wstring> directories{std::wstring(chosenFolder)};
+    std::vector<std::filesystem::path> directories{chosenFolder};
     progress.Breathe();
     FolderSearch search;
-    search.path = std::wstring(chosenFolder);
+    search.path = chosenFolder;
     ScanFolders(search, directories, report);
     return directories;
 }
 
-std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directories, Progress& progress,
+std::vector<CollectedFile> CollectFiles(const std::vector<std::filesystem::path>& directories, Progress& progress,
                                         ScanReport& report) {
     const auto directoryCount = static_cast<std::int64_t>(directories.size());
     progress.SetTotal(ProgressBar::Stages, directoryCount);
@@ -187,9 +201,9 @@ std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directo
                 return true; // an archive another run is writing right now, not the user's file
             }
             if (item.kind == ItemKind::UnreachableLink) {
-                report.unreachableLinks.push_back({JoinSystemPath(directories[j], item.name), item.error});
+                report.unreachableLinks.push_back({JoinLevel(directories[j], item.name), item.error});
             } else if (item.kind == ItemKind::Unusable) {
-                report.unusable.push_back({JoinSystemPath(directories[j], item.name), item.error});
+                report.unusable.push_back({JoinLevel(directories[j], item.name), item.error});
             }
             return item.kind != ItemKind::File;
         });
@@ -197,8 +211,9 @@ std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directo
         if (fileCount > 0) {
             progress.SetTotal(ProgressBar::Items, fileCount);
             for (std::size_t k = 0; k < names.size(); ++k) {
-                files.push_back({JoinSystemPath(directories[j], names[k].name), names[k].size});
-                progress.SetItem({.source = files.back().path});
+                files.push_back({JoinLevel(directories[j], names[k].name), names[k].size});
+                const std::wstring shown = WideFromPath(files.back().path);
+                progress.SetItem({.source = shown});
                 progress.SetDone(ProgressBar::Items, static_cast<std::int64_t>(k) + 1);
                 progress.Breathe();
             }
@@ -212,16 +227,16 @@ std::vector<CollectedFile> CollectFiles(const std::vector<std::wstring>& directo
     return files;
 }
 
-std::int64_t AddCollectedFiles(Workspace& workspace, std::wstring_view chosenFolder,
+std::int64_t AddCollectedFiles(Workspace& workspace, const std::filesystem::path& chosenFolder,
                                const std::vector<CollectedFile>& files) {
     workspace.Reserve(workspace.Count() + files.size());
     for (const CollectedFile& file : files) {
-        workspace.AddFolderEntry(PathFromWide(file.path), RelativeStoredName(chosenFolder, file.path), file.length);
+        workspace.AddFolderEntry(file.path, RelativeStoredName(chosenFolder, file.path), file.length);
     }
     return static_cast<std::int64_t>(files.size());
 }
 
-FolderAdded AddFolder(Workspace& workspace, std::wstring_view chosenFolder, Progress& progress) {
+FolderAdded AddFolder(Workspace& workspace, const std::filesystem::path& chosenFolder, Progress& progress) {
     const ProgressShown shown(progress);
     FolderAdded added;
     const auto directories = CollectDirectories(chosenFolder, progress, added.report);

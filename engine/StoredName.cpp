@@ -34,16 +34,17 @@ DecodedName DecodeNameField(const NameField& field) {
     return {cp936::DecodeLossy(bytes), false};
 }
 
-std::wstring StoredLevelText(std::wstring_view level) {
+std::wstring StoredLevelText(const std::filesystem::path& level) {
+    std::wstring text = WideFromPath(level);
 #ifndef _WIN32
     // Only here can a name be bytes that are no Unicode text.
-    if (HasEscapedBytes(level)) {
-        if (auto text = cp936::Decode(PathFromWide(level).native())) {
-            return *text;
+    if (HasEscapedBytes(text)) {
+        if (auto decoded = cp936::Decode(level.native())) {
+            return *decoded;
         }
     }
 #endif
-    return std::wstring(level);
+    return text;
 }
 
 } // namespace quarrow

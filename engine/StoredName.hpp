@@ -3,6 +3,7 @@
 
 #include "PakFormat.hpp"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -30,6 +31,6 @@ DecodedName DecodeNameField(const NameField& field);
 // UTF-8 but code page 936 (as names copied from a Chinese Windows system are) is read as code page 936,
 // so that it is stored with the very bytes it has; any other keeps its escaped bytes (see
 // WideFromPath), which no name field can hold, so that the pack names it.
-std::wstring StoredLevelText(std::wstring_view level);
+std::wstring StoredLevelText(const std::filesystem::path& level);
 
 } // namespace quarrow

@@ -1,9 +1,5 @@
 #include "SystemPath.hpp"
 
-#include "modPAK.hpp"
-
-#include <algorithm>
-
 namespace quarrow {
 
 bool IsSystemSeparator(wchar_t c) {
@@ -25,16 +21,15 @@ std::size_t LastSeparator(std::wstring_view path) {
     return std::wstring_view::npos;
 }
 
-bool IsNetworkPath(std::wstring_view path) {
+bool EndsInSeparator(const std::filesystem::path::string_type& path) {
 #ifdef _WIN32
-    return path.size() >= 2 && IsSystemSeparator(path[0]) && IsSystemSeparator(path[1]);
+    return !path.empty() && (path.back() == L'\\' || path.back() == L'/');
 #else
-    (void)path;
-    return false;
+    return !path.empty() && path.back() == '/';
 #endif
 }
 
-bool IsDriveOnly(std::wstring_view path) {
+bool IsDriveOnly(const std::filesystem::path::string_type& path) {
 #ifdef _WIN32
     return path.size() == 2 && path[1] == L':';
 #else
@@ -58,52 +53,14 @@ std::wstring SystemPathTail(std::wstring_view path) {
     return std::wstring(last == std::wstring_view::npos ? path : path.substr(last + 1));
 }
 
-std::wstring CollapseSeparators(std::wstring_view path) {
-    std::wstring out;
-    out.reserve(path.size());
-    std::size_t i = 0;
-    if (IsNetworkPath(path)) {
-        out.append(2, kSystemSeparator);
-        i = 2;
-        while (i < path.size() && IsSystemSeparator(path[i])) {
-            ++i;
-        }
+std::filesystem::path JoinLevel(const std::filesystem::path& folder, const std::filesystem::path& level) {
+    std::filesystem::path joined = folder;
+    const auto& text = folder.native();
+    if (!text.empty() && !EndsInSeparator(text) && !IsDriveOnly(text)) {
+        joined += std::filesystem::path::preferred_separator;
     }
-    for (; i < path.size(); ++i) {
-        const wchar_t c = path[i];
-        if (IsSystemSeparator(c)) {
-            if (!out.empty() && out.back() == kSystemSeparator) {
-                continue;
-            }
-            out.push_back(kSystemSeparator);
-        } else {
-            out.push_back(c);
-        }
-    }
-    return out;
-}
-
-std::wstring JoinSystemPath(std::wstring_view folder, std::wstring_view name) {
-    std::wstring joined(folder);
-    // A separator after no folder, or after a bare drive (C:), would make the path start at a root
-    // instead of where the folder stands.
-    if (!joined.empty() && !IsDriveOnly(joined)) {
-        joined.push_back(kSystemSeparator);
-    }
-    joined.append(name);
-    return CollapseSeparators(joined);
-}
-
-std::wstring SystemFromStoredName(std::wstring_view stored) {
-    std::wstring out(stored);
-    std::replace(out.begin(), out.end(), kArchiveSeparator, kSystemSeparator);
-    return out;
-}
-
-std::wstring StoredFromSystemName(std::wstring_view relative) {
-    std::wstring out(relative);
-    std::replace(out.begin(), out.end(), kSystemSeparator, kArchiveSeparator);
-    return out;
+    joined += level.native();
+    return joined;
 }
 
 } // namespace quarrow

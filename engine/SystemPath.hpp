@@ -1,7 +1,10 @@
 #pragma once
-// Paths on this system as text: the separator is "\" on Windows ("/" is accepted there too) and "/"
-// elsewhere. Stored names always use "\"; these routines translate between the two.
+// Paths on this system. A path stays a std::filesystem::path (UTF-16 on Windows, the bytes the system
+// gave elsewhere) from the directory listing to the open call, so that no name is lost on the way;
+// the text routines here serve display. The separator is "\" on Windows ("/" is accepted there too)
+// and "/" elsewhere.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -15,20 +18,15 @@ inline constexpr wchar_t kSystemSeparator = L'/';
 
 bool IsSystemSeparator(wchar_t c);
 
-// The folder part of a path on disk (everything before the last separator; empty when there is none
+// The folder part of a path's text (everything before the last separator; empty when there is none
 // or when it is the first character) and its file name (everything after it).
 std::wstring SystemPathHead(std::wstring_view path);
 std::wstring SystemPathTail(std::wstring_view path);
 
-// Replaces every run of separators by one, except the two that begin a network path (\\server\share).
-std::wstring CollapseSeparators(std::wstring_view path);
-
-// `folder`, one separator, `name`, with runs of separators collapsed. An empty folder adds nothing,
-// and a bare drive (C:) no separator, so that a relative folder never turns into a root.
-std::wstring JoinSystemPath(std::wstring_view folder, std::wstring_view name);
-
-// A stored name's separators ("\") as this system's, and back.
-std::wstring SystemFromStoredName(std::wstring_view stored);
-std::wstring StoredFromSystemName(std::wstring_view relative);
+// `folder`, one separator, `level` (one name, never a path of its own). The level is appended as it
+// stands, so that it cannot replace the folder as std::filesystem's `/` lets a rooted or drive-
+// lettered operand do. An empty folder adds no separator, nor does a bare drive (C:), so that a
+// relative folder never turns into a root, nor one that already ends in a separator.
+std::filesystem::path JoinLevel(const std::filesystem::path& folder, const std::filesystem::path& level);
 
 } // namespace quarrow

@@ -54,7 +54,7 @@ std::error_code Workspace::AddFileEntry(const std::filesystem::path& path) {
     WorkspaceEntry entry;
     entry.origin = EntryOrigin::AddedFile;
     entry.source = path;
-    entry.storedName = StoredLevelText(SystemPathTail(WideFromPath(path)));
+    entry.storedName = StoredLevelText(path.filename());
     entry.size = static_cast<std::int64_t>(length);
     entries_.push_back(std::move(entry));
     return {};

@@ -1,7 +1,7 @@
 #include "modPAK.hpp"
 
 #include "FileFaults.hpp"
-#include "Text.hpp"
+#include "SystemPath.hpp"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -41,56 +41,31 @@ std::wstring CutToken(std::wstring& text, wchar_t separator) {
 
 namespace {
 
-#ifdef _WIN32
-constexpr wchar_t kSeparator = L'\\';
-#else
-constexpr wchar_t kSeparator = L'/';
-#endif
-
 // The result is ignored on purpose: an existing level must not stop the chain, and a level that
 // cannot be made shows up as a failed write into it.
-void CreateOneDirectory(const std::wstring& path) {
-    if (FileFaults* faults = InstalledFileFaults(); faults && !faults->BeforeCreateDirectory(PathFromWide(path))) {
+void CreateOneDirectory(const std::filesystem::path& path) {
+    if (FileFaults* faults = InstalledFileFaults(); faults && !faults->BeforeCreateDirectory(path)) {
         return;
     }
 #ifdef _WIN32
     CreateDirectoryW(path.c_str(), nullptr);
 #else
     std::error_code ignored;
-    std::filesystem::create_directory(PathFromWide(path), ignored);
+    std::filesystem::create_directory(path, ignored);
 #endif
 }
 
 } // namespace
 
-std::int32_t CreateFolderTree(std::wstring path) {
-#ifdef _WIN32
-    for (auto& c : path) {
-        if (c == L'/') {
-            c = L'\\';
-        }
-    }
-#endif
-    if (path.empty() || path.back() != kSeparator) {
-        path.push_back(kSeparator);
-    }
-
-    // The drive (D:\) or root (/) is no level of its own: it goes in front of the first token.
-    std::wstring prefix;
-#ifdef _WIN32
-    if (path.find(L':') != std::wstring::npos) {
-        prefix = CutToken(path, kSeparator);
-    }
-#else
-    if (path.front() == kSeparator) {
-        prefix = CutToken(path, kSeparator);
-    }
-#endif
-
-    std::wstring level = prefix;
+std::int32_t CreateFolderTree(const std::filesystem::path& path) {
+    // The drive (D:\) or root (/) is no level of its own: the first level is made below it.
+    std::filesystem::path level = path.root_path();
     std::int32_t count = 0;
-    while (!path.empty()) {
-        level += CutToken(path, kSeparator);
+    for (const std::filesystem::path& name : path.relative_path()) {
+        if (name.empty()) { // after a trailing separator
+            continue;
+        }
+        level = JoinLevel(level, name);
         CreateOneDirectory(level);
         ++count;
     }

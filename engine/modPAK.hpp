@@ -24,8 +24,8 @@ std::wstring CutToken(std::wstring& text, wchar_t separator);
 
 // Creates every missing directory on `path`, outermost first, ignoring levels that already exist or
 // cannot be made (a later write into them reports that). Returns the number of levels below the drive
-// or root. Separators are this system's: "\" (and "/") on Windows, "/" elsewhere.
-std::int32_t CreateFolderTree(std::wstring path);
+// or root.
+std::int32_t CreateFolderTree(const std::filesystem::path& path);
 
 // Upper-case hexadecimal text with an even number of digits: 0 -> "00", 256 -> "0100".
 std::wstring LongToHex(std::int32_t value);

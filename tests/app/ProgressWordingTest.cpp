@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteFileText(dir / "in" / "sub" / "three", "3");
                       std::filesystem::create_directories(dir / "in" / "empty");
                       Workspace workspace;
-                      AddFolder(workspace, WideFromPath(dir / "in"), progress);
+                      AddFolder(workspace, dir / "in", progress);
                   },
                   {"搜索目录", "增加档案：", "读取完毕，请等待。。。"},
                   {"@/in/one", "@/in/two", "@/in/sub/three", ""},

@@ -49,33 +49,40 @@ INSTANTIATE_TEST_SUITE_P(
         Unsafe{L"X.PAK.quarrow-tmp-0123456789abcdef", NameProblem::ReservedName}));
 
 TEST(TargetFor, JoinsDestinationDirectoryPartAndFileName) {
+    using std::filesystem::path;
 #ifdef _WIN32
-    EXPECT_EQ(TargetFor(L"D:\\OUT", L"DATA\\IMG\\A.BMP").folder, L"D:\\OUT\\DATA\\IMG");
-    EXPECT_EQ(TargetFor(L"D:\\OUT", L"DATA\\IMG\\A.BMP").file, L"D:\\OUT\\DATA\\IMG\\A.BMP");
-    EXPECT_EQ(TargetFor(L"D:\\", L"A.BMP").folder, L"D:\\");
-    EXPECT_EQ(TargetFor(L"D:\\", L"A.BMP").file, L"D:\\A.BMP");
-    EXPECT_EQ(TargetFor(L"D:\\OUT", L"A.BMP").folder, L"D:\\OUT\\");
-    EXPECT_EQ(TargetFor(L"\\\\SERVER\\SHARE", L"A\\B.BMP").file, L"\\\\SERVER\\SHARE\\A\\B.BMP");
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"DATA\\IMG\\A.BMP").folder, path(L"D:\\OUT\\DATA\\IMG"));
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"DATA\\IMG\\A.BMP").file, path(L"D:\\OUT\\DATA\\IMG\\A.BMP"));
+    EXPECT_EQ(TargetFor(L"D:\\", L"A.BMP").folder, path(L"D:\\"));
+    EXPECT_EQ(TargetFor(L"D:\\", L"A.BMP").file, path(L"D:\\A.BMP"));
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"A.BMP").folder, path(L"D:\\OUT\\"));
+    EXPECT_EQ(TargetFor(L"\\\\SERVER\\SHARE", L"A\\B.BMP").file, path(L"\\\\SERVER\\SHARE\\A\\B.BMP"));
     // A bare drive or no folder at all stays relative: nothing may land at a root that nobody chose.
-    EXPECT_EQ(TargetFor(L"D:", L"A\\B.BMP").file, L"D:A\\B.BMP");
-    EXPECT_EQ(TargetFor(L"", L"A\\B.BMP").file, L"A\\B.BMP");
-    EXPECT_EQ(TargetFor(L"", L"B.BMP").file, L"B.BMP");
-    EXPECT_EQ(TargetFor(L"D:\\OUT", L"\\ROOT.BIN").file, L"D:\\OUT\\ROOT.BIN");
-    EXPECT_EQ(TargetFor(L"D:\\OUT", L"DATA\\\\X.BIN").file, L"D:\\OUT\\DATA\\X.BIN");
-    EXPECT_EQ(TargetFor(L"D:\\OUT", L"\\\\SERVER\\SHARE\\Y.BIN").folder, L"D:\\OUT\\SERVER\\SHARE");
-    EXPECT_EQ(TargetFor(L"", L"\\\\SERVER\\SHARE\\Y.BIN").file, L"SERVER\\SHARE\\Y.BIN") << "not a network path";
+    EXPECT_EQ(TargetFor(L"D:", L"A\\B.BMP").file, path(L"D:A\\B.BMP"));
+    EXPECT_EQ(TargetFor(L"", L"A\\B.BMP").file, path(L"A\\B.BMP"));
+    EXPECT_EQ(TargetFor(L"", L"B.BMP").file, path(L"B.BMP"));
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"\\ROOT.BIN").file, path(L"D:\\OUT\\ROOT.BIN"));
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"DATA\\\\X.BIN").file, path(L"D:\\OUT\\DATA\\X.BIN"));
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"\\\\SERVER\\SHARE\\Y.BIN").folder, path(L"D:\\OUT\\SERVER\\SHARE"));
+    EXPECT_EQ(TargetFor(L"", L"\\\\SERVER\\SHARE\\Y.BIN").file, path(L"SERVER\\SHARE\\Y.BIN")) << "not a network path";
+    // Even a name that extraction refuses never leads the target away from the destination.
+    EXPECT_EQ(TargetFor(L"D:\\OUT", L"C:\\WINDOWS\\X.DLL").file, path(L"D:\\OUT\\C:\\WINDOWS\\X.DLL"));
 #else
-    EXPECT_EQ(TargetFor(L"/out", L"DATA\\IMG\\A.BMP").folder, L"/out/DATA/IMG");
-    EXPECT_EQ(TargetFor(L"/out", L"DATA\\IMG\\A.BMP").file, L"/out/DATA/IMG/A.BMP");
-    EXPECT_EQ(TargetFor(L"/", L"A.BMP").file, L"/A.BMP");
-    EXPECT_EQ(TargetFor(L"/out/", L"A.BMP").folder, L"/out/");
+    EXPECT_EQ(TargetFor("/out", L"DATA\\IMG\\A.BMP").folder, path("/out/DATA/IMG"));
+    EXPECT_EQ(TargetFor("/out", L"DATA\\IMG\\A.BMP").file, path("/out/DATA/IMG/A.BMP"));
+    EXPECT_EQ(TargetFor("/", L"A.BMP").file, path("/A.BMP"));
+    EXPECT_EQ(TargetFor("/out", L"A.BMP").folder, path("/out/"));
     // No folder at all stays relative: nothing may land at the root, which nobody chose.
-    EXPECT_EQ(TargetFor(L"", L"A\\B.BMP").file, L"A/B.BMP");
-    EXPECT_EQ(TargetFor(L"", L"B.BMP").file, L"B.BMP");
-    EXPECT_EQ(TargetFor(L"/out", L"\\ROOT.BIN").file, L"/out/ROOT.BIN");
-    EXPECT_EQ(TargetFor(L"/out", L"DATA\\\\X.BIN").file, L"/out/DATA/X.BIN");
-    EXPECT_EQ(TargetFor(L"/out", L"\\\\SERVER\\SHARE\\Y.BIN").folder, L"/out/SERVER/SHARE");
-    EXPECT_EQ(TargetFor(L"", L"\\A\\B.BMP").file, L"A/B.BMP") << "not rooted";
+    EXPECT_EQ(TargetFor("", L"A\\B.BMP").file, path("A/B.BMP"));
+    EXPECT_EQ(TargetFor("", L"B.BMP").file, path("B.BMP"));
+    EXPECT_EQ(TargetFor("/out", L"\\ROOT.BIN").file, path("/out/ROOT.BIN"));
+    EXPECT_EQ(TargetFor("/out", L"DATA\\\\X.BIN").file, path("/out/DATA/X.BIN"));
+    EXPECT_EQ(TargetFor("/out", L"\\\\SERVER\\SHARE\\Y.BIN").folder, path("/out/SERVER/SHARE"));
+    EXPECT_EQ(TargetFor("", L"\\A\\B.BMP").file, path("A/B.BMP")) << "not rooted";
+    // Even a name that extraction refuses never leads the target away from the destination, and a
+    // destination that is no UTF-8 keeps its bytes.
+    EXPECT_EQ(TargetFor("/out", L"/etc/passwd").file.native(), "/out//etc/passwd");
+    EXPECT_EQ(TargetFor("/\xCA\xFD", L"A\\\u56FE.BMP").file.native(), "/\xCA\xFD/A/\xE5\x9B\xBE.BMP");
 #endif
 }
 

@@ -42,7 +42,7 @@ TEST(AddFolder, StoresUpperCaseRelativeNamesAndShowsTheOriginalFileName) {
     WriteFileText(dir / "DATA" / "Maps" / "Town.map", "t");
     Workspace workspace;
     NullProgress progress;
-    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir / "DATA"), progress).files, 3);
+    EXPECT_EQ(AddFolder(workspace, dir / "DATA", progress).files, 3);
     EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"A.BIN", L"MAPS\\TOWN.MAP", L"SUB\\B.TXT"}));
     EXPECT_EQ(workspace.VisibleText(1, 1), L"A.BIN");
     EXPECT_EQ(workspace.VisibleText(1, 3), L"");
@@ -59,7 +59,7 @@ TEST(AddFolder, DotDirectoriesAreNotEnteredButDotFilesAreAdded) {
     WriteFileText(dir / "keep" / ".hidden" / "inner", "x");
     Workspace workspace;
     NullProgress progress;
-    AddFolder(workspace, WideFromPath(dir.Path()), progress);
+    AddFolder(workspace, dir.Path(), progress);
 #ifdef _WIN32
     // Wine reports files whose name begins with "." as hidden, and hidden files are not added.
     if (IsHidden(dir / ".profile")) {
@@ -85,7 +85,7 @@ TEST(AddFolder, HiddenAndSystemFilesAreSkippedButHiddenFoldersAreEntered) {
     }
     Workspace workspace;
     NullProgress progress;
-    AddFolder(workspace, WideFromPath(dir.Path()), progress);
+    AddFolder(workspace, dir.Path(), progress);
     EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"SHOWN.BIN", L"SECRET\\INNER.BIN"}));
 }
 #endif
@@ -96,18 +96,16 @@ TEST(AddFolder, VisitsDirectoriesDepthFirstAndEveryLevelInCaseInsensitiveOrder) 
         WriteFileText(dir / file, "x");
     }
     FolderSearch search;
-    search.path = WideFromPath(dir.Path());
-    std::vector<std::wstring> directories;
+    search.path = dir.Path();
+    std::vector<std::filesystem::path> directories;
     ScanReport report;
     ScanFolders(search, directories, report);
-    const std::wstring base = WideFromPath(dir.Path()) + kSystemSeparator;
-    EXPECT_EQ(directories, (std::vector<std::wstring>{base + L"a", base + L"a" + kSystemSeparator + L"c", base + L"b",
-                                                      base + L"B2"}));
+    EXPECT_EQ(directories, (std::vector<std::filesystem::path>{dir / "a", dir / "a" / "c", dir / "b", dir / "B2"}));
     EXPECT_EQ(search.counter, 4);
 
     Workspace workspace;
     NullProgress progress;
-    AddFolder(workspace, WideFromPath(dir.Path()), progress);
+    AddFolder(workspace, dir.Path(), progress);
     EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"ROOT.TXT", L"ROOT2", L"_U", L"A\\Y", L"A\\C\\W",
                                                                  L"B\\A", L"B\\Z", L"B2\\X"}));
 }
@@ -120,7 +118,7 @@ TEST(AddFolder, ReportsItsThreePhases) {
     std::filesystem::create_directories(dir / "empty");
     Workspace workspace;
     ProgressRecorder progress;
-    AddFolder(workspace, WideFromPath(dir.Path()), progress);
+    AddFolder(workspace, dir.Path(), progress);
     EXPECT_EQ(progress.With("step "), (std::vector<std::string>{"SearchingFolders", "ListingFiles", "FilesListed"}));
     EXPECT_EQ(progress.With("stages.total "), (std::vector<std::string>{"3"}));
     EXPECT_EQ(progress.With("stages.done "), (std::vector<std::string>{"1", "2", "3"}));
@@ -134,7 +132,7 @@ TEST(AddFolder, AnEmptyFolderAddsNothing) {
     TempDir dir;
     Workspace workspace;
     NullProgress progress;
-    EXPECT_EQ(AddFolder(workspace, WideFromPath(dir.Path()), progress).files, 0);
+    EXPECT_EQ(AddFolder(workspace, dir.Path(), progress).files, 0);
     EXPECT_EQ(workspace.Count(), 0u);
 }
 
@@ -143,7 +141,7 @@ TEST(AddFolder, AFolderEndingInASeparatorGivesTheSameNames) {
     WriteFileText(dir / "x" / "y", "1");
     Workspace workspace;
     NullProgress progress;
-    AddFolder(workspace, WideFromPath(dir.Path()) + kSystemSeparator, progress);
+    AddFolder(workspace, dir.Path() / "", progress);
     EXPECT_EQ(StoredNames(workspace), (std::vector<std::wstring>{L"X\\Y"}));
     EXPECT_EQ(workspace.MasterText(1, 1), WideFromPath(dir / "x" / "y"));
 }
@@ -158,9 +156,15 @@ TEST(RelativeStoredName, RemovesTheBaseOnlyAtTheStart) {
     EXPECT_EQ(RelativeStoredName(L"/", L"/a.bin"), L"A.BIN");
 #endif
     // Upper case only where code page 936 has the letter: é has no É there, α has Α.
-    const std::wstring d = std::wstring(L"d") + kSystemSeparator;
-    EXPECT_EQ(RelativeStoredName(L"d", d + L"café.txt"), L"CAFé.TXT");
-    EXPECT_EQ(RelativeStoredName(L"d", d + L"\u03B1.txt"), L"\u0391.TXT");
+    const auto d = [](const wchar_t* name) { return PathFromWide(std::wstring(L"d") + kSystemSeparator + name); };
+    EXPECT_EQ(RelativeStoredName("d", d(L"café.txt")), L"CAFé.TXT");
+    EXPECT_EQ(RelativeStoredName("d", d(L"\u03B1.txt")), L"\u0391.TXT");
+#ifndef _WIN32
+    // A level that is no UTF-8 keeps its bytes where they are code page 936, and stays unstorable
+    // (escaped) where they are not.
+    EXPECT_EQ(RelativeStoredName("d", "d/\xCA\xFD\xBE\xDD/x"), L"\u6570\u636E\\X");
+    EXPECT_TRUE(HasEscapedBytes(RelativeStoredName("d", "d/\xFF\xFE")));
+#endif
 }
 
 TEST(AddFolder, FollowsLinksEntersEachFolderOnceAndReportsWhatItLeftOut) {
@@ -172,23 +176,23 @@ TEST(AddFolder, FollowsLinksEntersEachFolderOnceAndReportsWhatItLeftOut) {
     }
     Workspace workspace;
     NullProgress progress;
-    const FolderAdded added = AddFolder(workspace, WideFromPath(linked->tree), progress);
+    const FolderAdded added = AddFolder(workspace, linked->tree, progress);
     EXPECT_EQ(added.files, 4);
     EXPECT_EQ(StoredNames(workspace),
               (std::vector<std::wstring>{L"FILE-LINK", L"REAL.TXT", L"LINKED\\SECRET", L"LINKED\\DEEPER\\INNER"}));
     EXPECT_EQ(workspace.Entry(1).size, static_cast<std::int64_t>(testing::LinkedTree::kSecret.size()))
         << "the target's length, not the link's";
 
-    const std::wstring tree = WideFromPath(linked->tree);
-    const auto below = [&](const wchar_t* relative) { return JoinSystemPath(tree, relative); };
+    const std::filesystem::path& tree = linked->tree;
+    const auto below = [&](const char* relative) { return tree / relative; };
     ASSERT_EQ(added.report.unreachableLinks.size(), 1u);
-    EXPECT_EQ(added.report.unreachableLinks[0].path, below(L"broken"));
+    EXPECT_EQ(added.report.unreachableLinks[0].path, below("broken"));
     EXPECT_TRUE(added.report.unreachableLinks[0].error);
     ASSERT_EQ(added.report.repeatedFolders.size(), 2u);
-    EXPECT_EQ(added.report.repeatedFolders[0].path, below(L"loop"));
+    EXPECT_EQ(added.report.repeatedFolders[0].path, below("loop"));
     EXPECT_EQ(added.report.repeatedFolders[0].enteredAs, tree);
-    EXPECT_EQ(added.report.repeatedFolders[1].path, JoinSystemPath(below(L"zsub"), L"again"));
-    EXPECT_EQ(added.report.repeatedFolders[1].enteredAs, below(L"linked"));
+    EXPECT_EQ(added.report.repeatedFolders[1].path, below("zsub") / "again");
+    EXPECT_EQ(added.report.repeatedFolders[1].enteredAs, below("linked"));
 
     // Packed, the linked file holds its target's bytes.
     PackArchive(workspace, dir / "linked.pak", progress);

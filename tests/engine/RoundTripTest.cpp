@@ -51,7 +51,7 @@ TEST(RoundTrip, AFolderPackedOpenedAndExtractedComesBackWithUpperCaseNames) {
 
     Workspace workspace;
     NullProgress progress;
-    AddFolder(workspace, WideFromPath(dir / "src"), progress);
+    AddFolder(workspace, dir / "src", progress);
     ASSERT_EQ(workspace.Count(), names.size());
     PackArchive(workspace, dir / "round.pak", progress);
 
@@ -78,7 +78,7 @@ TEST(RoundTrip, TheSameTreeAlwaysPacksToTheSameBytes) {
     std::vector<std::vector<std::uint8_t>> archives;
     for (int run = 0; run < 2; ++run) {
         Workspace workspace;
-        AddFolder(workspace, WideFromPath(dir / "src"), progress);
+        AddFolder(workspace, dir / "src", progress);
         PackArchive(workspace, dir / "same.pak", progress);
         archives.push_back(ReadFileBytes(dir / "same.pak"));
     }

@@ -62,7 +62,7 @@ TEST(TemporaryFile, AFolderScanLeavesOutOnlyOneThatALiveRunHolds) {
     ours.Get().WriteAt(0, "being written by this run", 25);
     Workspace workspace;
     NullProgress progress;
-    const FolderAdded added = AddFolder(workspace, WideFromPath(dir.Path()), progress);
+    const FolderAdded added = AddFolder(workspace, dir.Path(), progress);
     EXPECT_TRUE(added.report.Empty());
     ASSERT_EQ(workspace.Count(), 1u);
     EXPECT_EQ(workspace.Entry(1).storedName, L"B.PAK.QUARROW-TMP-00112233445566FF");

@@ -60,12 +60,12 @@ TEST(modPAK, CreateFolderTreeCreatesEveryLevelAndCountsThem) {
     TempDir dir;
     const std::wstring base = WideFromPath(dir.Path());
     const std::wstring target = base + kSep + L"OUT" + kSep + L"数据" + kSep + L"图";
-    const std::int32_t levels = CreateFolderTree(target);
+    const std::int32_t levels = CreateFolderTree(PathFromWide(target));
     EXPECT_TRUE(std::filesystem::is_directory(PathFromWide(target)));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "OUT"));
 
     // Running it again on the existing tree completes silently and counts the same levels.
-    EXPECT_EQ(CreateFolderTree(target + kSep), levels);
+    EXPECT_EQ(CreateFolderTree(PathFromWide(target + kSep)), levels);
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::recursive_directory_iterator(dir.Path())) {
         ++entries;
@@ -76,17 +76,17 @@ TEST(modPAK, CreateFolderTreeCreatesEveryLevelAndCountsThem) {
 TEST(modPAK, CreateFolderTreeCountsLevelsBelowTheDriveOrRoot) {
     TempDir dir;
     std::filesystem::current_path(dir.Path());
-    EXPECT_EQ(CreateFolderTree(std::wstring(L"A") + kSep + L"B" + kSep + L"C"), 3);
+    EXPECT_EQ(CreateFolderTree(PathFromWide(std::wstring(L"A") + kSep + L"B" + kSep + L"C")), 3);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "A" / "B" / "C"));
 #ifdef _WIN32
     const std::wstring drive = WideFromPath(dir.Path()).substr(0, 3); // such as "Z:\"
     const std::wstring below = WideFromPath(dir.Path()).substr(3);
     const std::size_t depth = std::count(below.begin(), below.end(), L'\\') + 1;
-    EXPECT_EQ(CreateFolderTree(drive + below + L"\\D"), static_cast<std::int32_t>(depth + 1));
+    EXPECT_EQ(CreateFolderTree(PathFromWide(drive + below + L"\\D")), static_cast<std::int32_t>(depth + 1));
 #else
     const std::wstring absolute = WideFromPath(dir.Path());
     const std::size_t depth = std::count(absolute.begin(), absolute.end(), L'/');
-    EXPECT_EQ(CreateFolderTree(absolute + L"/D"), static_cast<std::int32_t>(depth + 1));
+    EXPECT_EQ(CreateFolderTree(PathFromWide(absolute + L"/D")), static_cast<std::int32_t>(depth + 1));
 #endif
     EXPECT_TRUE(std::filesystem::is_directory(dir / "D"));
     std::filesystem::current_path(std::filesystem::temp_directory_path());
