@@ -54,6 +54,10 @@ enum class ListingScope {
     Subdirectories, // subdirectories only: spares looking at each file
 };
 
+// The folder that ListDirectory reads for `directory`, and that what it lists lies in: on Windows a
+// bare drive (C:), which names the drive's current folder, is read at its root, as "C:\*.*" was.
+std::filesystem::path ListedFolder(const std::filesystem::path& directory);
+
 DirectoryListing ListDirectory(const std::filesystem::path& directory, ListingScope scope = ListingScope::Everything);
 
 } // namespace quarrow

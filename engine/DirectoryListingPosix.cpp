@@ -36,6 +36,8 @@ void Take(std::vector<DirectoryItem>& items, std::string_view name, const struct
 
 } // namespace
 
+std::filesystem::path ListedFolder(const std::filesystem::path& directory) { return directory; }
+
 DirectoryListing ListDirectory(const std::filesystem::path& directory, ListingScope scope) {
     DirectoryListing listing;
     std::unique_ptr<DIR, DirectoryCloser> stream(::opendir(directory.c_str()));

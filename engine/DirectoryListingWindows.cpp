@@ -47,15 +47,6 @@ bool Follow(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& target, std::e
     return true;
 }
 
-std::wstring FolderPath(const std::filesystem::path& directory) {
-    std::wstring path = directory.native();
-    // A bare drive (C:) names that drive's current folder; the listing reads its root, as "C:\*.*" did.
-    if (path.empty() || path.back() == L':') {
-        path.push_back(L'\\');
-    }
-    return path;
-}
-
 std::wstring Joined(const std::wstring& folder, std::wstring_view name) {
     std::wstring path = folder;
     if (path.back() != L'\\' && path.back() != L'/') {
@@ -67,9 +58,14 @@ std::wstring Joined(const std::wstring& folder, std::wstring_view name) {
 
 } // namespace
 
+std::filesystem::path ListedFolder(const std::filesystem::path& directory) {
+    const std::wstring& path = directory.native();
+    return path.empty() || path.back() == L':' ? std::filesystem::path(path + L'\\') : directory;
+}
+
 DirectoryListing ListDirectory(const std::filesystem::path& directory, ListingScope scope) {
     DirectoryListing listing;
-    const std::wstring path = FolderPath(directory);
+    const std::wstring path = ListedFolder(directory).native();
     // The folder is read through a handle of its own, which also tells which physical folder it is.
     const UniqueHandle handle(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES, kShareAll, nullptr,
                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));

@@ -85,7 +85,7 @@ void ScanFolders(FolderSearch& search, std::vector<std::filesystem::path>& direc
     if (listing.identity) {
         search.entered.emplace(*listing.identity, search.path);
     }
-    stack.push_back({search.path, SubdirectoryNames(std::move(listing.items)), 0});
+    stack.push_back({ListedFolder(search.path), SubdirectoryNames(std::move(listing.items)), 0});
     while (!stack.empty()) {
         Level& level = stack.back();
         if (level.next == level.names.size()) {
@@ -145,27 +145,23 @@ wchar_t StorableUpper(wchar_t c) {
 } // namespace
 
 std::wstring RelativeStoredName(const std::filesystem::path& chosenFolder, const std::filesystem::path& filePath) {
-    // Compared level by level, so that separators doubled or ending the chosen folder change nothing.
-    const auto isLevel = [](const std::filesystem::path& level) { return !level.empty(); };
+    // Compared level by level, so that a separator ending the chosen folder changes nothing. The drive
+    // and the root of the file's path are no levels to store, even below a bare drive (C:).
+    const std::ptrdiff_t rootLevels = (filePath.has_root_name() ? 1 : 0) + (filePath.has_root_directory() ? 1 : 0);
     auto file = filePath.begin();
-    bool below = true;
     for (const std::filesystem::path& level : chosenFolder) {
-        if (!isLevel(level)) {
+        if (level.empty()) { // after a trailing separator
             continue;
         }
         if (file == filePath.end() || *file != level) {
-            below = false;
+            file = filePath.begin();
             break;
         }
         ++file;
     }
-    if (!below) {
-        const std::filesystem::path relative = filePath.relative_path();
-        return RelativeStoredName({}, relative);
-    }
     std::wstring name;
     for (; file != filePath.end(); ++file) {
-        if (!isLevel(*file)) {
+        if (file->empty() || std::distance(filePath.begin(), file) < rootLevels) {
             continue;
         }
         if (!name.empty()) {
@@ -180,7 +176,7 @@ std::wstring RelativeStoredName(const std::filesystem::path& chosenFolder, const
 std::vector<std::filesystem::path> CollectDirectories(const std::filesystem::path& chosenFolder, Progress& progress,
                                                       ScanReport& report) {
     progress.SetStep(ProgressStep::SearchingFolders);
-    std::vector<std::filesystem::path> directories{chosenFolder};
+    std::vector<std::filesystem::path> directories{ListedFolder(chosenFolder)};
     progress.Breathe();
     FolderSearch search;
     search.path = chosenFolder;

@@ -60,7 +60,7 @@ std::vector<DirectoryItem> ListFolderFiles(const std::filesystem::path& director
 
 // The stored name of a collected file: the levels of its path below the chosen folder, each as
 // StoredLevelText gives it, in upper case, with "\" between them. A path that does not begin with the
-// chosen folder keeps all its levels below its root.
+// chosen folder keeps all its levels below its drive or root.
 std::wstring RelativeStoredName(const std::filesystem::path& chosenFolder, const std::filesystem::path& filePath);
 
 struct CollectedFile {

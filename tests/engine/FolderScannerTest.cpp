@@ -150,6 +150,7 @@ TEST(RelativeStoredName, RemovesTheBaseOnlyAtTheStart) {
 #ifdef _WIN32
     EXPECT_EQ(RelativeStoredName(L"C:\\D", L"C:\\D\\X\\C:\\D\\F"), L"X\\C:\\D\\F");
     EXPECT_EQ(RelativeStoredName(L"C:\\", L"C:\\a.bin"), L"A.BIN");
+    EXPECT_EQ(RelativeStoredName(L"C:", L"C:\\a\\b.bin"), L"A\\B.BIN") << "a bare drive is listed at its root";
     EXPECT_EQ(RelativeStoredName(L"\\\\server\\share", L"\\\\server\\share\\sub\\f"), L"SUB\\F");
 #else
     EXPECT_EQ(RelativeStoredName(L"/d", L"/d/x/d/f"), L"X\\D\\F");
