@@ -270,6 +270,14 @@ void File::Truncate(std::uint64_t size) {
     }
 }
 
+void File::Reserve(std::uint64_t size) noexcept {
+#ifdef __linux__
+    ::fallocate(descriptor_, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size));
+#else
+    (void)size;
+#endif
+}
+
 void File::Flush() {
     CheckOperation(FileOperation::Flush, path_);
     if (::fsync(descriptor_) != 0) {
