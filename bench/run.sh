@@ -32,6 +32,8 @@ while [ $# -gt 0 ]; do
         *) echo "usage: $0 [--cli PATH] [--files N] [--runs R] [--seed S] [--keep]" >&2; exit 2 ;;
     esac
 done
+# The runs happen in the data's folder: a path given relative to here must still lead to the program.
+case $cli in /*) ;; *) cli=$PWD/$cli ;; esac
 [ -x "$cli" ] || { echo "bench: no quarrow-cli at $cli (build it first)" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "bench: /usr/bin/time is missing (Debian package: time)" >&2; exit 1; }
 

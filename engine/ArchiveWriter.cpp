@@ -404,6 +404,8 @@ void PackArchive(Workspace& workspace, ArchiveTarget& target, Progress& progress
 
     try {
         TemporaryFile archive(resolved);
+        // Its length is known before a byte is written.
+        archive.Get().Reserve(static_cast<std::uint64_t>(plan.layout.archiveSize));
         {
             const ProgressShown shown(progress);
             progress.SetVisible(ProgressBar::Stages, true);

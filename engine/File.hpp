@@ -121,6 +121,10 @@ public:
     // byte.
     std::uint64_t CopyWithinSystem(const File& source, std::uint64_t from, std::uint64_t to, std::uint64_t count);
     void Truncate(std::uint64_t size);
+    // Lets the file system set aside room for the file to grow to `size` bytes at once, rather than
+    // block by block as they are written; its length and content stay as they are. Nothing where the
+    // file system cannot; a disk too full for it is met by the writes themselves.
+    void Reserve(std::uint64_t size) noexcept;
     // Hands the file's data to the disk before a rename makes it visible under its final name.
     void Flush();
     // Lets the system start writing `count` bytes from `offset` to the disk now, without waiting, so

@@ -1,8 +1,8 @@
 #include "File.hpp"
 
 #include "FileFaults.hpp"
+#include "SystemCopy.hpp"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -252,23 +252,8 @@ void File::WriteAt(std::uint64_t offset, const void* buffer, std::size_t count) 
 }
 
 std::uint64_t File::CopyWithinSystem(const File& source, std::uint64_t from, std::uint64_t to, std::uint64_t count) {
-#if defined(__linux__) && !defined(QUARROW_FAULT_INJECTION)
-    constexpr std::uint64_t kMaxStep = 1u << 30;
-    std::uint64_t done = 0;
-    while (done < count) {
-        auto in = static_cast<off_t>(from + done);
-        auto out = static_cast<off_t>(to + done);
-        const auto step = static_cast<std::size_t>(std::min(count - done, kMaxStep));
-        const ssize_t n = ::copy_file_range(source.descriptor_, &in, descriptor_, &out, step, 0);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break; // not between these files, or the end of the source: the caller's loop takes over
-        }
-        done += static_cast<std::uint64_t>(n);
-    }
-    return done;
+#ifndef QUARROW_FAULT_INJECTION
+    return CopyInsideSystem(source.descriptor_, from, descriptor_, to, count);
 #else
     (void)source;
     (void)from;
@@ -283,6 +268,14 @@ void File::Truncate(std::uint64_t size) {
     if (::ftruncate(descriptor_, static_cast<off_t>(size)) != 0) {
         throw FileError(FileOperation::Truncate, path_, LastError());
     }
+}
+
+void File::Reserve(std::uint64_t size) noexcept {
+#ifdef __linux__
+    ::fallocate(descriptor_, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size));
+#else
+    (void)size;
+#endif
 }
 
 void File::Flush() {

@@ -251,6 +251,9 @@ void File::Truncate(std::uint64_t size) {
     }
 }
 
+// Windows allocates as the writes come; setting the allocation size ahead has not been measured.
+void File::Reserve(std::uint64_t) noexcept {}
+
 void File::Flush() {
     CheckOperation(FileOperation::Flush, path_);
     if (!FlushFileBuffers(AsHandle(handle_))) {
