@@ -44,6 +44,11 @@ std::wstring Quoted(const std::wstring& argument) {
     return quoted + L"\"";
 }
 
+// With the system's reason, which tells a missing program from a system that refused to start one.
+std::string CannotStart(const std::filesystem::path& program) {
+    return "cannot start " + program.string() + ": error " + std::to_string(GetLastError());
+}
+
 HANDLE Inheritable(const std::filesystem::path& path, bool write) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE handle = CreateFileW(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -131,7 +136,7 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     CloseHandle(out);
     CloseHandle(err);
     if (!started) {
-        throw std::runtime_error("cannot start " + program.string());
+        throw std::runtime_error(CannotStart(program));
     }
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
@@ -164,7 +169,7 @@ RunningProgram::RunningProgram(const std::filesystem::path& program, const std::
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                         folder.c_str(), &startup, &process)) {
-        throw std::runtime_error("cannot start " + program.string());
+        throw std::runtime_error(CannotStart(program));
     }
     CloseHandle(process.hThread);
     process_ = process.hProcess;
