@@ -23,9 +23,11 @@ std::wstring RandomSuffix() {
 
 bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f'); }
 
+// The target's own name as the system gave it, then the marker and the suffix, which are ASCII.
 std::filesystem::path TemporaryName(const std::filesystem::path& target) {
-    return target.parent_path() /
-           PathFromWide(WideFromPath(target.filename()) + std::wstring(kTemporaryMarker) + RandomSuffix());
+    std::filesystem::path name = target;
+    name += PathFromWide(std::wstring(kTemporaryMarker) + RandomSuffix());
+    return name;
 }
 
 } // namespace
