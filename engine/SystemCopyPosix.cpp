@@ -137,10 +137,12 @@ std::uint64_t CopyInsideSystem(int source, std::uint64_t from, int target, std::
     // may copy it better on its own (sharing blocks, or copying on a server). No file system shares
     // blocks for a shifted one, and the kernel's small steps cost more than this program's pipe; that
     // gives up a network file system's copy on its server for shifted runs. What copy_file_range
-    // refuses (between file systems) may still be spliced.
+    // refuses (between file systems) may still be spliced. A copy shorter than the pipe, as most files
+    // extracted from an archive are, gains nothing from it that would pay for making the pipe.
     const std::uint64_t page = PageSize();
     const bool alike = from % page == to % page;
-    std::uint64_t done = alike && !CopiesOnlyBySplicing(target) ? CopyFileRange(source, from, target, to, count) : 0;
+    const bool direct = count < static_cast<std::uint64_t>(kPipeBytes) || (alike && !CopiesOnlyBySplicing(target));
+    std::uint64_t done = direct ? CopyFileRange(source, from, target, to, count) : 0;
     if (done < count) {
         done += CopyThroughPipe(source, from + done, target, to + done, count - done);
     }
