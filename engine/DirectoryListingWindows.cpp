@@ -1,5 +1,7 @@
 #include "DirectoryListing.hpp"
 
+#include "SystemPath.hpp"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -47,15 +49,6 @@ bool Follow(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& target, std::e
     return true;
 }
 
-std::wstring Joined(const std::wstring& folder, std::wstring_view name) {
-    std::wstring path = folder;
-    if (path.back() != L'\\' && path.back() != L'/') {
-        path.push_back(L'\\');
-    }
-    path.append(name);
-    return path;
-}
-
 } // namespace
 
 std::filesystem::path ListedFolder(const std::filesystem::path& directory) {
@@ -95,7 +88,7 @@ DirectoryListing ListDirectory(const std::filesystem::path& directory, ListingSc
                 if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
                     BY_HANDLE_FILE_INFORMATION target{};
                     std::error_code error;
-                    reachable = Follow(Joined(path, name), target, error);
+                    reachable = Follow(JoinLevel(path, std::wstring(name)).native(), target, error);
                     if (reachable) {
                         attributes = target.dwFileAttributes;
                         size = Combine(target.nFileSizeHigh, target.nFileSizeLow);
