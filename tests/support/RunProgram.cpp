@@ -45,8 +45,8 @@ std::wstring Quoted(const std::wstring& argument) {
 }
 
 // With the system's reason, which tells a missing program from a system that refused to start one.
-std::string CannotStart(const std::filesystem::path& program) {
-    return "cannot start " + program.string() + ": error " + std::to_string(GetLastError());
+std::string CannotStart(const std::filesystem::path& program, DWORD error) {
+    return "cannot start " + program.string() + ": error " + std::to_string(error);
 }
 
 HANDLE Inheritable(const std::filesystem::path& path, bool write) {
@@ -132,11 +132,12 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     PROCESS_INFORMATION process{};
     const BOOL started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
                                         nullptr, folder.c_str(), &startup, &process);
+    const DWORD startError = started ? 0 : GetLastError();
     CloseHandle(in);
     CloseHandle(out);
     CloseHandle(err);
     if (!started) {
-        throw std::runtime_error(CannotStart(program));
+        throw std::runtime_error(CannotStart(program, startError));
     }
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
@@ -169,7 +170,7 @@ RunningProgram::RunningProgram(const std::filesystem::path& program, const std::
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                         folder.c_str(), &startup, &process)) {
-        throw std::runtime_error(CannotStart(program));
+        throw std::runtime_error(CannotStart(program, GetLastError()));
     }
     CloseHandle(process.hThread);
     process_ = process.hProcess;
