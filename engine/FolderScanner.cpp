@@ -147,21 +147,24 @@ wchar_t StorableUpper(wchar_t c) {
 std::wstring RelativeStoredName(const std::filesystem::path& chosenFolder, const std::filesystem::path& filePath) {
     // Compared level by level, so that a separator ending the chosen folder changes nothing. The drive
     // and the root of the file's path are no levels to store, even below a bare drive (C:).
-    const std::ptrdiff_t rootLevels = (filePath.has_root_name() ? 1 : 0) + (filePath.has_root_directory() ? 1 : 0);
+    const int rootLevels = (filePath.has_root_name() ? 1 : 0) + (filePath.has_root_directory() ? 1 : 0);
     auto file = filePath.begin();
+    int at = 0; // the position of `file` among the path's levels
     for (const std::filesystem::path& level : chosenFolder) {
         if (level.empty()) { // after a trailing separator
             continue;
         }
         if (file == filePath.end() || *file != level) {
             file = filePath.begin();
+            at = 0;
             break;
         }
         ++file;
+        ++at;
     }
     std::wstring name;
-    for (; file != filePath.end(); ++file) {
-        if (file->empty() || std::distance(filePath.begin(), file) < rootLevels) {
+    for (; file != filePath.end(); ++file, ++at) {
+        if (file->empty() || at < rootLevels) {
             continue;
         }
         if (!name.empty()) {
